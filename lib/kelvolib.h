@@ -1,0 +1,104 @@
+/*
+ * KelvoLib: scientific graphics and numerics in graph windows.
+ *
+ * The one exported header of libKelvoLib.so, usable from C and C++. Every function here
+ * is a plain C function; the library is single-threaded, and all calls must come from the
+ * thread that created the graph windows.
+ *
+ * Graphs, arrays, images, windows and ODE sets are 32-bit handles (0 = none). A handle that
+ * is 0, closed, disposed or never issued is recognised: the call does nothing.
+ *
+ * Texts are zero-terminated, except the short strings of Debug, MakePChar, RealToStr and
+ * IntToShortStr, which are a length byte followed by at most 255 bytes.
+ */
+#ifndef KELVOLIB_H
+#define KELVOLIB_H
+
+#include <stdint.h>
+
+#if defined(KELVO_BUILDING_LIBRARY)
+#define KELVO_API __attribute__((visibility("default")))
+#else
+#define KELVO_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef uint32_t TkColor; /* 0x00BBGGRR */
+typedef uint32_t TkGraph; /* graph identifier, 0 = none */
+typedef uint32_t TkWnd;   /* platform window, 0 = none */
+typedef uint32_t TkImage; /* platform bitmap, 0 = none */
+typedef uint32_t TkArray; /* library array, 0 = none */
+typedef uint32_t TkODE;   /* ODE set, 0 = none */
+
+typedef double (*TkRealFunc)(double);
+typedef void (*TkDerivsProc)(void);
+
+/* ---- Library frame ------------------------------------------------------------------- */
+
+KELVO_API int32_t TkGetVersion(void);
+KELVO_API uint8_t TkLowMemory(void);
+/* Shows message in a "debugging ... Continue?" box when debug mode is on; answering No
+ * ends the process with exit code 255. */
+KELVO_API void Debug(const unsigned char* message);
+KELVO_API void SetDebugMode(uint8_t on);
+
+/* ---- Arrays and blocks ---------------------------------------------------------------- */
+/* Indices start at 1, the last index varies fastest. An index outside the extents reads
+ * and writes nothing: the error state gets code 201 "Range check error" and a read gives
+ * NaN. A bad array handle does nothing and reads 0. */
+
+KELVO_API TkArray TkNewArray1(int32_t n1);
+KELVO_API TkArray TkNewArray2(int32_t n1, int32_t n2);
+KELVO_API TkArray TkNewArray3(int32_t n1, int32_t n2, int32_t n3);
+KELVO_API void TkDisposeArray(TkArray array);
+KELVO_API double TkGetArray1(TkArray array, int32_t i);
+KELVO_API double TkGetArray2(TkArray array, int32_t i, int32_t j);
+KELVO_API double TkGetArray3(TkArray array, int32_t i, int32_t j, int32_t k);
+KELVO_API void TkGetArray1byVar(TkArray array, int32_t i, double* value);
+KELVO_API void TkGetArray2byVar(TkArray array, int32_t i, int32_t j, double* value);
+KELVO_API void TkGetArray3byVar(TkArray array, int32_t i, int32_t j, int32_t k, double* value);
+KELVO_API void TkSetArray1(TkArray array, int32_t i, double value);
+KELVO_API void TkSetArray2(TkArray array, int32_t i, int32_t j, double value);
+KELVO_API void TkSetArray3(TkArray array, int32_t i, int32_t j, int32_t k, double value);
+KELVO_API double* TkGetArrayAddress(TkArray array);
+KELVO_API void* TkNewBlock(uint16_t size);
+KELVO_API void TkDisposeBlock(void* block, uint16_t size);
+
+/* ---- Maths and string helpers --------------------------------------------------------- */
+
+/* x to the power y. A negative x with a fractional y has no real result: NaN, and the
+ * error state gets code 201 "Range check error". */
+KELVO_API double RaisePower(double x, double y);
+KELVO_API int32_t Sgn(double x);
+KELVO_API double Tan(double x);
+KELVO_API double Arccos(double x);
+KELVO_API double Arcsin(double x);
+/* Hundredths of a second since local midnight. */
+KELVO_API int32_t Timer(void);
+/* Writes a zero after the last character of the short string (its buffer must hold
+ * length + 2 bytes) and returns the address of its first character. */
+KELVO_API char* MakePChar(unsigned char* text);
+/* Copies text without leading and trailing characters of code 32 or less into result,
+ * which holds size bytes (the copy is cut to size - 1 bytes and zero-terminated).
+ * Returns the length of the whole trimmed text. */
+KELVO_API int32_t Trim(const char* text, char* result, int32_t size);
+
+/* ---- Number formatting ---------------------------------------------------------------- */
+
+/* Formats x into buffer as exactly width characters plus a zero (buffer holds width + 1
+ * bytes). Returns 0, 10201 (does not fit) or 10202 (bad width); on error the buffer is
+ * left unchanged. */
+KELVO_API int32_t TkFormatReal(int32_t width, char* buffer, double x);
+/* Short strings (buffers of 256 bytes): fixed notation with that many decimals, or the
+ * 23-character scientific form when decimals < 0. */
+KELVO_API void RealToStr(int32_t decimals, unsigned char* text, double x);
+KELVO_API void IntToShortStr(int32_t n, unsigned char* text);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KELVOLIB_H */

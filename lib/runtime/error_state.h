@@ -1,0 +1,33 @@
+#pragma once
+
+// The library-wide error state through which plotting, formula, numerical and formatting
+// routines report failures: a flag, a code (0 = none) and a message of at most 255 bytes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+struct ErrorState {
+    uint8_t flag = 0;
+    int32_t code = 0;
+    std::string message;
+};
+
+inline constexpr int32_t heap_error_code = 1;
+inline constexpr int32_t range_check_error_code = 201;
+inline constexpr std::string_view heap_error_message = "Not enough memory on heap";
+inline constexpr std::string_view range_check_error_message = "Range check error";
+
+ErrorState& error_state();
+
+void set_error(int32_t code, std::string_view message);
+// Sets the error with the library's own message for the code (heap and range check).
+void set_error_by_code(int32_t code);
+// Flag and code back to 0; the message stays readable.
+void clear_error();
+// Flag, code and message as at load time.
+void reset_error_state();
+
+} // namespace kelvo
