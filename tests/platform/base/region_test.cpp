@@ -1,0 +1,82 @@
+#include "platform/base/region.h"
+
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kp::Rect;
+using kp::Region;
+
+TEST(Region, UnionOfOverlappingRectanglesIsBandedAndCanonical)
+{
+    Region a(Rect{0, 0, 10, 10});
+    Region b(Rect{5, 5, 10, 10});
+    Region u = a.united(b);
+    EXPECT_EQ(u.area(), 100 + 100 - 25);
+    ASSERT_EQ(u.rects().size(), 3u);
+    EXPECT_EQ(u.rects()[0], (Rect{0, 0, 10, 5}));
+    EXPECT_EQ(u.rects()[1], (Rect{0, 5, 15, 5}));
+    EXPECT_EQ(u.rects()[2], (Rect{5, 10, 10, 5}));
+    EXPECT_EQ(u, b.united(a));
+}
+
+TEST(Region, AdjacentPiecesMergeBackIntoOneRectangle)
+{
+    Rect halves[] = {{0, 0, 5, 10}, {5, 0, 5, 10}, {0, 10, 10, 3}};
+    Region r = Region::from_rects(halves);
+    ASSERT_EQ(r.rects().size(), 1u);
+    EXPECT_EQ(r.rects()[0], (Rect{0, 0, 10, 13}));
+}
+
+TEST(Region, SubtractingTheMiddleLeavesAFrame)
+{
+    Region frame = Region(Rect{0, 0, 10, 10}).subtracted(Region(Rect{2, 2, 6, 6}));
+    EXPECT_EQ(frame.area(), 100 - 36);
+    EXPECT_FALSE(frame.contains({5, 5}));
+    EXPECT_TRUE(frame.contains({1, 5}));
+    EXPECT_EQ(frame.bounds(), (Rect{0, 0, 10, 10}));
+    EXPECT_TRUE(frame.subtracted(frame).is_empty());
+}
+
+// Compares every operation with a brute-force pixel set on random rectangles.
+TEST(Region, OperationsAgreeWithPixelSets)
+{
+    constexpr int side = 24;
+    std::mt19937 random(1234);
+    std::uniform_int_distribution<int> coordinate(-2, side);
+    auto random_region = [&] {
+        std::vector<Rect> rects;
+        int count = random() % 5;
+        for (int i = 0; i < count; ++i) {
+            int x1 = coordinate(random), x2 = coordinate(random), y1 = coordinate(random), y2 = coordinate(random);
+            rects.push_back(Rect::from_edges(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)));
+        }
+        return Region::from_rects(rects);
+    };
+    for (int round = 0; round < 300; ++round) {
+        Region a = random_region();
+        Region b = random_region();
+        Region u = a.united(b), i = a.intersected(b), d = a.subtracted(b);
+        int64_t count_u = 0, count_i = 0, count_d = 0;
+        for (int y = -3; y <= side + 1; ++y)
+            for (int x = -3; x <= side + 1; ++x) {
+                bool in_a = a.contains({x, y}), in_b = b.contains({x, y});
+                ASSERT_EQ(u.contains({x, y}), in_a || in_b);
+                ASSERT_EQ(i.contains({x, y}), in_a && in_b);
+                ASSERT_EQ(d.contains({x, y}), in_a && !in_b);
+                count_u += in_a || in_b;
+                count_i += in_a && in_b;
+                count_d += in_a && !in_b;
+            }
+        // Disjoint rectangles: the areas add up exactly.
+        EXPECT_EQ(u.area(), count_u);
+        EXPECT_EQ(i.area(), count_i);
+        EXPECT_EQ(d.area(), count_d);
+        EXPECT_EQ(u.translated(3, -4).translated(-3, 4), u);
+    }
+}
+
+} // namespace
