@@ -11,14 +11,16 @@
 
 namespace kp {
 
-template <typename T>
+// Pointer is the owning pointer kept in the table: std::unique_ptr by default, std::shared_ptr
+// for objects that must outlive their handle while someone still works on them.
+template <typename T, typename Pointer = std::unique_ptr<T>>
 class HandleTable {
 public:
     // Different tables start at different numbers so that a handle of one kind passed
     // where another is expected is very unlikely to name a live object.
     explicit HandleTable(uint32_t first_handle = 1) : next_handle_(first_handle == 0 ? 1 : first_handle) {}
 
-    uint32_t insert(std::unique_ptr<T> object)
+    uint32_t insert(Pointer object)
     {
         uint32_t handle = next_handle_;
         while (handle == 0 || objects_.contains(handle))
@@ -36,13 +38,20 @@ public:
         return it == objects_.end() ? nullptr : it->second.get();
     }
 
+    // The owning pointer of a live handle, or null.
+    Pointer const* pointer(uint32_t handle) const
+    {
+        auto it = objects_.find(handle);
+        return it == objects_.end() ? nullptr : &it->second;
+    }
+
     // Takes the object out of the table; the handle is dead from now on.
-    std::unique_ptr<T> remove(uint32_t handle)
+    Pointer remove(uint32_t handle)
     {
         auto it = objects_.find(handle);
         if (it == objects_.end())
             return nullptr;
-        std::unique_ptr<T> object = std::move(it->second);
+        Pointer object = std::move(it->second);
         objects_.erase(it);
         return object;
     }
@@ -58,7 +67,7 @@ public:
     }
 
 private:
-    std::unordered_map<uint32_t, std::unique_ptr<T>> objects_;
+    std::unordered_map<uint32_t, Pointer> objects_;
     uint32_t next_handle_;
 };
 
