@@ -133,6 +133,7 @@ TEST_F(WindowTest, HostHandlerReceivesItsChildrensNotifications)
     });
     EXPECT_EQ(send_message(host, 1039, 0, 0), 9);
     EXPECT_EQ(seen, (std::vector<uint32_t>{1039}));
+    set_host_message_handler(host, {});
 }
 
 TEST_F(WindowTest, MovingWithRepaintUncoversTheOldPlace)
