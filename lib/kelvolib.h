@@ -28,7 +28,10 @@ extern "C" {
 
 typedef uint32_t TkColor; /* 0x00BBGGRR */
 typedef uint32_t TkGraph; /* graph identifier, 0 = none */
-typedef uint32_t TkWnd;   /* platform window, 0 = none */
+#ifndef TK_WND_DEFINED
+#define TK_WND_DEFINED
+typedef uint32_t TkWnd; /* platform window, 0 = none */
+#endif
 typedef uint32_t TkImage; /* platform bitmap, 0 = none */
 typedef uint32_t TkArray; /* library array, 0 = none */
 typedef uint32_t TkODE;   /* ODE set, 0 = none */

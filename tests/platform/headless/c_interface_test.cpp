@@ -1,0 +1,58 @@
+#include "platform/kelvoplatform.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/window/host.h"
+#include "platform/window/window.h"
+
+namespace {
+
+TEST(HeadlessHost, StartsWhiteAndAnswersOutsidePointsWithAllOnes)
+{
+    TkWnd host = KpCreateHeadlessHost(40, 30);
+    ASSERT_NE(host, 0u);
+    EXPECT_EQ(KpGetPixel(host, 0, 0), 0x00FFFFFFu);
+    EXPECT_EQ(KpGetPixel(host, 39, 29), 0x00FFFFFFu);
+    EXPECT_EQ(KpGetPixel(host, 40, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(KpGetPixel(host, -1, 5), 0xFFFFFFFFu);
+    kp::host_framebuffer(host)->set_pixel({3, 4}, kp::Color::from_rgb(0x11, 0x22, 0x33));
+    EXPECT_EQ(KpGetPixel(host, 3, 4), 0x00332211u) << "colours come back as 0x00BBGGRR";
+    KpDestroyWindow(host);
+    EXPECT_EQ(KpGetPixel(host, 0, 0), 0xFFFFFFFFu);
+}
+
+TEST(HeadlessHost, RefusesImpossibleSizes)
+{
+    EXPECT_EQ(KpCreateHeadlessHost(-1, 10), 0u);
+    EXPECT_EQ(KpCreateHeadlessHost(100000, 100000), 0u);
+    TkWnd empty = KpCreateHeadlessHost(0, 0);
+    EXPECT_EQ(KpGetPixel(empty, 0, 0), 0xFFFFFFFFu);
+    KpDestroyWindow(empty);
+}
+
+TEST(HeadlessHost, ExposeRepaintsTheIncludedRectangle)
+{
+    TkWnd host = KpCreateHeadlessHost(20, 20);
+    kp::host_framebuffer(host)->fill(kp::colors::black);
+    KpExpose(host, 2, 2, 4, 3);
+    KpUpdate();
+    EXPECT_EQ(KpGetPixel(host, 2, 2), 0x00FFFFFFu);
+    EXPECT_EQ(KpGetPixel(host, 4, 3), 0x00FFFFFFu) << "x2 and y2 belong to the rectangle";
+    EXPECT_EQ(KpGetPixel(host, 5, 3), 0u);
+    EXPECT_EQ(KpGetPixel(host, 4, 4), 0u);
+    KpDestroyWindow(host);
+}
+
+TEST(HeadlessHost, BadHandlesDoNothing)
+{
+    for (TkWnd bad : {TkWnd{0}, TkWnd{12345}}) {
+        KpDestroyWindow(bad);
+        KpSendMouse(bad, 513, 1, 1, 0);
+        KpExpose(bad, 0, 0, 10, 10);
+        EXPECT_EQ(KpGetPixel(bad, 0, 0), 0xFFFFFFFFu);
+    }
+    KpUpdate();
+    KpSendMouse(0, 99, 0, 0, 0);
+}
+
+} // namespace
