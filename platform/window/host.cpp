@@ -152,6 +152,12 @@ void fill_host_region(WindowHandle host, Region const& area, Color color)
     }
 }
 
+void announce_pending_paint(WindowHandle window)
+{
+    if (HostState* state = host_state(host_of(window)); state != nullptr && state->presenter != nullptr)
+        state->presenter->paint_pending();
+}
+
 void report_damage(WindowHandle host, Rect area)
 {
     HostState* state = host_state(host);

@@ -22,6 +22,9 @@ public:
     virtual void damaged(Rect area) = 0;
     // The cursor to show over the host changed (0 = no cursor).
     virtual void cursor_changed(uint32_t cursor) = 0;
+    // Some window of the host needs painting: the presenter should call
+    // update_all_windows() when its event loop is next idle.
+    virtual void paint_pending() {}
 };
 
 struct HostState {

@@ -21,6 +21,7 @@ void invalidate_rect(WindowHandle handle, Rect area)
         return;
     Rect const client = Rect::from_size(window->client_in_frame().size());
     window->update_region.unite(Region(area.intersected(client)));
+    announce_pending_paint(handle);
 }
 
 void invalidate_window(WindowHandle handle)

@@ -108,6 +108,7 @@ void expose_region(WindowHandle host, Region const& area)
         window.update_region.unite(part.translated(-origin.x, -origin.y));
     });
     paint_borders(host);
+    announce_pending_paint(host);
 }
 
 void paint_borders(WindowHandle root)

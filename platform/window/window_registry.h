@@ -85,6 +85,8 @@ Region visible_part(Window const& window, Rect area, bool clip_children);
 
 // Adds the part of a host-coordinate region that each window shows to its update region.
 void expose_region(WindowHandle host, Region const& area);
+// Tells the host's presenter that a window below it has something to paint.
+void announce_pending_paint(WindowHandle window);
 // Fills host pixels directly (the window system's own painting: backgrounds, borders).
 void fill_host_region(WindowHandle host, Region const& area, Color color);
 // Paints the 1-pixel borders of the windows in the tree that have them.
