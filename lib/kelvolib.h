@@ -89,6 +89,13 @@ KELVO_API char* MakePChar(unsigned char* text);
  * Returns the length of the whole trimmed text. */
 KELVO_API int32_t Trim(const char* text, char* result, int32_t size);
 
+/* ---- Colours ------------------------------------------------------------------------ */
+
+/* red + 256 green + 65536 blue, each modulo 256; matched to the screen when match is 1. */
+KELVO_API TkColor TkRGB(int32_t red, int32_t green, int32_t blue, int32_t match);
+/* Copies the library's 16 colours to colours (64 bytes). */
+KELVO_API void TkGetColorSet(TkColor* colours);
+
 /* ---- Number formatting ---------------------------------------------------------------- */
 
 /* Formats x into buffer as exactly width characters plus a zero (buffer holds width + 1

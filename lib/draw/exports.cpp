@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lib/draw/colours.h"
 #include "lib/draw/number_format.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/guarded_call.h"
@@ -10,6 +11,18 @@
 using namespace kelvo;
 
 extern "C" {
+
+TkColor TkRGB(int32_t red, int32_t green, int32_t blue, int32_t match)
+{
+    return make_colour(red, green, blue, match);
+}
+
+void TkGetColorSet(TkColor* colours)
+{
+    if (colours == nullptr)
+        return;
+    std::memcpy(colours, colour_set().data(), sizeof(ColourSet));
+}
 
 int32_t TkFormatReal(int32_t width, char* buffer, double x)
 {

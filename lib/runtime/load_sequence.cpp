@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "lib/draw/colours.h"
 #include "lib/runtime/error_state.h"
 
 namespace kelvo {
@@ -17,6 +18,7 @@ struct Step {
 // seeds; the graph window class; the axis-label defaults; the formula symbol table.
 // (Name lists keep no library-wide state, so they need no step.)
 constexpr Step load_steps[] = {
+    {"colour set", &build_colour_set},
     {"error state", &reset_error_state},
 };
 

@@ -1,0 +1,11 @@
+#include "lib/draw/draw_state.h"
+
+namespace kelvo {
+
+DrawState& draw_state()
+{
+    static DrawState state;
+    return state;
+}
+
+} // namespace kelvo
