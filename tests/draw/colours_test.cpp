@@ -1,5 +1,7 @@
 #include "lib/draw/colours.h"
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include "lib/draw/style.h"
