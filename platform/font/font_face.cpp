@@ -31,6 +31,10 @@ struct DesignMetrics {
     double descent = 0;
     double external_leading = 0;
     double average_width = 0; // 0 when the font does not say
+    double underline_center = 0;  // below the baseline
+    double underline_thickness = 0;
+    double strikeout_top = 0;     // above the baseline
+    double strikeout_thickness = 0;
 };
 
 DesignMetrics design_metrics(FT_Face face)
@@ -66,6 +70,15 @@ DesignMetrics design_metrics(FT_Face face)
     }
     if (os2 != nullptr && os2->xAvgCharWidth > 0)
         design.average_width = os2->xAvgCharWidth;
+
+    // Where the font gives no lines, a twentieth of the em under the baseline and a stroke
+    // through the middle of the lower-case letters.
+    double const em = design.units_per_em;
+    design.underline_thickness = face->underline_thickness > 0 ? face->underline_thickness : em / 20;
+    design.underline_center = face->underline_position < 0 ? -face->underline_position : em / 10;
+    design.strikeout_thickness = os2 != nullptr && os2->yStrikeoutSize > 0 ? os2->yStrikeoutSize
+                                                                           : design.underline_thickness;
+    design.strikeout_top = os2 != nullptr && os2->yStrikeoutPosition > 0 ? os2->yStrikeoutPosition : em * 0.3;
     return design;
 }
 
@@ -208,6 +221,14 @@ FontFace::FontFace(std::unique_ptr<freetype::Face> face, FaceMatch const& match,
     metrics_.max_char_width = static_cast<int32_t>(std::ceil(ft->max_advance_width * x_scale)) + embolden_pixels_;
     metrics_.weight = synthetic_bold_ ? font_weight_bold : face_weight(ft);
     metrics_.italic = synthetic_italic_ || (ft->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+
+    // Lines at least one pixel thick; the underline stays inside the cell when it can.
+    metrics_.underline_thickness = std::max(1, rounded(design.underline_thickness * y_scale));
+    metrics_.underline_offset = std::clamp(
+        rounded(design.underline_center * y_scale - metrics_.underline_thickness / 2.0), 1,
+        std::max(1, metrics_.descent - metrics_.underline_thickness));
+    metrics_.strikeout_thickness = std::max(1, rounded(design.strikeout_thickness * y_scale));
+    metrics_.strikeout_offset = std::max(metrics_.strikeout_thickness, rounded(design.strikeout_top * y_scale));
 }
 
 FontFace::~FontFace() = default;

@@ -106,10 +106,10 @@ std::optional<FaceMatch> best_face_of_family(FcConfig* config, std::string const
         bool slanted = number_of(font, FC_SLANT, FC_SLANT_ROMAN) != FC_SLANT_ROMAN;
         std::string format = string_of(font, FC_FONTFORMAT);
         bool sfnt = format == "TrueType" || format == "CFF";
-        std::tuple<int, double, double, int> score{slanted != wanted.italic ? 1 : 0,
-                                                   std::abs(number_of(font, FC_WIDTH, FC_WIDTH_NORMAL) - FC_WIDTH_NORMAL),
-                                                   std::abs(number_of(font, FC_WEIGHT, FC_WEIGHT_REGULAR) - wanted.weight),
-                                                   sfnt ? 0 : 1};
+        double const width = number_of(font, FC_WIDTH, FC_WIDTH_NORMAL);
+        double const weight = number_of(font, FC_WEIGHT, FC_WEIGHT_REGULAR);
+        std::tuple<int, double, double, int> score{slanted != wanted.italic ? 1 : 0, std::abs(width - FC_WIDTH_NORMAL),
+                                                   std::abs(weight - wanted.weight), sfnt ? 0 : 1};
         if (best == nullptr || score < best_score) {
             best = font;
             best_family = *name;

@@ -17,6 +17,12 @@ struct TextMetrics {
     int32_t em_size = 0;            // the em square in pixels
     int32_t weight = 0;             // 100..900; 700 is bold, also when the engine makes it bold
     bool italic = false;            // a real italic face or a slanted one
+    // Lines drawn for underlined and struck-out fonts: the underline's top edge lies
+    // underline_offset rows below the baseline, the strike-out's strikeout_offset rows above.
+    int32_t underline_offset = 0;
+    int32_t underline_thickness = 0;
+    int32_t strikeout_offset = 0;
+    int32_t strikeout_thickness = 0;
 
     bool operator==(TextMetrics const&) const = default;
 };

@@ -94,24 +94,39 @@ Rect draw_character(TextTarget const& target, Font const& font, Point corner, ch
         }));
     }
 
-    if (glyph->size.is_empty())
-        return changed;
-    // The glyph's ink box in cell space: its bitmap starts `left` right of the origin and
-    // `top` rows above the baseline, which lies `ascent` rows below the cell's top.
-    Rect const ink{glyph->left, metrics.ascent - glyph->top, glyph->size.width, glyph->size.height};
-    Rect const ink_on_surface = rotated_cell_rect(ink, device, rotation);
-    changed.unite(for_each_visible_part(target, ink_on_surface, [&](Rect const& part) {
-        for (int32_t y = part.top(); y < part.bottom(); ++y) {
-            uint32_t* row = surface.row(y);
-            for (int32_t x = part.left(); x < part.right(); ++x) {
-                CellPixel const cell = cell_pixel(x, y, device.x, device.y, rotation);
-                uint8_t const coverage = glyph->coverage_at(static_cast<int32_t>(cell.x - ink.left()),
-                                                            static_cast<int32_t>(cell.y - ink.top()));
-                if (coverage != 0)
-                    row[x] = blend(row[x], paint.text, coverage);
+    if (!glyph->size.is_empty()) {
+        // The glyph's ink box in cell space: its bitmap starts `left` right of the origin
+        // and `top` rows above the baseline, which lies `ascent` rows below the cell's top.
+        Rect const ink{glyph->left, metrics.ascent - glyph->top, glyph->size.width, glyph->size.height};
+        Rect const ink_on_surface = rotated_cell_rect(ink, device, rotation);
+        changed.unite(for_each_visible_part(target, ink_on_surface, [&](Rect const& part) {
+            for (int32_t y = part.top(); y < part.bottom(); ++y) {
+                uint32_t* row = surface.row(y);
+                for (int32_t x = part.left(); x < part.right(); ++x) {
+                    CellPixel const cell = cell_pixel(x, y, device.x, device.y, rotation);
+                    uint8_t const coverage = glyph->coverage_at(static_cast<int32_t>(cell.x - ink.left()),
+                                                                static_cast<int32_t>(cell.y - ink.top()));
+                    if (coverage != 0)
+                        row[x] = blend(row[x], paint.text, coverage);
+                }
             }
-        }
-    }));
+        }));
+    }
+
+    // Underline and strike-out run along the whole advance, so the lines of neighbouring
+    // characters join.
+    auto draw_line = [&](int32_t top, int32_t thickness) {
+        Rect const line = rotated_cell_rect({0, top, glyph->advance, thickness}, device, rotation);
+        uint32_t const text = paint.text.pixel();
+        changed.unite(for_each_visible_part(target, line, [&](Rect const& part) {
+            for (int32_t y = part.top(); y < part.bottom(); ++y)
+                std::fill_n(surface.row(y) + part.left(), part.width, text);
+        }));
+    };
+    if (font.logical_font().underline)
+        draw_line(metrics.ascent + metrics.underline_offset, metrics.underline_thickness);
+    if (font.logical_font().strike_out)
+        draw_line(metrics.ascent - metrics.strikeout_offset, metrics.strikeout_thickness);
     return changed;
 }
 

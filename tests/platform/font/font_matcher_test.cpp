@@ -8,6 +8,7 @@ namespace {
 
 using kp::FaceOrigin;
 using kp::testing::font;
+using kp::testing::Slant;
 
 struct FaceCase {
     char const* requested;
@@ -89,17 +90,17 @@ TEST(FaceResolution, BoldAndItalicUseRealFacesWhereTheFamilyHasThem)
         EXPECT_NE(bold->face().file, font(face)->face().file) << face;
         EXPECT_EQ(bold->metrics().weight, kp::font_weight_bold) << face;
         // DejaVu Sans Mono has real obliques only where fonts-dejavu-extra is installed.
-        auto bold_italic = font(face, -13, kp::font_weight_bold, true);
+        auto bold_italic = font(face, -13, kp::font_weight_bold, Slant::Italic);
         EXPECT_TRUE(bold_italic->metrics().italic) << face;
         EXPECT_EQ(bold_italic->metrics().weight, kp::font_weight_bold) << face;
     }
     for (char const* face : {"Times-Roman", "Helvetica", "Courier New"}) {
-        auto italic = font(face, -13, kp::font_weight_normal, true);
+        auto italic = font(face, -13, kp::font_weight_normal, Slant::Italic);
         EXPECT_FALSE(italic->face().synthetic_italic) << face;
         EXPECT_NE(italic->face().file, font(face)->face().file) << face;
     }
     // The symbol font has one face only: bold and italic are made from it.
-    auto symbol = font("Symbol", -13, kp::font_weight_bold, true);
+    auto symbol = font("Symbol", -13, kp::font_weight_bold, Slant::Italic);
     EXPECT_TRUE(symbol->face().synthetic_bold);
     EXPECT_TRUE(symbol->face().synthetic_italic);
     EXPECT_EQ(symbol->metrics().weight, kp::font_weight_bold);

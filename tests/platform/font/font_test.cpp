@@ -12,6 +12,7 @@
 namespace {
 
 using kp::testing::font;
+using kp::testing::Slant;
 
 constexpr char const* five_faces[] = {"Times-Roman", "Helvetica", "terminal", "Symbol", "Courier New"};
 
@@ -109,8 +110,8 @@ TEST(FontMetrics, HostileSizesStillGiveUsableFonts)
 TEST(FontMetrics, AbcWidthsAddUpToTheAdvance)
 {
     for (char const* face : five_faces) {
-        for (bool italic : {false, true}) {
-            auto f = font(face, -13, kp::font_weight_normal, italic);
+        for (Slant slant : {Slant::Upright, Slant::Italic}) {
+            auto f = font(face, -13, kp::font_weight_normal, slant);
             for (char32_t c = ' '; c < 127; ++c) {
                 kp::AbcWidths abc = f->abc_widths(c);
                 EXPECT_EQ(abc.advance(), f->char_width(c)) << face << " " << static_cast<char>(c);
@@ -120,7 +121,7 @@ TEST(FontMetrics, AbcWidthsAddUpToTheAdvance)
         }
     }
     // Italics lean out of their cells.
-    auto italic = font("Times-Roman", -40, kp::font_weight_normal, true);
+    auto italic = font("Times-Roman", -40, kp::font_weight_normal, Slant::Italic);
     EXPECT_LT(italic->abc_widths('f').a + italic->abc_widths('f').c, 0);
 }
 
@@ -174,29 +175,6 @@ TEST(SymbolFont, TextsAreBytesNotUtf8)
     // UTF-8 alpha is two bytes: "element of" and "plus-minus" in the symbol encoding.
     EXPECT_EQ(symbol->text_extent("\xCE\xB1").width, symbol->char_width(0xCE) + symbol->char_width(0xB1));
     EXPECT_EQ(symbol->glyph_index(0xCE), symbol->glyph_index_for_name("element"));
-}
-
-TEST(FontEngine, RealizedFontsAreSharedWhileCached)
-{
-    kp::FontEngine* engine = kp::FontEngine::shared();
-    auto first = font("Helvetica", -21);
-    EXPECT_EQ(font("Helvetica", -21), first);
-    EXPECT_NE(font("Helvetica", -22), first);
-    EXPECT_NE(font("Helvetica", -21, kp::font_weight_bold), first);
-    // Pushed out of the cache, a font that is still held keeps working.
-    for (int32_t size = 1; size <= static_cast<int32_t>(kp::FontEngine::cache_capacity) + 5; ++size)
-        font("Helvetica", -100 - size);
-    EXPECT_LE(engine->cached_font_count(), kp::FontEngine::cache_capacity);
-    EXPECT_NE(font("Helvetica", -21), first);
-    EXPECT_EQ(first->char_width('0'), font("Helvetica", -21)->char_width('0'));
-}
-
-TEST(FontEngine, EscapementSetsTheRotation)
-{
-    EXPECT_EQ(font("Helvetica", -13, 400, false, 900)->rotation(), kp::TextRotation::Degrees90);
-    EXPECT_EQ(font("Helvetica", -13, 400, false, 2700)->rotation(), kp::TextRotation::Degrees270);
-    // Turning does not change the measurements.
-    EXPECT_EQ(font("Helvetica", -13, 400, false, 1800)->metrics(), font("Helvetica")->metrics());
 }
 
 } // namespace

@@ -15,8 +15,10 @@
 
 namespace kp::testing {
 
+enum class Slant { Upright, Italic };
+
 inline std::shared_ptr<Font const> font(std::string face, int32_t height = -13, int32_t weight = font_weight_normal,
-                                        bool italic = false, int32_t escapement = 0)
+                                        Slant slant = Slant::Upright, int32_t escapement = 0)
 {
     FontEngine* engine = FontEngine::shared();
     if (engine == nullptr)
@@ -25,7 +27,7 @@ inline std::shared_ptr<Font const> font(std::string face, int32_t height = -13, 
     logical.face_name = std::move(face);
     logical.height = height;
     logical.weight = weight;
-    logical.italic = italic;
+    logical.italic = slant == Slant::Italic;
     logical.escapement = escapement;
     return engine->realize(logical);
 }

@@ -20,6 +20,7 @@ using kp::testing::bounds_of;
 using kp::testing::changed_pixels;
 using kp::testing::draw;
 using kp::testing::font;
+using kp::testing::Slant;
 
 Color const white = kp::colors::white;
 Color const black = kp::colors::black;
@@ -77,7 +78,7 @@ Placement library_placement(int orientation, int x, int y, int w, int h, int a)
 TEST(TextPlacement, OpaqueCellLandsInTheLibrarysBoxForEachEscapement)
 {
     for (int orientation = 1; orientation <= 4; ++orientation) {
-        auto f = font("Helvetica", -13, kp::font_weight_normal, false, (orientation - 1) * 900);
+        auto f = font("Helvetica", -13, kp::font_weight_normal, Slant::Upright, (orientation - 1) * 900);
         int const w = f->char_width('0');
         int const h = f->metrics().height + f->metrics().external_leading;
         Placement const p = library_placement(orientation, 40, 40, w, h, f->metrics().ascent);
@@ -104,7 +105,7 @@ TEST(TextPlacement, TurnedCharactersAreTheUprightCharacterTurned)
     auto straight = font("Times-Roman", -20);
     draw(upright, *straight, corner, 'g', transparent(white));
     for (int turn = 1; turn < 4; ++turn) {
-        auto turned_font = font("Times-Roman", -20, kp::font_weight_normal, false, turn * 900);
+        auto turned_font = font("Times-Roman", -20, kp::font_weight_normal, Slant::Upright, turn * 900);
         Surface turned({60, 60}, black);
         draw(turned, *turned_font, corner, 'g', transparent(white));
         for (int gy = -30; gy < 30; ++gy) {
@@ -123,8 +124,8 @@ TEST(TextPlacement, TurnedCharactersAreTheUprightCharacterTurned)
 TEST(TextPlacement, AbcWidthsAndAscentMatchTheDrawnInk)
 {
     for (char const* face : {"Times-Roman", "Helvetica", "terminal", "Symbol", "Courier New"}) {
-        for (bool italic : {false, true}) {
-            auto f = font(face, -13, kp::font_weight_normal, italic);
+        for (Slant slant : {Slant::Upright, Slant::Italic}) {
+            auto f = font(face, -13, kp::font_weight_normal, slant);
             for (char32_t c = '!'; c < 127; ++c) {
                 Surface const before({60, 40}, black);
                 Surface after = before;
@@ -220,7 +221,7 @@ TEST(TextTargets, ClipRegionKeepsEverythingElseUntouched)
 TEST(TextTargets, OriginMovesTheCallersCoordinatesOntoTheSurface)
 {
     for (int32_t escapement : {0, 900, 1800, 2700}) {
-        auto f = font("Courier New", -16, kp::font_weight_bold, false, escapement);
+        auto f = font("Courier New", -16, kp::font_weight_bold, Slant::Upright, escapement);
         Region const clip(Rect{10, 10, 60, 60}); // surface coordinates, like a window's visible region
         Surface moved({80, 80}, white);
         Surface direct = moved;
@@ -235,7 +236,7 @@ TEST(TextTargets, OriginMovesTheCallersCoordinatesOntoTheSurface)
 TEST(TextTargets, TextIsItsCharactersCellAfterCell)
 {
     for (int32_t escapement : {0, 900, 1800, 2700}) {
-        auto f = font("Times-Roman", -15, kp::font_weight_normal, true, escapement);
+        auto f = font("Times-Roman", -15, kp::font_weight_normal, Slant::Italic, escapement);
         Surface whole({90, 90}, white);
         Surface pieces = whole;
         Region const clip(whole.bounds());
@@ -274,10 +275,45 @@ TEST(TextStyles, BoldAndItalicDrawDifferently)
     for (auto [face, stroke] : {std::pair{"Helvetica", U'l'}, std::pair{"Symbol", U'|'}}) {
         auto regular = ink_box(*font(face, -40), stroke);
         auto bold = ink_box(*font(face, -40, kp::font_weight_bold), stroke);
-        auto italic = ink_box(*font(face, -40, kp::font_weight_normal, true), stroke);
+        auto italic = ink_box(*font(face, -40, kp::font_weight_normal, Slant::Italic), stroke);
         EXPECT_GT(bounds_of(bold).width, bounds_of(regular).width) << face;
         EXPECT_LT(std::abs(lean(regular)), 1.0) << face;
         EXPECT_GT(lean(italic), 4.0) << face;
+    }
+}
+
+TEST(TextStyles, UnderlineAndStrikeOutRunAlongTheWholeCell)
+{
+    for (int32_t escapement : {0, 900}) {
+        kp::LogicalFont logical;
+        logical.face_name = "Helvetica";
+        logical.height = -20;
+        logical.escapement = escapement;
+        logical.underline = true;
+        logical.strike_out = true;
+        auto f = kp::FontEngine::shared()->realize(logical);
+        kp::TextMetrics const& m = f->metrics();
+        ASSERT_GT(m.underline_offset, 0);
+        ASSERT_LT(m.underline_offset + m.underline_thickness, m.descent + 1);
+        ASSERT_GT(m.strikeout_offset, 0);
+
+        // A space has no ink: what changes are exactly the two lines.
+        Surface const before({60, 60}, white);
+        Surface after = before;
+        Point const corner{20, 40};
+        Rect const reported = draw(after, *f, corner, ' ', transparent(black));
+        int32_t const advance = f->char_width(' ');
+        Rect const under = kp::rotated_cell_rect({0, m.ascent + m.underline_offset, advance, m.underline_thickness},
+                                                 corner, f->rotation());
+        Rect const through = kp::rotated_cell_rect(
+            {0, m.ascent - m.strikeout_offset, advance, m.strikeout_thickness}, corner, f->rotation());
+        for (int32_t y = 0; y < 60; ++y) {
+            for (int32_t x = 0; x < 60; ++x) {
+                bool const lined = under.contains(Point{x, y}) || through.contains(Point{x, y});
+                ASSERT_EQ(after.pixel({x, y}), lined ? black : white) << escapement << ": " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(reported, under.united(through));
     }
 }
 
