@@ -62,19 +62,17 @@ Rect for_each_visible_part(TextTarget const& target, Rect const& area, Visit&& v
     return changed;
 }
 
-// The device point of the caller's point, clamped so that it stays far outside any surface
-// instead of wrapping.
-Point device_point(Point corner, Point origin)
+// The surface point of a point in the caller's coordinates. Sums are taken in 64 bits and
+// clamped to where they stay far outside any surface, so nothing wraps round.
+Point device_point(int64_t x, int64_t y, Point origin)
 {
     constexpr int64_t limit = INT32_MAX / 2;
-    return {static_cast<int32_t>(std::clamp(int64_t{corner.x} + origin.x, -limit, limit)),
-            static_cast<int32_t>(std::clamp(int64_t{corner.y} + origin.y, -limit, limit))};
+    return {static_cast<int32_t>(std::clamp(x + origin.x, -limit, limit)),
+            static_cast<int32_t>(std::clamp(y + origin.y, -limit, limit))};
 }
 
-} // namespace
-
-Rect draw_character(TextTarget const& target, Font const& font, Point corner, char32_t character,
-                    TextPaint const& paint)
+// Draws one character with its cell corner at a surface point.
+Rect draw_at(TextTarget const& target, Font const& font, Point device, char32_t character, TextPaint const& paint)
 {
     Surface& surface = target.surface;
     if (surface.is_empty() || target.clip.is_empty())
@@ -82,7 +80,6 @@ Rect draw_character(TextTarget const& target, Font const& font, Point corner, ch
     std::shared_ptr<Glyph const> const glyph = font.glyph(character);
     TextMetrics const& metrics = font.metrics();
     TextRotation const rotation = font.rotation();
-    Point const device = device_point(corner, target.origin);
     Rect changed;
 
     if (paint.background_mode == TextBackground::Opaque) {
@@ -130,21 +127,27 @@ Rect draw_character(TextTarget const& target, Font const& font, Point corner, ch
     return changed;
 }
 
+} // namespace
+
+Rect draw_character(TextTarget const& target, Font const& font, Point corner, char32_t character,
+                    TextPaint const& paint)
+{
+    return draw_at(target, font, device_point(corner.x, corner.y, target.origin), character, paint);
+}
+
 Rect draw_text(TextTarget const& target, Font const& font, Point corner, std::string_view text,
                TextPaint const& paint)
 {
+    // The cells are walked in 64 bits: a long text may run past the end of the 32-bit range.
+    Point const step = advanced_corner({}, 1, font.rotation());
+    int64_t x = corner.x;
+    int64_t y = corner.y;
     Rect changed;
-    // Clamped like device points, so that a long text starting near the end of the 32-bit
-    // range cannot wrap round: the walk stops once it is far beyond any surface.
-    Point at = device_point(corner, {});
-    int64_t travelled = 0;
     for (char32_t character : font.decode(text)) {
-        changed.unite(draw_character(target, font, at, character, paint));
-        int32_t const advance = font.char_width(character);
-        travelled += advance;
-        if (travelled > INT32_MAX / 2)
-            break;
-        at = advanced_corner(at, advance, font.rotation());
+        changed.unite(draw_at(target, font, device_point(x, y, target.origin), character, paint));
+        int64_t const advance = font.char_width(character);
+        x += step.x * advance;
+        y += step.y * advance;
     }
     return changed;
 }

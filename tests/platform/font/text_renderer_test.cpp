@@ -323,12 +323,30 @@ TEST(TextHostileInput, FarPointsEmptyTargetsAndOddBytesDoNoHarm)
     Surface const before({40, 20}, white);
     Region const clip(before.bounds());
     std::string const long_text(10000, 'W');
-    for (Point corner : {Point{INT_MIN, INT_MIN}, Point{INT_MAX, INT_MAX}, Point{INT_MAX, 0}, Point{0, INT_MIN}}) {
-        for (Point origin : {Point{}, Point{INT_MAX, INT_MAX}, Point{INT_MIN, INT_MIN}}) {
-            Surface s = before;
-            EXPECT_TRUE(kp::draw_text({s, origin, clip}, *f, corner, long_text, opaque(black, blue)).is_empty());
-            EXPECT_TRUE(changed_pixels(before, s).empty());
-        }
+    struct Far {
+        Point corner, origin;
+    };
+    for (Far far : {Far{{INT_MIN, INT_MIN}, {}}, Far{{INT_MAX, INT_MAX}, {}}, Far{{INT_MAX, 0}, {}},
+                    Far{{0, INT_MIN}, {}}, Far{{INT_MIN, INT_MIN}, {INT_MIN, INT_MIN}},
+                    Far{{INT_MAX, INT_MAX}, {INT_MAX, INT_MAX}}, Far{{INT_MAX, 3}, {INT_MAX, 0}}}) {
+        Surface s = before;
+        EXPECT_TRUE(kp::draw_text({s, far.origin, clip}, *f, far.corner, long_text, opaque(black, blue)).is_empty());
+        EXPECT_TRUE(changed_pixels(before, s).empty());
+    }
+    // Far points and origins that cancel out land where their sum says, without wrapping.
+    for (int32_t escapement : {0, 900}) {
+        auto turned = font("Helvetica", -13, kp::font_weight_normal, Slant::Upright, escapement);
+        Surface summed = before;
+        Surface near = before;
+        Rect const a = kp::draw_text({summed, {INT_MAX, INT_MAX}, clip}, *turned, {INT_MIN + 5, INT_MIN + 12}, "Wy",
+                                     opaque(black, blue));
+        Rect const b = kp::draw_text({near, {}, clip}, *turned, {4, 11}, "Wy", opaque(black, blue));
+        EXPECT_FALSE(b.is_empty());
+        EXPECT_EQ(a, b);
+        EXPECT_TRUE(changed_pixels(summed, near).empty());
+        EXPECT_EQ(kp::draw_character({summed, {INT_MAX, INT_MAX}, clip}, *turned, {INT_MIN + 5, INT_MIN + 12}, 'W',
+                                     opaque(black, blue)),
+                  kp::draw_character({near, {}, clip}, *turned, {4, 11}, 'W', opaque(black, blue)));
     }
     // A long text that starts far to the left runs onto the surface.
     Surface s = before;
