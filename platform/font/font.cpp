@@ -1,0 +1,54 @@
+#include "platform/font/font.h"
+
+#include "platform/font/font_face.h"
+
+namespace kp {
+
+Font::Font(LogicalFont logical, FaceMatch match, std::unique_ptr<FontFace> face)
+    : logical_(std::move(logical))
+    , match_(std::move(match))
+    , face_(std::move(face))
+    , metrics_(face_->metrics())
+    , rotation_(rotation_for_escapement(logical_.escapement))
+{
+}
+
+Font::~Font() = default;
+
+uint32_t Font::glyph_index(char32_t character) const
+{
+    return face_->glyph_index(character, encoding());
+}
+
+uint32_t Font::glyph_index_for_name(std::string_view name) const
+{
+    return face_->glyph_index_for_name(name);
+}
+
+std::shared_ptr<Glyph const> Font::glyph(char32_t character) const
+{
+    uint32_t const index = glyph_index(character);
+    if (auto cached = glyphs_.find(index))
+        return cached;
+    return glyphs_.insert(face_->render(index));
+}
+
+AbcWidths Font::abc_widths(char32_t character) const
+{
+    return glyph(character)->abc_widths();
+}
+
+int32_t Font::char_width(char32_t character) const
+{
+    return glyph(character)->advance;
+}
+
+Size Font::text_extent(std::string_view text) const
+{
+    int64_t width = 0;
+    for (char32_t character : decode(text))
+        width += char_width(character);
+    return {static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX)), metrics_.height};
+}
+
+} // namespace kp

@@ -1,0 +1,155 @@
+#include "platform/font/text_renderer.h"
+
+#include <algorithm>
+
+namespace kp {
+
+namespace {
+
+// One colour channel of `over` laid on `under` with coverage 0..255, rounded to nearest.
+uint32_t blend_channel(uint32_t under, uint32_t over, uint32_t coverage)
+{
+    return (over * coverage + under * (255 - coverage) + 127) / 255;
+}
+
+uint32_t blend(uint32_t under, Color over, uint8_t coverage)
+{
+    if (coverage == 255)
+        return over.pixel();
+    uint32_t const red = blend_channel((under >> 16) & 0xFF, over.red(), coverage);
+    uint32_t const green = blend_channel((under >> 8) & 0xFF, over.green(), coverage);
+    uint32_t const blue = blend_channel(under & 0xFF, over.blue(), coverage);
+    return red << 16 | green << 8 | blue;
+}
+
+// The cell-space pixel that lands on surface pixel (x, y) when the cell's corner is at
+// `corner` (the inverse of rotated_cell_rect, pixel by pixel).
+struct CellPixel {
+    int64_t x;
+    int64_t y;
+};
+
+CellPixel cell_pixel(int64_t x, int64_t y, int64_t corner_x, int64_t corner_y, TextRotation rotation)
+{
+    switch (rotation) {
+    case TextRotation::Degrees0:
+        return {x - corner_x, y - corner_y};
+    case TextRotation::Degrees90:
+        return {corner_y - 1 - y, x - corner_x};
+    case TextRotation::Degrees180:
+        return {corner_x - 1 - x, corner_y - 1 - y};
+    case TextRotation::Degrees270:
+        return {y - corner_y, corner_x - 1 - x};
+    }
+    return {x - corner_x, y - corner_y};
+}
+
+// The parts of `area` that the target lets us change.
+template <typename Visit>
+Rect for_each_visible_part(TextTarget const& target, Rect const& area, Visit&& visit)
+{
+    Rect changed;
+    Rect const on_surface = area.intersected(target.surface.bounds());
+    if (on_surface.is_empty())
+        return changed;
+    for (Rect const& clip : target.clip.rects()) {
+        Rect const part = on_surface.intersected(clip);
+        if (part.is_empty())
+            continue;
+        visit(part);
+        changed.unite(part);
+    }
+    return changed;
+}
+
+// The surface point of a point in the caller's coordinates. Sums are taken in 64 bits and
+// clamped to where they stay far outside any surface, so nothing wraps round.
+Point device_point(int64_t x, int64_t y, Point origin)
+{
+    constexpr int64_t limit = INT32_MAX / 2;
+    return {static_cast<int32_t>(std::clamp(x + origin.x, -limit, limit)),
+            static_cast<int32_t>(std::clamp(y + origin.y, -limit, limit))};
+}
+
+// Draws one character with its cell corner at a surface point.
+Rect draw_at(TextTarget const& target, Font const& font, Point device, char32_t character, TextPaint const& paint)
+{
+    Surface& surface = target.surface;
+    if (surface.is_empty() || target.clip.is_empty())
+        return {};
+    std::shared_ptr<Glyph const> const glyph = font.glyph(character);
+    TextMetrics const& metrics = font.metrics();
+    TextRotation const rotation = font.rotation();
+    Rect changed;
+
+    if (paint.background_mode == TextBackground::Opaque) {
+        Rect const cell = rotated_cell_rect({0, 0, glyph->advance, metrics.height}, device, rotation);
+        uint32_t const background = paint.background.pixel();
+        changed.unite(for_each_visible_part(target, cell, [&](Rect const& part) {
+            for (int32_t y = part.top(); y < part.bottom(); ++y)
+                std::fill_n(surface.row(y) + part.left(), part.width, background);
+        }));
+    }
+
+    if (!glyph->size.is_empty()) {
+        // The glyph's ink box in cell space: its bitmap starts `left` right of the origin
+        // and `top` rows above the baseline, which lies `ascent` rows below the cell's top.
+        Rect const ink{glyph->left, metrics.ascent - glyph->top, glyph->size.width, glyph->size.height};
+        Rect const ink_on_surface = rotated_cell_rect(ink, device, rotation);
+        changed.unite(for_each_visible_part(target, ink_on_surface, [&](Rect const& part) {
+            for (int32_t y = part.top(); y < part.bottom(); ++y) {
+                uint32_t* row = surface.row(y);
+                for (int32_t x = part.left(); x < part.right(); ++x) {
+                    CellPixel const cell = cell_pixel(x, y, device.x, device.y, rotation);
+                    uint8_t const coverage = glyph->coverage_at(static_cast<int32_t>(cell.x - ink.left()),
+                                                                static_cast<int32_t>(cell.y - ink.top()));
+                    if (coverage != 0)
+                        row[x] = blend(row[x], paint.text, coverage);
+                }
+            }
+        }));
+    }
+
+    // Underline and strike-out run along the whole advance, so the lines of neighbouring
+    // characters join.
+    auto draw_line = [&](int32_t top, int32_t thickness) {
+        Rect const line = rotated_cell_rect({0, top, glyph->advance, thickness}, device, rotation);
+        uint32_t const text = paint.text.pixel();
+        changed.unite(for_each_visible_part(target, line, [&](Rect const& part) {
+            for (int32_t y = part.top(); y < part.bottom(); ++y)
+                std::fill_n(surface.row(y) + part.left(), part.width, text);
+        }));
+    };
+    if (font.logical_font().underline)
+        draw_line(metrics.ascent + metrics.underline_offset, metrics.underline_thickness);
+    if (font.logical_font().strike_out)
+        draw_line(metrics.ascent - metrics.strikeout_offset, metrics.strikeout_thickness);
+    return changed;
+}
+
+} // namespace
+
+Rect draw_character(TextTarget const& target, Font const& font, Point corner, char32_t character,
+                    TextPaint const& paint)
+{
+    return draw_at(target, font, device_point(corner.x, corner.y, target.origin), character, paint);
+}
+
+Rect draw_text(TextTarget const& target, Font const& font, Point corner, std::string_view text,
+               TextPaint const& paint)
+{
+    // The cells are walked in 64 bits: a long text may run past the end of the 32-bit range.
+    Point const step = advanced_corner({}, 1, font.rotation());
+    int64_t x = corner.x;
+    int64_t y = corner.y;
+    Rect changed;
+    for (char32_t character : font.decode(text)) {
+        changed.unite(draw_at(target, font, device_point(x, y, target.origin), character, paint));
+        int64_t const advance = font.char_width(character);
+        x += step.x * advance;
+        y += step.y * advance;
+    }
+    return changed;
+}
+
+} // namespace kp
