@@ -238,15 +238,9 @@ void DeviceContext::rectangle(Rect box)
         return;
     DeviceBox const b = device_box(box, f->origin);
     SpanPainter brush_painter(f->surface, f->clip, raster_op_, brush_.color.pixel());
-    auto fill_box = [&](DeviceBox const& area, SpanSink& sink) {
-        int64_t const top = std::max<int64_t>(area.top, f->clip.bounds().top());
-        int64_t const bottom = std::min<int64_t>(area.bottom, f->clip.bounds().bottom());
-        for (int64_t y = top; y < bottom; ++y)
-            sink.span(static_cast<int32_t>(y), area.left, area.right);
-    };
 
     if (!pen_.is_visible()) {
-        fill_box(b, brush_painter);
+        brush_painter.fill_box(b);
         report_damage(*f, b);
         return;
     }
@@ -258,26 +252,35 @@ void DeviceContext::rectangle(Rect box)
         outline.normalize();
         if (brush_.is_visible()) {
             CoverageGaps inside(outline, brush_painter);
-            fill_box(b, inside);
+            int64_t const top = std::max<int64_t>(b.top, f->clip.bounds().top());
+            int64_t const bottom = std::min<int64_t>(b.bottom, f->clip.bounds().bottom());
+            for (int64_t y = top; y < bottom; ++y)
+                inside.span(static_cast<int32_t>(y), b.left, b.right);
         }
         paint_coverage(*f, outline, pen_.color.pixel());
         report_damage(*f, grown(b, pen_.width));
         return;
     }
 
-    // A one-pixel border and the inside never share a pixel.
+    // A one-pixel border and the inside never share a pixel, so when they have one colour
+    // (a filled rectangle of the library) they are one fill.
+    if (pen_.pattern().is_solid() && brush_.is_visible() && pen_.color == brush_.color) {
+        brush_painter.fill_box(b);
+        report_damage(*f, b);
+        return;
+    }
     DeviceBox const inside{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1};
     if (brush_.is_visible() && !inside.is_empty())
-        fill_box(inside, brush_painter);
+        brush_painter.fill_box(inside);
     if (pen_.pattern().is_solid()) {
-        SpanPainter pen_painter(f->surface, f->clip, raster_op_, pen_.color.pixel());
+        SpanPainter const pen_painter(f->surface, f->clip, raster_op_, pen_.color.pixel());
         if (inside.is_empty()) {
-            fill_box(b, pen_painter);
+            pen_painter.fill_box(b);
         } else {
-            fill_box({b.left, b.top, b.right, b.top + 1}, pen_painter);
-            fill_box({b.left, b.bottom - 1, b.right, b.bottom}, pen_painter);
-            fill_box({b.left, inside.top, b.left + 1, inside.bottom}, pen_painter);
-            fill_box({b.right - 1, inside.top, b.right, inside.bottom}, pen_painter);
+            pen_painter.fill_box({b.left, b.top, b.right, b.top + 1});
+            pen_painter.fill_box({b.left, b.bottom - 1, b.right, b.bottom});
+            pen_painter.fill_box({b.left, inside.top, b.left + 1, inside.bottom});
+            pen_painter.fill_box({b.right - 1, inside.top, b.right, inside.bottom});
         }
     } else if (inside.is_empty()) {
         // One row or one column: a single stroke over all of it.

@@ -43,19 +43,15 @@ struct Edge {
 
     void advance()
     {
-        // numerator grows by dx = step * dy + step_rest.
+        // numerator grows by dx = step * dy + step_rest. Whether the ceiling moves one more
+        // follows the fraction of the slope, which no branch predictor can guess, so it is
+        // done without a branch: `carry` is all ones when the remainder went negative.
         x += step;
         remainder -= step_rest;
-        if (remainder < 0) {
-            x += 1;
-            remainder += dy;
-        }
+        int64_t const carry = remainder >> 63;
+        x -= carry;
+        remainder += dy & carry;
     }
-};
-
-struct Crossing {
-    int64_t x;
-    int direction;
 };
 
 } // namespace
@@ -88,8 +84,9 @@ void fill_polygon(std::span<DevicePoint const> vertices, FillRule rule, Rect con
     // Edges enter the active list in the order of their first row.
     std::sort(pending.begin(), pending.end(), [](Edge const& e, Edge const& f) { return e.top > f.top; });
 
+    // Active edges stay sorted by their crossing; from one row to the next they change order
+    // only where edges cross, so an insertion sort does little work.
     std::vector<Edge> active;
-    std::vector<Crossing> crossings;
     int64_t y = pending.back().top;
     while (!pending.empty() || !active.empty()) {
         while (!pending.empty() && pending.back().top == y) {
@@ -100,29 +97,41 @@ void fill_polygon(std::span<DevicePoint const> vertices, FillRule rule, Rect con
             y = pending.back().top;
             continue;
         }
-        crossings.clear();
-        for (Edge const& edge : active)
-            crossings.push_back({edge.x, edge.direction});
-        std::sort(crossings.begin(), crossings.end(), [](Crossing const& c, Crossing const& d) { return c.x < d.x; });
+        for (std::size_t i = 1; i < active.size(); ++i) {
+            if (active[i - 1].x <= active[i].x)
+                continue;
+            Edge moving = active[i];
+            std::size_t j = i;
+            for (; j > 0 && active[j - 1].x > moving.x; --j)
+                active[j] = active[j - 1];
+            active[j] = moving;
+        }
 
         int32_t const row = static_cast<int32_t>(y);
         if (rule == FillRule::Alternate) {
-            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
-                if (crossings[i].x < crossings[i + 1].x)
-                    sink.span(row, crossings[i].x, crossings[i + 1].x);
+            for (std::size_t i = 0; i + 1 < active.size(); i += 2)
+                if (active[i].x < active[i + 1].x)
+                    sink.span(row, active[i].x, active[i + 1].x);
         } else {
             int winding = 0;
-            for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
-                winding += crossings[i].direction;
-                if (winding != 0 && crossings[i].x < crossings[i + 1].x)
-                    sink.span(row, crossings[i].x, crossings[i + 1].x);
+            for (std::size_t i = 0; i + 1 < active.size(); ++i) {
+                winding += active[i].direction;
+                if (winding != 0 && active[i].x < active[i + 1].x)
+                    sink.span(row, active[i].x, active[i + 1].x);
             }
         }
 
         ++y;
-        std::erase_if(active, [y](Edge const& edge) { return edge.bottom <= y; });
-        for (Edge& edge : active)
-            edge.advance();
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < active.size(); ++i) {
+            if (active[i].bottom <= y)
+                continue;
+            if (kept != i)
+                active[kept] = active[i];
+            active[kept].advance();
+            ++kept;
+        }
+        active.resize(kept);
     }
 }
 

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 
+#include <algorithm>
+
 #include "platform/raster/clip.h"
+#include "platform/raster/device_geometry.h"
 #include "platform/raster/raster_op.h"
 #include "platform/raster/span_sink.h"
 #include "platform/raster/surface.h"
@@ -24,6 +27,26 @@ public:
     {
         clip_.clip_span(y, x0, x1, [this](int32_t row, int32_t left, int32_t right) {
             fill_row(surface_.row(row) + left, right - left, value_, op_);
+        });
+    }
+
+    // Paints a whole box (any coordinates), clip rectangle by clip rectangle.
+    void fill_box(DeviceBox const& box) const
+    {
+        with_raster_op(op_, [&](auto operation) {
+            for (Rect const& rect : clip_.rects()) {
+                if (rect.top() >= box.bottom)
+                    break;
+                int64_t const left = std::max<int64_t>(box.left, rect.left());
+                int64_t const right = std::min<int64_t>(box.right, rect.right());
+                int64_t const top = std::max<int64_t>(box.top, rect.top());
+                int64_t const bottom = std::min<int64_t>(box.bottom, rect.bottom());
+                if (left >= right)
+                    continue;
+                for (int64_t y = top; y < bottom; ++y)
+                    fill_row_with(operation, surface_.row(static_cast<int32_t>(y)) + left, static_cast<int32_t>(right - left),
+                                  value_);
+            }
         });
     }
 

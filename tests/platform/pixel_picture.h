@@ -10,9 +10,10 @@
 
 namespace kp::testing {
 
-// '.' for pixels of `background`, the mapped character for listed colours, '#' for others.
-// Rows end with '\n'.
-inline std::string picture(Surface const& surface, Color background, std::map<uint32_t, char> const& marks = {})
+// '.' for pixels of `background`, the mapped character for listed colours, `other` for the
+// rest. Rows end with '\n'.
+inline std::string picture(Surface const& surface, Color background, std::map<uint32_t, char> const& marks = {},
+                           char other = '#')
 {
     std::string text;
     for (int32_t y = 0; y < surface.height(); ++y) {
@@ -23,7 +24,7 @@ inline std::string picture(Surface const& surface, Color background, std::map<ui
                 continue;
             }
             auto mark = marks.find(pixel);
-            text += mark == marks.end() ? '#' : mark->second;
+            text += mark == marks.end() ? other : mark->second;
         }
         text += '\n';
     }
