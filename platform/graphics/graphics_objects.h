@@ -39,7 +39,7 @@ uint32_t create_rect_region(Rect const& rect);
 
 // Bitmaps in the screen's format (all our contexts are true colour), black at first.
 // Negative sizes, and sizes beyond max_bitmap_side or max_bitmap_pixels, give 0; a zero width
-// or height gives an empty bitmap that nothing can be drawn on.
+// or height gives an empty (0 x 0) bitmap that nothing can be drawn on.
 inline constexpr int32_t max_bitmap_side = 1 << 16;
 inline constexpr int64_t max_bitmap_pixels = int64_t{1} << 28;
 uint32_t create_compatible_bitmap(DeviceContext const& context, int32_t width, int32_t height);
