@@ -28,8 +28,9 @@ void copy_pieces(Surface& destination, Region const& pieces, Surface const& sour
         copy_block(destination, piece.origin(), source, piece.translated(shift.x, shift.y), op);
 }
 
-Rect device_rect(Rect const& logical, Point origin)
+Rect device_rect(Rect logical, Point origin)
 {
+    logical = logical.normalized();
     return Rect::from_edges(int64_t{logical.left()} + origin.x, int64_t{logical.top()} + origin.y,
                             int64_t{logical.right()} + origin.x, int64_t{logical.bottom()} + origin.y);
 }
@@ -38,6 +39,7 @@ Rect device_rect(Rect const& logical, Point origin)
 
 void DeviceContext::copy_block(Rect area, DeviceContext& source, Point from, RasterOp op)
 {
+    area = area.normalized();
     if (area.is_empty() || !is_raster_op(static_cast<int32_t>(op)))
         return;
     std::optional<Frame> destination = frame();

@@ -16,8 +16,9 @@ namespace kp {
 
 namespace {
 
-DeviceBox device_box(Rect const& box, Point origin)
+DeviceBox device_box(Rect box, Point origin)
 {
+    box = box.normalized();
     return {int64_t{box.left()} + origin.x, int64_t{box.top()} + origin.y, int64_t{box.right()} + origin.x,
             int64_t{box.bottom()} + origin.y};
 }

@@ -14,13 +14,24 @@ using Wide = __int128;
 // any box is an integer: a pixel (x, y) sits at (2x - cx, 2y - cy) from the centre, and the
 // set holds it when (2x - cx)^2 / sa^2 + (2y - cy)^2 / sb^2 <= 1, with sa and sb the doubled
 // semi-axes grown by one (half a pixel before doubling).
+//
+// A box of even width or height has no pixel on its centre line, and for thin boxes no pixel
+// centre of the extreme rows (or columns) lies inside: the shape would fall short of its box.
+// The shape of the box itself (`Reach::BoxEdges`) therefore also holds its middle row or rows
+// across the whole width and its middle column or columns down the whole height; for every
+// other box this adds nothing.
 class EllipseRows {
 public:
-    EllipseRows(DeviceBox const& box, int64_t grow)
+    enum class Reach { Growth, BoxEdges };
+
+    EllipseRows(DeviceBox const& box, int64_t grow, Reach reach = Reach::Growth)
         : cx_(box.left + box.right - 1)
         , cy_(box.top + box.bottom - 1)
         , sa_(box.right - box.left + grow)
         , sb_(box.bottom - box.top + grow)
+        , box_a_(box.right - box.left - 1)
+        , box_b_(box.bottom - box.top - 1)
+        , reach_box_edges_(reach == Reach::BoxEdges)
     {
         constexpr int64_t exact_limit = int64_t{1} << 31;
         exact_ = sa_ <= exact_limit && sb_ <= exact_limit;
@@ -42,7 +53,7 @@ public:
             dy = -dy;
         if (dy > sb_)
             return std::nullopt;
-        int64_t half = 0;
+        int64_t half = -1;
         if (exact_) {
             // The largest k with k^2 * sb^2 <= sa^2 * (sb^2 - dy^2).
             Wide const q = Wide{sb_} * sb_;
@@ -61,6 +72,11 @@ public:
         // Pixel offsets have the parity of the centre.
         if (((half ^ cx_) & 1) != 0)
             --half;
+        if (reach_box_edges_ && dy <= box_b_) {
+            if (dy == (box_b_ & 1))
+                half = box_a_; // a middle row
+            half = std::max(half, box_a_ & 1); // the middle columns
+        }
         if (half < 0)
             return std::nullopt;
         return std::pair{(cx_ - half) / 2, (cx_ + half) / 2};
@@ -73,6 +89,9 @@ private:
     int64_t cy_;
     int64_t sa_;
     int64_t sb_;
+    int64_t box_a_; // doubled semi-axes of the box's own outline
+    int64_t box_b_;
+    bool reach_box_edges_;
     bool exact_ = true;
 };
 
@@ -92,7 +111,7 @@ void rasterize_ellipse(DeviceBox const& box, int32_t pen_width, Rect const& rows
     int64_t const width = std::max(pen_width, 1);
 
     if (width == 1) {
-        EllipseRows const set(box, 0);
+        EllipseRows const set(box, 0, EllipseRows::Reach::BoxEdges);
         int64_t const first = std::max<int64_t>(set.first_row(), rows.top());
         int64_t const last = std::min<int64_t>(set.last_row(), int64_t{rows.bottom()} - 1);
         for (int64_t y = first; y <= last; ++y) {
@@ -121,9 +140,10 @@ void rasterize_ellipse(DeviceBox const& box, int32_t pen_width, Rect const& rows
         return;
     }
 
-    // The ring between the ellipse grown and shrunk by half the pen width.
+    // The ring between the ellipse grown and shrunk by half the pen width: radii a + w/2 and
+    // a - w/2, where the set of growth g has the radius a + (g + 1) / 2.
     EllipseRows const outer(box, width - 1);
-    EllipseRows const inner(box, -width);
+    EllipseRows const inner(box, -width - 1);
     int64_t const first = std::max<int64_t>(outer.first_row(), rows.top());
     int64_t const last = std::min<int64_t>(outer.last_row(), int64_t{rows.bottom()} - 1);
     for (int64_t y = first; y <= last; ++y) {

@@ -5,7 +5,8 @@
 // rows, so a circle of radius r about (x, y) has the box (x - r, y - r, x + r + 1, y + r + 1).
 //
 // The shape is the set of pixels whose centres lie inside the ellipse through the outline
-// pixels grown by half a pixel. Its one-pixel outline is that set's border (the pixels with a
+// pixels grown by half a pixel, and always reaches the four sides of its box. Its one-pixel
+// outline is that set's border (the pixels with a
 // neighbour above, below, left or right outside the set), which is thin and without gaps;
 // the rest is the interior the brush fills. Wider pens paint the ring between the same
 // ellipse grown and shrunk by half the pen width, and the brush fills what lies inside it.
