@@ -170,7 +170,7 @@ private:
     void add_wide_path(Coverage& coverage, std::span<DevicePoint const> path, bool closed) const;
     void paint_coverage(Frame const& frame, Coverage const& coverage, uint32_t value);
     void paint_pixels_in_pattern(Frame const& frame, std::span<std::pair<int32_t, int32_t> const> pixels);
-    bool outline_needs_coverage(Frame const& frame) const;
+    bool outline_needs_coverage() const;
 
     std::array<Selection, SlotCount> selected_{};
     Pen pen_;

@@ -67,11 +67,22 @@ private:
     Rect limit_;
 };
 
+// Where a dash pattern is laid along a curved outline. Counting along the whole outline
+// keeps the dashes where they are however the shape is clipped; for absurdly large boxes
+// only the visible part is counted.
+Rect dash_area(DeviceBox const& box, Rect const& clip)
+{
+    constexpr int64_t largest_counted = int64_t{1} << 16;
+    if (box.right - box.left > largest_counted || box.bottom - box.top > largest_counted)
+        return clip;
+    return Rect::from_edges(box.left, box.top, box.right, box.bottom);
+}
+
 } // namespace
 
 // --- Outlines ---------------------------------------------------------------------------
 
-bool DeviceContext::outline_needs_coverage(Frame const&) const
+bool DeviceContext::outline_needs_coverage() const
 {
     // Where the outline and the fill would both touch a pixel, the outline alone paints it.
     // That matters only when the result depends on what was there before.
@@ -303,7 +314,7 @@ void DeviceContext::polygon(std::span<Point const> points, FillRule rule)
     std::vector<DevicePoint> const path = device_points(points, f->origin);
 
     std::optional<Coverage> outline;
-    if (pen_.is_visible() && outline_needs_coverage(*f)) {
+    if (pen_.is_visible() && outline_needs_coverage()) {
         outline.emplace(f->clip.bounds());
         if (pen_.is_wide())
             add_wide_path(*outline, path, true);
@@ -348,8 +359,9 @@ void DeviceContext::ellipse(Rect box)
         rasterize_ellipse(b, pen_.width, rows, &pen_painter, interior);
     } else {
         // The dash pattern runs counter-clockwise from the rightmost point.
-        PixelList outline(rows);
-        rasterize_ellipse(b, 1, rows, &outline, interior);
+        Rect const counted = dash_area(b, rows);
+        PixelList outline(counted);
+        rasterize_ellipse(b, 1, counted, &outline, interior);
         int64_t const middle = (b.top + b.bottom - 1) / 2;
         ArcSector const order(b, {b.right, middle}, {b.right, middle});
         std::stable_sort(outline.pixels.begin(), outline.pixels.end(), [&](auto const& p, auto const& q) {
@@ -386,9 +398,10 @@ void DeviceContext::arc(Rect box, Point start, Point end)
         SectorFilter in_sector(sector, rows, pen_painter);
         rasterize_ellipse(b, 1, rows, &in_sector, nullptr);
     } else {
-        PixelList outline(rows);
-        SectorFilter in_sector(sector, rows, outline);
-        rasterize_ellipse(b, 1, rows, &in_sector, nullptr);
+        Rect const counted = dash_area(b, rows);
+        PixelList outline(counted);
+        SectorFilter in_sector(sector, counted, outline);
+        rasterize_ellipse(b, 1, counted, &in_sector, nullptr);
         std::stable_sort(outline.pixels.begin(), outline.pixels.end(), [&](auto const& p, auto const& q) {
             return sector.angle_from_start(p.first, p.second) < sector.angle_from_start(q.first, q.second);
         });

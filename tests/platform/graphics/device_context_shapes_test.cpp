@@ -275,6 +275,29 @@ TEST(Shapes, DashesRunOnAcrossLineTosAndRestartAtMoveTo)
 )"));
 }
 
+TEST(Shapes, DashesOfCurvesDoNotDependOnTheClip)
+{
+    // A window partly covered by another must show the same dashes where it shows at all.
+    auto draw = [](TestBitmap& t) {
+        t.pen(PenStyle::DashDot, 1, kp::colors::black);
+        t.hollow_brush();
+        t.dc.ellipse({2, 3, 40, 30});
+        t.dc.arc({5, 5, 30, 30}, {30, 5}, {5, 30});
+        t.dc.move_to({-7, 40});
+        t.dc.line_to({50, -3});
+    };
+    TestBitmap whole(44, 36), clipped(44, 36);
+    draw(whole);
+    kp::OwnedObject region(kp::create_rect_region({10, 8, 20, 25}));
+    clipped.dc.select_clip_region(region.get());
+    draw(clipped);
+    for (int y = 0; y < 36; ++y)
+        for (int x = 0; x < 44; ++x)
+            if (Rect{10, 8, 20, 25}.contains(Point{x, y})) {
+                ASSERT_EQ(clipped.at(x, y), whole.at(x, y)) << x << "," << y;
+            }
+}
+
 TEST(Shapes, WidePensAreSolidWithRoundEnds)
 {
     TestBitmap t(12, 7);
