@@ -40,7 +40,10 @@ namespace kp {
 class Coverage;
 class SpanSink;
 
-// What a context draws on at the moment of a call.
+// What a context draws on at the moment of a call. The concrete context owns the region
+// and keeps it unchanged until the call returns. A null surface or an empty region means
+// there is nothing to draw on (a hidden window): calls then change nothing but the current
+// position.
 struct DrawingTarget {
     Surface* surface = nullptr;
     Point origin;                    // device position of logical (0, 0)
@@ -134,8 +137,12 @@ public:
 protected:
     DeviceContext();
 
+    // Asked once at the start of every drawing call. A window's context answers with its
+    // host's framebuffer, the window's position in it and its visible region (narrowed to
+    // the update region while it paints).
     virtual DrawingTarget target() = 0;
-    // Pixels inside this device rectangle changed. Window contexts pass it to their host.
+    // Pixels inside this device rectangle changed (one rectangle per drawing call, covering
+    // what it painted, already clipped). Window contexts pass it to their host.
     virtual void damaged(Rect const& /*device_rect*/) {}
     // Memory contexts hold a bitmap; windows draw on their host.
     virtual bool holds_bitmaps() const { return false; }

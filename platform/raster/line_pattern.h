@@ -26,12 +26,13 @@ struct LinePattern {
 };
 
 namespace line_patterns {
-constexpr uint32_t runs(uint8_t first, uint8_t second = 0) { return ((1u << first) - 1) << second; }
+// `length` painted pixels from pixel `start` of the period.
+constexpr uint32_t painted(uint8_t length, uint8_t start = 0) { return ((1u << length) - 1) << start; }
 
 inline constexpr LinePattern solid{1, 1};
-inline constexpr LinePattern dotted{runs(3), 6};
-inline constexpr LinePattern dashed{runs(18), 24};
-inline constexpr LinePattern dash_dot{runs(9) | runs(3, 15), 24};
+inline constexpr LinePattern dotted{painted(3), 6};
+inline constexpr LinePattern dashed{painted(18), 24};
+inline constexpr LinePattern dash_dot{painted(9) | painted(3, 15), 24};
 } // namespace line_patterns
 
 } // namespace kp
