@@ -161,6 +161,33 @@ TEST(DeviceContext, ScrollingAWindowUncoversWhatCameFromHiddenParts)
     EXPECT_EQ(framebuffer.pixel({5, 1}), red) << "hidden pixels are not touched";
 }
 
+TEST(DeviceContext, ScrollingAroundAHoleReadsEveryPixelBeforeOverwritingIt)
+{
+    // The visible region is several rectangles of one surface; copying them one by one
+    // in place would overwrite pixels a later rectangle still has to read.
+    Surface framebuffer({9, 7});
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 9; ++x)
+            framebuffer.at(x, y) = uint32_t(16 * y + x + 1);
+    Surface const before = framebuffer;
+    Region const hole(Rect{4, 3, 2, 2});
+    Region const visible = Region(Rect{0, 0, 9, 7}).subtracted(hole);
+    FramebufferContext dc(framebuffer, {0, 0}, visible);
+    Region const uncovered = dc.scroll({0, 0, 9, 7}, 1, 1, {0, 0, 9, 7});
+    for (int y = 0; y < 7; ++y) {
+        for (int x = 0; x < 9; ++x) {
+            Point const p{x, y};
+            bool const source_visible = visible.contains({x - 1, y - 1});
+            if (!visible.contains(p))
+                EXPECT_EQ(framebuffer.at(x, y), before.at(x, y)) << "hidden " << x << "," << y;
+            else if (source_visible)
+                EXPECT_EQ(framebuffer.at(x, y), before.at(x - 1, y - 1)) << x << "," << y;
+            else
+                EXPECT_TRUE(uncovered.contains(p)) << x << "," << y;
+        }
+    }
+}
+
 TEST(DeviceContext, BlockCopyBetweenContextsWithComplexVisibleRegions)
 {
     Surface framebuffer({8, 3}, kp::colors::white);
