@@ -1,7 +1,7 @@
 #include "lib/draw/colours.h"
 
 #include "lib/draw/draw_state.h"
-#include "platform/raster/screen.h"
+#include "platform/graphics/screen.h"
 
 namespace kelvo {
 

@@ -35,6 +35,12 @@ struct Rect {
                 static_cast<int32_t>(bottom - top)};
     }
     static constexpr Rect from_size(Size size) { return {0, 0, size.width, size.height}; }
+    // The same rectangle with its far edges computed in 64 bits and clamped like
+    // from_edges, for rectangles built by hand whose x + width would leave 32 bits.
+    constexpr Rect normalized() const
+    {
+        return from_edges(x, y, int64_t{x} + width, int64_t{y} + height);
+    }
 
     constexpr int32_t left() const { return x; }
     constexpr int32_t top() const { return y; }

@@ -38,6 +38,7 @@ bool covered(std::vector<Span> const& spans, std::size_t& cursor, int32_t x)
 
 Region::Region(Rect rect)
 {
+    rect = rect.normalized();
     if (!rect.is_empty())
         rects_.push_back(rect);
 }

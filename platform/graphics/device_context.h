@@ -1,0 +1,198 @@
+#pragma once
+
+// Device contexts: where drawing goes and with what.
+//
+// A context draws on a target that its concrete kind supplies at each call: a surface, the
+// device position of the context's logical (0, 0), and the visible region (in device
+// coordinates, inside the surface) outside which nothing may change. A memory context's
+// target is its selected bitmap, at origin (0, 0), all of it visible. A window's context
+// draws into its host's framebuffer at the window's position, clipped to the window's
+// visible region, and tells the host every rectangle it changes through `damaged`.
+//
+// Everything else lives here, once: the selected objects, the attributes, and every drawing
+// call, which takes logical coordinates, clips to the visible region narrowed by a clip
+// region the caller may select, and paints through the raster engine. Coordinates may be
+// anything in 32 bits; degenerate input (empty boxes, fewer points than a shape needs)
+// draws nothing.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "platform/base/color.h"
+#include "platform/base/point.h"
+#include "platform/base/rect.h"
+#include "platform/base/region.h"
+#include "platform/font/logical_font.h"
+#include "platform/graphics/background_mode.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/graphics_object.h"
+#include "platform/graphics/pen.h"
+#include "platform/raster/clip.h"
+#include "platform/raster/device_geometry.h"
+#include "platform/raster/polygon.h"
+#include "platform/raster/raster_op.h"
+#include "platform/raster/surface.h"
+
+namespace kp {
+
+class Coverage;
+class SpanSink;
+
+// What a context draws on at the moment of a call. The concrete context owns the region
+// and keeps it unchanged until the call returns. A null surface or an empty region means
+// there is nothing to draw on (a hidden window): calls then change nothing but the current
+// position.
+struct DrawingTarget {
+    Surface* surface = nullptr;
+    Point origin;                    // device position of logical (0, 0)
+    Region const* visible = nullptr; // device coordinates, inside the surface
+};
+
+class DeviceContext {
+public:
+    DeviceContext(DeviceContext const&) = delete;
+    DeviceContext& operator=(DeviceContext const&) = delete;
+    // Lets go of every selected object, so that it can be deleted.
+    virtual ~DeviceContext();
+
+    // --- Objects ---------------------------------------------------------------------
+    // Selects a pen, brush, font or (memory contexts only) bitmap and returns the handle of
+    // the object it replaces, which the caller selects again to undo. Returns 0, changing
+    // nothing, for a bad handle, a region, a bitmap in a context that cannot hold one, or a
+    // bitmap that is selected into another context.
+    uint32_t select_object(uint32_t handle);
+    // The handle of the selected object of that kind (0 for regions).
+    uint32_t selected_object(ObjectKind kind) const;
+    Pen const& pen() const { return pen_; }
+    Brush const& brush() const { return brush_; }
+    LogicalFont const& font() const;
+
+    // Narrows all drawing to a copy of the region object's shape (logical coordinates); the
+    // object stays the caller's. 0 removes the clip. False for a handle that is not a region.
+    bool select_clip_region(uint32_t region_handle);
+    std::optional<Region> clip_region() const { return clip_region_; }
+
+    // --- Attributes (each setter returns the previous value) ---------------------------
+    RasterOp raster_op() const { return raster_op_; }
+    RasterOp set_raster_op(RasterOp op);
+    Color background_color() const { return background_color_; }
+    Color set_background_color(Color color);
+    BackgroundMode background_mode() const { return background_mode_; }
+    BackgroundMode set_background_mode(BackgroundMode mode);
+    Color text_color() const { return text_color_; }
+    Color set_text_color(Color color);
+    Point current_position() const { return position_; }
+    Point move_to(Point point);
+
+    // --- Drawing ---------------------------------------------------------------------
+    // A line with the pen from the current position to `to`, which becomes the current
+    // position. One-pixel pens paint the start and not the end; wider pens cover both ends.
+    void line_to(Point to);
+    // Sets one pixel; the raster operation does not apply.
+    void set_pixel(Point point, Color color);
+    // The colour at a point, or nothing outside the clip.
+    std::optional<Color> pixel(Point point);
+    // Outlined with the pen, filled with the brush. The box is half-open: (0, 0, 10, 10)
+    // covers pixels 0..9 in both directions.
+    void rectangle(Rect box);
+    // Lines through the points with the pen; the current position does not move.
+    void polyline(std::span<Point const> points);
+    // A closed polygon through the points, filled with the brush by `rule` and outlined
+    // with the pen.
+    void polygon(std::span<Point const> points, FillRule rule);
+    // The ellipse in a half-open box, outlined with the pen and filled with the brush.
+    void ellipse(Rect box);
+    // The part of the ellipse's outline counter-clockwise from the ray (box centre, start)
+    // to the ray (box centre, end); the whole outline when the rays coincide.
+    void arc(Rect box, Point start, Point end);
+    // Fills a region (logical coordinates) with the brush and the raster operation.
+    void paint_region(Region const& region);
+
+    // --- Block copies ----------------------------------------------------------------
+    // Combines the block of `area`'s size at `from` in `source` (logical coordinates there)
+    // into `area` of this context with `op`. Pixels whose source lies outside the source's
+    // surface or visible region are left alone. `source` may be this context, and the
+    // blocks may overlap.
+    void copy_block(Rect area, DeviceContext& source, Point from, RasterOp op);
+    // Moves the pixels of `area` by (dx, dy), changing only pixels inside `clip`, and
+    // returns the region of area and clip whose pixels no longer show anything (logical
+    // coordinates). It is left as it was: the caller paints it.
+    Region scroll(Rect area, int32_t dx, int32_t dy, Rect clip);
+
+    // --- For text drawing and for windows ---------------------------------------------
+    // What a call draws on now: the surface, the origin, and the clip in device coordinates
+    // (the visible region narrowed by the selected clip region). Nothing when there is
+    // nothing to draw on. Text drawing paints through this and then reports damage.
+    struct Canvas {
+        Surface& surface;
+        Point origin;
+        Region clip;
+    };
+    std::optional<Canvas> canvas();
+    // Tells the context's owner that pixels in this device rectangle changed.
+    void report_damage(Rect const& device_rect);
+
+protected:
+    DeviceContext();
+
+    // Asked once at the start of every drawing call. A window's context answers with its
+    // host's framebuffer, the window's position in it and its visible region (narrowed to
+    // the update region while it paints).
+    virtual DrawingTarget target() = 0;
+    // Pixels inside this device rectangle changed (one rectangle per drawing call, covering
+    // what it painted, already clipped). Window contexts pass it to their host.
+    virtual void damaged(Rect const& /*device_rect*/) {}
+    // Memory contexts hold a bitmap; windows draw on their host.
+    virtual bool holds_bitmaps() const { return false; }
+    // The surface of the selected bitmap (an empty one until a bitmap is selected).
+    Surface* selected_bitmap_surface() const;
+
+private:
+    enum Slot : uint8_t { PenSlot, BrushSlot, FontSlot, BitmapSlot, SlotCount };
+    struct Selection {
+        uint32_t handle = 0;
+        GraphicsObject* object = nullptr;
+    };
+
+    // The target of one drawing call, with the clip it may paint through.
+    struct Frame {
+        Surface& surface;
+        Point origin;
+        Region const& region;
+        Clip clip;
+
+        DevicePoint device(Point logical) const { return DevicePoint::from(logical, origin); }
+    };
+    // Calling it again invalidates the previous frame's clip: take one frame per call.
+    std::optional<Frame> frame();
+
+    void select_into(Slot slot, uint32_t handle, GraphicsObject* object);
+    void report_damage(Frame const& frame, DeviceBox box);
+
+    // Outlines: the pen along a path, segment by segment for one-pixel pens.
+    void stroke_path(Frame const& frame, std::span<DevicePoint const> path, bool closed, Coverage* record);
+    void stroke_segment(Frame const& frame, DevicePoint from, DevicePoint to, int64_t first_index, Coverage* record);
+    void add_wide_path(Coverage& coverage, std::span<DevicePoint const> path, bool closed) const;
+    void paint_coverage(Frame const& frame, Coverage const& coverage, uint32_t value);
+    void paint_pixels_in_pattern(Frame const& frame, std::span<std::pair<int32_t, int32_t> const> pixels);
+    bool outline_needs_coverage() const;
+
+    std::array<Selection, SlotCount> selected_{};
+    Pen pen_;
+    Brush brush_;
+    std::optional<Region> clip_region_;
+    Region effective_clip_; // visible region narrowed by clip_region_, rebuilt per call
+
+    RasterOp raster_op_ = RasterOp::Copy;
+    Color background_color_ = colors::white;
+    BackgroundMode background_mode_ = BackgroundMode::Opaque;
+    Color text_color_ = colors::black;
+    Point position_;
+    // Pixels the pen has walked since the last move-to, so that dashes run on across
+    // consecutive line-tos.
+    int64_t pattern_index_ = 0;
+};
+
+} // namespace kp

@@ -1,0 +1,74 @@
+#pragma once
+
+// One-pixel lines. A line from A to B paints A and stops one pixel short of B, so that
+// consecutive segments of a polyline paint each shared vertex once.
+//
+// Which pixels: along the major axis (x when |dx| >= |dy|, diagonals included) every
+// coordinate from A up to, not including, B gets one pixel; its minor coordinate is the
+// exact line's value rounded to the nearest integer, halves rounding towards +infinity.
+// The rule depends only on the geometric line, not on its direction, so a line drawn from B
+// to A covers the same pixels apart from its two ends.
+//
+// Clipping happens once, before painting: `clip_line` finds the stretch of pixels that lies
+// in a clip rectangle and the exact error term at its first pixel, so the painting loop never
+// tests coordinates and a line from -2^31 to 2^31 costs no more than its visible part.
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/base/rect.h"
+#include "platform/raster/device_geometry.h"
+#include "platform/raster/raster_op.h"
+#include "platform/raster/surface.h"
+
+namespace kp {
+
+// The part of a line inside one clip rectangle, ready to walk.
+struct LineStretch {
+    int32_t x = 0; // first pixel
+    int32_t y = 0;
+    int64_t count = 0;       // pixels in the stretch, at least 1
+    int64_t first_index = 0; // position of the first pixel along the whole line (A is 0)
+    int32_t major_dx = 0;    // one step along the major axis
+    int32_t major_dy = 0;
+    int32_t minor_dx = 0; // the extra step when the error term reaches 0
+    int32_t minor_dy = 0;
+    int64_t error = 0; // in [-2 * major extent, 0)
+    int64_t error_increment = 0; // 2 * minor extent
+    int64_t error_decrement = 0; // 2 * major extent
+};
+
+// Pixels the whole line paints (the end is not one of them).
+int64_t line_pixel_count(DevicePoint from, DevicePoint to);
+
+std::optional<LineStretch> clip_line(DevicePoint from, DevicePoint to, Rect const& clip);
+
+// Visits every pixel of the stretch in order: visit(x, y, index along the line).
+template <typename Visit>
+void walk_line(LineStretch const& stretch, Visit&& visit)
+{
+    int32_t x = stretch.x;
+    int32_t y = stretch.y;
+    int64_t error = stretch.error;
+    int64_t index = stretch.first_index;
+    for (int64_t n = stretch.count;;) {
+        visit(x, y, index);
+        if (--n == 0)
+            break;
+        ++index;
+        x += stretch.major_dx;
+        y += stretch.major_dy;
+        error += stretch.error_increment;
+        if (error >= 0) {
+            error -= stretch.error_decrement;
+            x += stretch.minor_dx;
+            y += stretch.minor_dy;
+        }
+    }
+}
+
+// Paints the stretch in one value. Device level: the stretch must come from `clip_line`
+// with a clip inside the surface.
+void paint_line(Surface& surface, LineStretch const& stretch, uint32_t value, RasterOp op);
+
+} // namespace kp
