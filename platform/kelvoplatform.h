@@ -28,6 +28,9 @@ void KpDestroyWindow(TkWnd window);
 void KpUpdate(void);
 /* The colour (0x00BBGGRR) shown at client point (x, y) of the window; 0xFFFFFFFF outside. */
 uint32_t KpGetPixel(TkWnd window, int32_t x, int32_t y);
+/* Writes what the window shows (its client area) as a PNG file; 0 on success, -1 for a bad
+ * window or a null path, -2 when the file cannot be written. */
+int32_t KpSavePng(TkWnd window, const char* path);
 /* Feeds a mouse message (512..521) at host client point (x, y) with key flags; it reaches
  * the window under the point. */
 void KpSendMouse(TkWnd host, int32_t message, int32_t x, int32_t y, int32_t keys);

@@ -2,6 +2,9 @@
 
 #include "platform/kelvoplatform.h"
 
+#include <algorithm>
+
+#include "platform/raster/png_file.h"
 #include "platform/window/host.h"
 #include "platform/window/painting.h"
 #include "platform/window/window.h"
@@ -47,6 +50,25 @@ uint32_t KpGetPixel(TkWnd window, int32_t x, int32_t y)
     if (framebuffer == nullptr || !framebuffer->bounds().contains(at))
         return outside;
     return framebuffer->pixel(at).to_interface();
+}
+
+int32_t KpSavePng(TkWnd window, const char* path)
+{
+    if (path == nullptr || !kp::is_window(window))
+        return -1;
+    kp::Surface const* framebuffer = kp::host_framebuffer(kp::host_of(window));
+    if (framebuffer == nullptr)
+        return -1;
+    try {
+        kp::Point const origin = kp::client_origin_in_host(window);
+        kp::Rect const client = kp::client_rect(window).translated(origin.x, origin.y).intersected(framebuffer->bounds());
+        kp::Surface picture(client.size());
+        for (int32_t y = 0; y < client.height; ++y)
+            std::copy_n(framebuffer->row(client.y + y) + client.x, client.width, picture.row(y));
+        return kp::write_png(picture, path) ? 0 : -2;
+    } catch (...) {
+        return -2;
+    }
 }
 
 void KpSendMouse(TkWnd host, int32_t message, int32_t x, int32_t y, int32_t keys)

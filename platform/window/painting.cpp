@@ -52,6 +52,7 @@ PaintRecord begin_paint(WindowHandle handle)
     window->update_region = {};
     window->paint_region = region;
     window->painting = true;
+    window_registry().geometry_changed(); // the window's context now clips to the paint region
     Rect const bounds = region.bounds();
     record.left = bounds.left();
     record.top = bounds.top();
@@ -72,6 +73,7 @@ void end_paint(WindowHandle handle)
     if (Window* window = window_registry().find(handle)) {
         window->painting = false;
         window->paint_region = {};
+        window_registry().geometry_changed();
     }
 }
 

@@ -12,7 +12,7 @@ namespace kp {
 
 // The window system's 64-byte paint structure, as window procedures receive it.
 struct PaintRecord {
-    uint32_t device_context = 0;
+    uint32_t device_context = 0; // unused: a window draws through window_device_context()
     int32_t erase = 0;
     int32_t left = 0; // the paint rectangle, client coordinates, right and bottom excluded
     int32_t top = 0;

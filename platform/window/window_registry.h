@@ -11,6 +11,7 @@
 #include "platform/window/host.h"
 #include "platform/window/window.h"
 #include "platform/window/window_class.h"
+#include "platform/window/window_device_context.h"
 
 namespace kp {
 
@@ -29,6 +30,7 @@ struct Window {
     Region paint_region;                 // while painting: what begin paint took, client coordinates
     bool painting = false;
     std::unique_ptr<HostState> host;     // top-level hosts only
+    std::unique_ptr<WindowDeviceContext> device_context;
 
     bool has_border() const { return has_style(styles, WindowStyle::Border); }
     // The client area in the window's own frame coordinates.

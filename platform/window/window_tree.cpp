@@ -77,6 +77,8 @@ void destroy_window(WindowHandle handle)
 
     if (Window* parent = window_registry().find(window->parent))
         std::erase(parent->children, handle);
+    // The context lets go of its objects now, while the window's caller can still delete them.
+    window->device_context.reset();
     window_registry().remove(handle);
     window_registry().geometry_changed();
     if (host != handle)

@@ -74,14 +74,14 @@ protected:
         if (test == nullptr)
             return default_window_procedure(window, number, word, value);
         test->log.push_back({window, number, word, value});
+        if (auto it = test->reactions.find(window); it != test->reactions.end())
+            if (std::optional<LResult> result = it->second(number, word, value))
+                return *result;
         if (number == message::paint) {
             PaintRecord record = begin_paint(window);
             test->paint_rects[window].push_back(record.paint_rect());
             end_paint(window);
         }
-        if (auto it = test->reactions.find(window); it != test->reactions.end())
-            if (std::optional<LResult> result = it->second(number, word, value))
-                return *result;
         return default_window_procedure(window, number, word, value);
     }
 

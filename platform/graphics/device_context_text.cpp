@@ -1,0 +1,81 @@
+#include "platform/graphics/device_context_text.h"
+
+#include "platform/font/font_engine.h"
+#include "platform/font/text_renderer.h"
+
+namespace kp {
+
+namespace {
+
+TextPaint paint_of(DeviceContext const& context)
+{
+    TextPaint paint;
+    paint.text = context.text_color();
+    paint.background = context.background_color();
+    paint.background_mode = context.background_mode() == BackgroundMode::Opaque ? TextBackground::Opaque
+                                                                                : TextBackground::Transparent;
+    return paint;
+}
+
+template <typename Draw>
+void draw_on_canvas(DeviceContext& context, Draw&& draw)
+{
+    std::shared_ptr<Font const> font = selected_font(context);
+    if (!font)
+        return;
+    std::optional<DeviceContext::Canvas> canvas = context.canvas();
+    if (!canvas)
+        return;
+    TextTarget const target{canvas->surface, canvas->origin, canvas->clip};
+    Rect const changed = draw(target, *font, paint_of(context));
+    if (!changed.is_empty())
+        context.report_damage(changed);
+}
+
+} // namespace
+
+std::shared_ptr<Font const> selected_font(DeviceContext const& context)
+{
+    FontEngine* engine = FontEngine::shared();
+    return engine == nullptr ? nullptr : engine->realize(context.font());
+}
+
+TextMetrics text_metrics(DeviceContext const& context)
+{
+    std::shared_ptr<Font const> font = selected_font(context);
+    return font ? font->metrics() : TextMetrics{};
+}
+
+Size text_extent(DeviceContext const& context, std::string_view text)
+{
+    std::shared_ptr<Font const> font = selected_font(context);
+    return font ? font->text_extent(text) : Size{};
+}
+
+AbcWidths abc_widths(DeviceContext const& context, char32_t character)
+{
+    std::shared_ptr<Font const> font = selected_font(context);
+    return font ? font->abc_widths(character) : AbcWidths{};
+}
+
+std::u32string decode_text(DeviceContext const& context, std::string_view text)
+{
+    std::shared_ptr<Font const> font = selected_font(context);
+    return font ? font->decode(text) : std::u32string{};
+}
+
+void draw_character(DeviceContext& context, Point corner, char32_t character)
+{
+    draw_on_canvas(context, [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
+        return kp::draw_character(target, font, corner, character, paint);
+    });
+}
+
+void draw_text(DeviceContext& context, Point corner, std::string_view text)
+{
+    draw_on_canvas(context, [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
+        return kp::draw_text(target, font, corner, text, paint);
+    });
+}
+
+} // namespace kp
