@@ -96,6 +96,80 @@ KELVO_API TkColor TkRGB(int32_t red, int32_t green, int32_t blue, int32_t match)
 /* Copies the library's 16 colours to colours (64 bytes). */
 KELVO_API void TkGetColorSet(TkColor* colours);
 
+/* ---- Graph windows ------------------------------------------------------------------ */
+/* Flags: bits 0..2 the drawing mode 1..4 (others give 1), 64 a thin border, 128 hidden. */
+KELVO_API TkGraph TkOpenGraph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t height, int32_t flags);
+/* 1 when a graph was closed; 0 when the identifier names no open graph. */
+KELVO_API uint16_t TkCloseGraph(TkGraph graph);
+/* Nonzero when the window was visible before. */
+KELVO_API int32_t TkShowGraph(TkGraph graph);
+KELVO_API int32_t TkHideGraph(TkGraph graph);
+KELVO_API TkWnd TkGetGraphHWnd(TkGraph graph);
+KELVO_API int32_t TkWindowWidth(TkGraph graph);
+KELVO_API int32_t TkWindowHeight(TkGraph graph);
+/* A modal dialog from the named template, owned by the current graph's window. */
+KELVO_API void ShowAboutBox(uint32_t instance, const char* template_name);
+
+/* ---- Drawing modes and redraw --------------------------------------------------------- */
+/* Modes: 1 "Foreground", 2 "Auto Redraw", 3 "Background", 4 "Delay Redraw". */
+KELVO_API int32_t TkSetDrawingMode(TkGraph graph, int32_t mode);
+KELVO_API void TkRedrawToWindow(TkGraph graph);
+KELVO_API void TkRedrawToRect(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+KELVO_API void TkDispatchToWindow(TkGraph graph);
+KELVO_API void TkDispatchToRect(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+KELVO_API uint8_t TkResize(TkGraph graph, int32_t x, int32_t y, int32_t width, int32_t height);
+KELVO_API void TkSetMessageRoute(TkGraph graph, TkWnd window);
+/* Copies the 64-byte paint record of the last paint message; returns buffer. */
+KELVO_API uint8_t* TkGetPaintInfo(TkGraph graph, uint8_t* buffer);
+/* Writes the last mouse x and y (two integers); returns point. */
+KELVO_API int32_t* TkGetMousePos(TkGraph graph, int32_t* point);
+/* Shapes 1 arrow, 2 hourglass, 3 cross, 4 hand, 5 I-beam, 6 arrow, 7 dot; returns the
+ * previous shape. */
+KELVO_API int32_t TkSetMouseShape(TkGraph graph, int32_t shape);
+KELVO_API int32_t TkSetWaiting(TkGraph graph, uint16_t waiting);
+
+/* ---- Primitives, pens and styles (window pixels, corners included) -------------------- */
+
+KELVO_API void TkKelvoStyle(TkGraph graph, int32_t style);
+KELVO_API void TkDefaults(TkGraph graph);
+/* Pen styles: 1 solid, 2 dotted, 3 dashed, 4 invisible, 5 dash-dot. */
+KELVO_API void TkPen(TkGraph graph, TkColor colour, int32_t style, int32_t width);
+KELVO_API void TkGraphColor(TkGraph graph, TkColor colour);
+KELVO_API void TkBackColor(TkGraph graph, TkColor colour);
+/* Write modes: 1 copy, 2 not, 3 and, 4 or, 5 xor. */
+KELVO_API void TkWritemode(TkGraph graph, int32_t mode);
+KELVO_API void TkClearWindow(TkGraph graph);
+KELVO_API void TkGpFill(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour, int32_t mode);
+KELVO_API void TkGpPixel(TkGraph graph, int32_t x, int32_t y);
+KELVO_API void TkGpColorPixel(TkGraph graph, int32_t x, int32_t y, TkColor colour);
+KELVO_API void TkGpLine(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+KELVO_API void TkGpRectangle(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint8_t filled);
+/* points: count pairs x, y. */
+KELVO_API void TkGpPoly(TkGraph graph, int32_t count, const int32_t* points, uint8_t filled);
+KELVO_API void TkGpCircle(TkGraph graph, int32_t x, int32_t y, int32_t radius, uint8_t filled);
+
+/* ---- Fonts and text ------------------------------------------------------------------- */
+/* Faces: 1 Times-Roman, 2 Helvetica, 3 terminal, 4 Symbol, 5 Courier New. Styles: 1 normal,
+ * 2 bold, 3 italic, 4 bold italic. Sizes in points. Orientations: 1 0, 2 90, 3 180, 4 270
+ * degrees. Justifications: 1 start, 2 end, 3 middle. */
+KELVO_API void TkFont(TkGraph graph, int32_t face, int32_t style, int32_t size);
+KELVO_API void TkFont2(TkGraph graph, int32_t face, int32_t style, int32_t size, int32_t orientation);
+KELVO_API void TkTextColor(TkGraph graph, TkColor colour);
+KELVO_API int32_t TkTextJustified(TkGraph graph, int32_t justification);
+KELVO_API void TkGpText(TkGraph graph, int32_t x, int32_t y, const char* text);
+KELVO_API int32_t TkEndTextX(TkGraph graph);
+KELVO_API int32_t TkEndTextY(TkGraph graph);
+KELVO_API int32_t TkCellWidth(TkGraph graph);
+KELVO_API int32_t TkCellHeight(TkGraph graph);
+
+/* ---- Images and scrolling ------------------------------------------------------------- */
+/* Image modes as write modes. The caller owns an image until TkClearImage. */
+KELVO_API TkImage TkGetImage(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+KELVO_API void TkPutImage(TkGraph graph, int32_t x, int32_t y, TkImage image, int32_t mode);
+KELVO_API int32_t TkClearImage(TkImage image);
+KELVO_API void TkScrollRect(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t dx, int32_t dy);
+KELVO_API void TkScrollWindow(TkGraph graph, int32_t dx, int32_t dy);
+
 /* ---- Number formatting ---------------------------------------------------------------- */
 
 /* Formats x into buffer as exactly width characters plus a zero (buffer holds width + 1

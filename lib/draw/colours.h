@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "lib/kelvolib.h"
+#include "platform/base/color.h"
 
 namespace kelvo {
 
@@ -17,6 +18,12 @@ constexpr TkColor pack_colour(int32_t red, int32_t green, int32_t blue)
 {
     return static_cast<TkColor>(red & 0xFF) | static_cast<TkColor>(green & 0xFF) << 8
          | static_cast<TkColor>(blue & 0xFF) << 16;
+}
+
+// The platform's form of a colour.
+constexpr kp::Color to_color(TkColor colour)
+{
+    return kp::Color::from_interface(colour);
 }
 
 // The nearest colour the screen can show.

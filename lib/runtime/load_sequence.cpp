@@ -4,6 +4,7 @@
 
 #include "lib/draw/colours.h"
 #include "lib/runtime/error_state.h"
+#include "lib/window/graph_window.h"
 
 namespace kelvo {
 
@@ -20,6 +21,7 @@ struct Step {
 constexpr Step load_steps[] = {
     {"colour set", &build_colour_set},
     {"error state", &reset_error_state},
+    {"graph window class", &register_graph_window_class},
 };
 
 // Released at exit, in this order.

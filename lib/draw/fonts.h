@@ -1,0 +1,31 @@
+#pragma once
+
+// A graph's font, text colour, justification and text metrics.
+
+#include <cstdint>
+
+#include "lib/kelvolib.h"
+#include "lib/window/graph_record.h"
+#include "platform/font/logical_font.h"
+
+namespace kelvo {
+
+enum class Orientation : int32_t { Right = 1, Up = 2, Left = 3, Down = 4 };
+enum class Justification : int32_t { Start = 1, End = 2, Middle = 3 };
+
+// The logical font of a font record on a 96-pixel-per-inch screen, or nothing when its
+// pixel height would exceed 1000.
+std::optional<kp::LogicalFont> logical_font_for(FontRecord const& font);
+
+// Creates the font on every drawing target; too large a size, or a font that cannot be
+// made, leaves the previous font in force.
+void set_font(GraphRecord& graph, FontRecord font);
+void set_text_colour(GraphRecord& graph, TkColor colour);
+// A value outside 1..3 becomes 1. Returns the previous justification.
+int32_t set_justification(GraphRecord& graph, int32_t justification);
+
+// Cell width (of "0"), cell height (height plus external leading) and ascent of the
+// current font, measured when first needed after a font change.
+void ensure_metrics(GraphRecord& graph);
+
+} // namespace kelvo
