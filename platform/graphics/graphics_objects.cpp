@@ -34,6 +34,7 @@ public:
     }
     GraphicsObject* find(uint32_t handle) const { return objects_.find(handle); }
     void remove(uint32_t handle) { objects_.remove(handle); }
+    std::size_t size() const { return objects_.size(); }
     uint32_t stock(StockObject which) const { return stock_[static_cast<std::size_t>(which)]; }
 
 private:
@@ -72,6 +73,8 @@ T* find_as(uint32_t handle)
 } // namespace
 
 uint32_t stock_object(StockObject which) { return table().stock(which); }
+
+std::size_t live_object_count() { return table().size(); }
 
 uint32_t create_pen(PenStyle style, int32_t width, Color color)
 {

@@ -4,6 +4,7 @@
 // reused; 0 is no object. Calls with a handle that is 0, deleted or never issued do nothing
 // and return 0, false or nothing.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -31,6 +32,8 @@ enum class StockObject : uint8_t {
 };
 
 uint32_t stock_object(StockObject which);
+// How many objects exist, stock objects included: what tests watch for leaks.
+std::size_t live_object_count();
 
 uint32_t create_pen(PenStyle style, int32_t width, Color color);
 uint32_t create_solid_brush(Color color);

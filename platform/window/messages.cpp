@@ -12,11 +12,15 @@ LResult send_message(WindowHandle handle, uint32_t number, WParam word, LParam v
     if (!window)
         return 0;
     if (window->host) {
-        if (window->host->message_handler) {
-            WindowProcedure handler = window->host->message_handler;
-            return handler(handle, number, word, value);
-        }
-        return default_window_procedure(handle, number, word, value);
+        if (!window->host->message_handler)
+            return default_window_procedure(handle, number, word, value);
+        WindowProcedure handler = window->host->message_handler;
+        LResult const result = handler(handle, number, word, value);
+        // A host always ends its own paint, whatever its handler did, so that a handler
+        // that only listens cannot leave the host to be painted forever.
+        if (number == message::paint)
+            default_window_procedure(handle, number, word, value);
+        return result;
     }
     std::shared_ptr<WindowClass const> const window_class = window->window_class;
     return window_class->procedure(handle, number, word, value);

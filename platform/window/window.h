@@ -3,6 +3,7 @@
 // Windows: a tree of rectangles that own pixels of their host's framebuffer. Every call
 // takes a 32-bit handle; a handle that is 0, destroyed or never issued does nothing.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -60,6 +61,8 @@ WindowHandle create_window(CreateWindowRequest const& request);
 void destroy_window(WindowHandle window);
 
 bool is_window(WindowHandle window);
+// How many windows (hosts included) exist: what tests watch for leaks.
+std::size_t window_count();
 WindowHandle parent_of(WindowHandle window);
 // The topmost ancestor: the host whose framebuffer the window paints.
 WindowHandle host_of(WindowHandle window);

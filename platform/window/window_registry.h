@@ -50,6 +50,7 @@ public:
     WindowHandle insert(std::shared_ptr<Window> window) { return windows_.insert(std::move(window)); }
     void remove(WindowHandle handle) { windows_.remove(handle); }
     bool any_window_of(WindowClass const* window_class) const;
+    std::size_t size() const { return windows_.size(); }
     std::vector<WindowHandle> hosts() const;
 
     // Any change to the tree's geometry, order or visibility moves the epoch on, so that

@@ -91,6 +91,11 @@ bool is_window(WindowHandle handle)
     return window != nullptr;
 }
 
+std::size_t window_count()
+{
+    return window_registry().size();
+}
+
 WindowHandle parent_of(WindowHandle handle)
 {
     Window const* window = window_registry().find(handle);

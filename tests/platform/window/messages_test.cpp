@@ -133,6 +133,15 @@ TEST_F(WindowTest, HostHandlerReceivesItsChildrensNotifications)
     });
     EXPECT_EQ(send_message(host, 1039, 0, 0), 9);
     EXPECT_EQ(seen, (std::vector<uint32_t>{1039}));
+
+    // A handler that only listens still leaves the host painted.
+    seen.clear();
+    host_framebuffer(host)->fill(colors::black);
+    expose_host(host, {0, 0, 10, 10});
+    update_all_windows();
+    EXPECT_EQ(seen, (std::vector<uint32_t>{message::paint}));
+    EXPECT_TRUE(update_region(host).is_empty());
+    EXPECT_EQ(host_framebuffer(host)->pixel({5, 5}), colors::white);
     set_host_message_handler(host, {});
 }
 
