@@ -75,6 +75,11 @@ void HostWidget::flush()
         repaint(region);
 }
 
+void HostWidget::follow_size()
+{
+    kp::resize_host(host_, {width(), height()});
+}
+
 void HostWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -91,7 +96,7 @@ void HostWidget::paintEvent(QPaintEvent* event)
 void HostWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    kp::resize_host(host_, {width(), height()});
+    follow_size();
 }
 
 void HostWidget::damaged(kp::Rect area)

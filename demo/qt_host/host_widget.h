@@ -22,6 +22,9 @@ public:
     QImage picture() const;
     // Pushes every change so far to the screen at once.
     void flush();
+    // Makes the host's framebuffer the widget's size now, without waiting for the resize
+    // event that Qt delivers to hidden widgets only when they are shown.
+    void follow_size();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

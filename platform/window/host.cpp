@@ -77,6 +77,15 @@ Surface* host_framebuffer(WindowHandle host)
     return state == nullptr ? nullptr : &state->framebuffer;
 }
 
+void set_host_background(WindowHandle host, Color color)
+{
+    HostState* state = host_state(host);
+    if (state == nullptr)
+        return;
+    state->background = color;
+    expose_host(host, state->framebuffer.bounds());
+}
+
 void resize_host(WindowHandle host, Size client_size)
 {
     Window* window = window_registry().find(host);

@@ -44,6 +44,8 @@ void set_host_presenter(WindowHandle host, HostPresenter* presenter);
 void set_host_message_handler(WindowHandle host, WindowProcedure handler);
 
 Surface* host_framebuffer(WindowHandle host);
+// The colour the host paints where no window covers it (white unless set).
+void set_host_background(WindowHandle host, Color color);
 // New areas are painted in the background colour and their windows repainted.
 void resize_host(WindowHandle host, Size client_size);
 // The rectangle (host coordinates) was uncovered: windows under it get paint at the next update.

@@ -58,9 +58,10 @@ PaintRecord begin_paint(WindowHandle handle)
     record.top = bounds.top();
     record.right = bounds.right();
     record.bottom = bounds.bottom();
-    if (window->window_class && window->window_class->background && !region.is_empty()) {
+    std::optional<Color> background = window->host ? window->host->background : window->window_class->background;
+    if (background && !region.is_empty()) {
         Point const origin = client_origin_in_host(*window);
-        fill_host_region(host_of(handle), region.translated(origin.x, origin.y), *window->window_class->background);
+        fill_host_region(host_of(handle), region.translated(origin.x, origin.y), *background);
         record.erase = 0;
     } else {
         record.erase = 1;

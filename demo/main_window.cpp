@@ -1,0 +1,343 @@
+#include "demo/main_window.h"
+
+#include <QActionGroup>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QString>
+
+#include "demo/qt_host/host_widget.h"
+#include "demo/scenes/scene_helpers.h"
+#include "demo/scenes/scene_table.h"
+#include "platform/box/message_box.h"
+#include "platform/window/host.h"
+#include "platform/window/window.h"
+
+namespace kelvotour {
+
+namespace {
+
+// The client area that calls the form's resize handler after its own geometry changed.
+class FormClient : public QWidget {
+public:
+    explicit FormClient(std::function<void()> on_resize)
+        : on_resize_(std::move(on_resize))
+    {
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        on_resize_();
+    }
+
+private:
+    std::function<void()> on_resize_;
+};
+
+constexpr int open_flags = 3; // drawing mode 3, shown, no border
+constexpr int panel_margin = 4;
+constexpr int smallest_panel = 10;
+kp::Color const purple = kp::Color::from_rgb(128, 0, 128);
+
+QButtonGroup* radio_group(QWidget* parent, QString const& title, QRect geometry, QStringList const& items)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setGeometry(geometry);
+    auto* group = new QButtonGroup(box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], box);
+        button->setGeometry(8, 20 + 24 * i, geometry.width() - 12, 20);
+        group->addButton(button, i);
+    }
+    group->button(1)->setChecked(true);
+    return group;
+}
+
+QLabel* label(QWidget* parent, QString const& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* result = new QLabel(text, parent);
+    result->setGeometry(geometry);
+    result->setAlignment(alignment | Qt::AlignVCenter);
+    return result;
+}
+
+// The menus and the scenes (or commands, numbered 0 and below) on each; -1 is a separator.
+constexpr int separator = -1;
+constexpr int clear_window_item = -2;
+constexpr int exit_item = -3;
+constexpr int about_item = -4;
+
+struct MenuLayout {
+    char const* name;
+    char const* caption;
+    std::initializer_list<int> items;
+};
+
+} // namespace
+
+MainWindow::MainWindow()
+{
+    setWindowTitle(QStringLiteral("Kelvotour"));
+    setObjectName(QStringLiteral("TForm1"));
+    QFont form_font = font();
+    form_font.setPixelSize(11);
+    setFont(form_font);
+    client_ = new FormClient([this] { FormResize(); });
+    setCentralWidget(client_);
+    build_controls();
+    build_menu();
+    resize(621, 487);
+    move(328, 221);
+    FormCreate();
+}
+
+MainWindow::~MainWindow()
+{
+    if (!closed_)
+        FormCloseQuery();
+}
+
+void MainWindow::build_controls()
+{
+    DrawModeGrp = radio_group(client_, QStringLiteral("Drawing mode"), {8, 8, 121, 121},
+                              {QStringLiteral("Foreground"), QStringLiteral("Auto Redraw"), QStringLiteral("Background"),
+                               QStringLiteral("Delay Redraw")});
+    ColorGrp = radio_group(client_, QStringLiteral("Color style"), {8, 136, 121, 121},
+                           {QStringLiteral("Registry"), QStringLiteral("Light"), QStringLiteral("Dark"),
+                            QStringLiteral("Old IBM")});
+    connect(DrawModeGrp, &QButtonGroup::idClicked, this, [this](int) { DrawModeGrpClick(); });
+    connect(ColorGrp, &QButtonGroup::idClicked, this, [this](int) { ColorGrpClick(); });
+    label(client_, QStringLiteral("X ="), {8, 272, 33, 17}, Qt::AlignRight);
+    label(client_, QStringLiteral("Y ="), {8, 296, 33, 13}, Qt::AlignRight);
+    XValTxt = label(client_, QStringLiteral("xval"), {48, 272, 65, 13});
+    YValTxt = label(client_, QStringLiteral("yval"), {48, 296, 65, 13});
+    XValTxt->setObjectName(QStringLiteral("XValTxt"));
+    YValTxt->setObjectName(QStringLiteral("YValTxt"));
+    for (QLabel* readout : {XValTxt, YValTxt})
+        readout->setFont(QFont(QStringLiteral("monospace"), 8));
+
+    GraphPanel = new HostWidget(client_);
+    GraphPanel->setObjectName(QStringLiteral("GraphPanel"));
+    GraphPanel->setGeometry(136, 0, 385, 353);
+    GraphPanel->follow_size();
+    kp::set_host_background(GraphPanel->host(), purple);
+    kp::set_host_message_handler(GraphPanel->host(), [this](kp::WindowHandle, uint32_t number, kp::WParam, kp::LParam) {
+        return on_panel_message(number);
+    });
+}
+
+void MainWindow::build_menu()
+{
+    static MenuLayout const menus[] = {
+        {"MunFile", "&File", {31, separator, clear_window_item, separator, exit_item}},
+        {"Mnu2DPrim", "2D &Primitive", {1, 2, 3, 4, 5, 6}},
+        {"Mnu2DBasic", "2D &Basic", {7, 8, 9, separator, 10, 11, 12, separator, 13, 14, 30, 15}},
+        {"N31", "&3D Basic", {16, separator, 17, 18, 19}},
+        {"Plot1", "&Plot", {20, 21, 22, separator, 23, 24, 25, 26, separator, 27, 28}},
+        {"Evaluate1", "&Evaluate", {29}},
+        {"Help1", "&Help", {about_item}},
+    };
+    for (MenuLayout const& layout : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(layout.caption));
+        menu->setObjectName(QString::fromUtf8(layout.name));
+        for (int item : layout.items) {
+            if (item == separator) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = nullptr;
+            switch (item) {
+            case clear_window_item:
+                action = menu->addAction(QStringLiteral("&Clear Window"), this, [this] { ClearWindowClick(); });
+                action->setObjectName(QStringLiteral("ClearWindow1"));
+                break;
+            case exit_item:
+                action = menu->addAction(QStringLiteral("&Exit"), this, [this] { close(); });
+                action->setObjectName(QStringLiteral("MunExit"));
+                break;
+            case about_item:
+                action = menu->addAction(QStringLiteral("&About"), this, [this] { AboutClick(); });
+                action->setObjectName(QStringLiteral("MnuAbout"));
+                break;
+            default: {
+                Scene const* scene = find_scene(item);
+                action = menu->addAction(QString::fromUtf8(scene->caption), this, [this, item] { show_scene(item); });
+                action->setObjectName(QString::fromUtf8(scene->item_name));
+                action->setEnabled(scene->draw != nullptr);
+                break;
+            }
+            }
+        }
+    }
+}
+
+QAction* MainWindow::menu_item(QString const& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::FormCreate()
+{
+    kp::Rect const panel = kp::client_rect(GraphPanel->host());
+    state_.GraphId = TkOpenGraph(GraphPanel->host(), panel.left(), panel.top(), panel.right(), panel.bottom(), open_flags);
+    if (state_.GraphId == 0) {
+        kp::MessageBoxRequest request;
+        request.text = "Problem creating graph window. Program Aborted.";
+        kp::show_message_box(request);
+        closed_ = true;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        return;
+    }
+    state_.DrawMode = 2;
+    state_.ColorStyle = 1;
+    TkSetDrawingMode(state_.GraphId, 2);
+    state_.Readout = ReadoutMode::WindowPixels;
+    reset_graph(state_, Clearing::Keep);
+    TkSetMessageRoute(state_.GraphId, GraphPanel->host());
+    state_.CurrentScene = 0;
+    state_.FaceX = TkNewArray1(4);
+    state_.FaceY = TkNewArray1(4);
+    state_.FaceZ = TkNewArray1(4);
+    state_.UserFormula = "sin(x) / (1 + x)";
+    state_.FirstResize = true;
+}
+
+void MainWindow::FormResize()
+{
+    if (closed_)
+        return;
+    int const cw = client_->width();
+    int const ch = client_->height();
+    QRect const panel = GraphPanel->geometry();
+    if (cw - panel.left() - panel_margin > smallest_panel && ch - (panel.top() + panel_margin) > smallest_panel) {
+        GraphPanel->resize(cw - panel.left() - panel_margin, ch - panel.top() - panel_margin);
+        GraphPanel->follow_size();
+        if (graph_open() && !isMinimized())
+            TkResize(state_.GraphId, 0, 0, GraphPanel->width(), GraphPanel->height());
+    }
+    if (!graph_open())
+        return;
+    if (state_.FirstResize) {
+        show_scene(31);
+        state_.FirstResize = false;
+        return;
+    }
+    run_scene(state_, state_.CurrentScene);
+}
+
+bool MainWindow::FormCloseQuery()
+{
+    TkDisposeArray(state_.FaceX);
+    TkDisposeArray(state_.FaceY);
+    TkDisposeArray(state_.FaceZ);
+    state_.FaceX = state_.FaceY = state_.FaceZ = 0;
+    TkCloseGraph(state_.GraphId);
+    state_.GraphId = 0;
+    closed_ = true;
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!closed_)
+        FormCloseQuery();
+    event->accept();
+}
+
+void MainWindow::show_scene(int32_t number)
+{
+    if (!graph_open())
+        return;
+    run_scene(state_, number);
+    GraphPanel->flush();
+}
+
+void MainWindow::choose_drawing_mode(int item)
+{
+    if (QAbstractButton* button = DrawModeGrp->button(item))
+        button->setChecked(true);
+    DrawModeGrpClick();
+}
+
+void MainWindow::choose_colour_style(int item)
+{
+    if (QAbstractButton* button = ColorGrp->button(item))
+        button->setChecked(true);
+    ColorGrpClick();
+}
+
+void MainWindow::DrawModeGrpClick()
+{
+    int const item = DrawModeGrp->checkedId();
+    state_.DrawMode = item >= 0 && item <= 3 ? item + 1 : 4;
+    TkSetDrawingMode(state_.GraphId, state_.DrawMode);
+    reset_graph(state_, Clearing::Clear);
+    GraphPanel->flush();
+}
+
+void MainWindow::ColorGrpClick()
+{
+    int const item = ColorGrp->checkedId();
+    state_.ColorStyle = item >= 0 && item <= 3 ? item : 3;
+    reset_graph(state_, Clearing::Clear);
+    TkClearWindow(state_.GraphId);
+    TkDispatchToWindow(state_.GraphId);
+    GraphPanel->flush();
+}
+
+void MainWindow::GraphMouseMove()
+{
+    set_busy(state_, state_.Busy);
+    if (state_.Busy)
+        return;
+    int32_t point[2] = {0, 0};
+    TkGetMousePos(state_.GraphId, point);
+    if (state_.Readout == ReadoutMode::WindowPixels) {
+        XValTxt->setText(QStringLiteral("%1").arg(point[0], 5));
+        YValTxt->setText(QStringLiteral("%1").arg(point[1], 5));
+        return;
+    }
+    // User coordinates need the coordinate subsystem, which this version does not have.
+    XValTxt->setText(QStringLiteral(" --- "));
+    YValTxt->setText(QStringLiteral(" --- "));
+}
+
+void MainWindow::GraphPanelClick()
+{
+    XValTxt->setText(QStringLiteral("clicked"));
+}
+
+void MainWindow::ClearWindowClick()
+{
+    reset_graph(state_, Clearing::Clear);
+    GraphPanel->flush();
+}
+
+void MainWindow::AboutClick()
+{
+    kp::MessageBoxRequest request;
+    request.caption = "About Kelvotour";
+    request.text = "Kelvo graphics DLL KELVOLIB.DLL\nDLL version number: " + integer_text(TkGetVersion())
+                 + "\n\nKelvotour shows what KelvoLib draws and computes.\n"
+                   "Written by the KelvoLib developers.";
+    request.icon = kp::MessageBoxIcon::Information;
+    kp::show_message_box(request);
+}
+
+kp::LResult MainWindow::on_panel_message(uint32_t number)
+{
+    if (closed_)
+        return 0;
+    if (number == kp::message::mouse_move)
+        GraphMouseMove();
+    else if (number == kp::message::left_button_up)
+        GraphPanelClick();
+    return 0;
+}
+
+} // namespace kelvotour

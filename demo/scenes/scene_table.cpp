@@ -1,0 +1,76 @@
+#include "demo/scenes/scene_table.h"
+
+#include <array>
+
+namespace kelvotour {
+
+namespace {
+
+using enum ReadoutMode;
+
+constexpr std::array<Scene, 31> scenes = {{
+    {1, "MnuLines", "&Lines, Dots and Circles", WindowPixels, &draw_lines_dots_and_circles},
+    {2, "MnuBitmap", "&Bitmap", WindowPixels, &draw_bitmap},
+    {3, "MunFontfaces", "&Font Faces", WindowPixels, &draw_font_faces},
+    {4, "MnuFontSizes", "Font &Sizes", WindowPixels, &draw_font_sizes},
+    {5, "mnuTextjustification", "&Text Justification", WindowPixels, &draw_text_justification},
+    {6, "mnuWindowscrolling", "&Window Scrolling", WindowPixels, &draw_window_scrolling},
+    {7, "MunOpenAxes", "&Open Axes", UserCoordinates, nullptr},
+    {8, "MnuCornerAxes", "&Corner Axes", UserCoordinates, nullptr},
+    {9, "MnuBoxedAxes", "&Boxed Axes", UserCoordinates, nullptr},
+    {10, "MnuNoMargins", "No &Margins", UserCoordinates, nullptr},
+    {11, "MnuNoSecondaryPips", "No Secondary &Pips", UserCoordinates, nullptr},
+    {12, "MnuNoNiceValues", "No &Nice Values", UserCoordinates, nullptr},
+    {13, "MnuSymbolsandErrorBars", "&Symbols and Error Bars", UserCoordinates, nullptr},
+    {14, "MnuTitles", "&Titles", UserCoordinates, nullptr},
+    {15, "MnuFractalCurve", "&Fractal Curves", UserCoordinates, nullptr},
+    {16, "MnuBoxedAxes3D", "&Boxed Axes", None, nullptr},
+    {17, "MnuRandomViewAngle", "&Random View Angle", None, nullptr},
+    {18, "MnuRandomViewAngle2", "Random View Angle &2", None, nullptr},
+    {19, "MnuAnimateCube", "&Animate Cube", None, nullptr},
+    {20, "Mnu2DCurve", "&2D Curve", UserCoordinates, nullptr},
+    {21, "MnuNormalDistribution", "&Normal Distribution", UserCoordinates, nullptr},
+    {22, "Mnu3DCurve", "&3D Curve", None, nullptr},
+    {23, "MnuRevolution", "&Revolution", None, nullptr},
+    {24, "MnuContours", "&Contours", UserCoordinates, nullptr},
+    {25, "MnuWireFrame", "&Wire Frame", None, nullptr},
+    {26, "MnuSurface", "&Surface", None, nullptr},
+    {27, "MnuHistogram2D", "&Histogram 2D", UserCoordinates, nullptr},
+    {28, "MnuMoreFractals", "&More Fractals", None, nullptr},
+    {29, "MnuUserdefinedFunction", "&User-defined Function", UserCoordinates, nullptr},
+    {30, "MnuLoglogplot", "&Log-log Plot", UserCoordinates, nullptr},
+    {31, "MnuWelcome", "&Welcome", WindowPixels, &draw_welcome},
+}};
+
+} // namespace
+
+std::span<Scene const> all_scenes()
+{
+    return scenes;
+}
+
+Scene const* find_scene(int32_t number)
+{
+    if (number < 1 || number > static_cast<int32_t>(scenes.size()))
+        return nullptr;
+    return &scenes[static_cast<std::size_t>(number - 1)];
+}
+
+bool is_available(int32_t number)
+{
+    Scene const* scene = find_scene(number);
+    return scene != nullptr && scene->draw != nullptr;
+}
+
+bool run_scene(DemoState& state, int32_t number)
+{
+    Scene const* scene = find_scene(number);
+    if (scene == nullptr || scene->draw == nullptr)
+        return false;
+    scene->draw(state);
+    state.CurrentScene = number;
+    state.Readout = scene->readout;
+    return true;
+}
+
+} // namespace kelvotour

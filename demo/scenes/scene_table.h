@@ -1,0 +1,36 @@
+#pragma once
+
+// The demonstrations: their numbers, menu items, read-out modes and how to draw them.
+
+#include <cstdint>
+#include <span>
+
+#include "demo/demo_state.h"
+
+namespace kelvotour {
+
+struct Scene {
+    int32_t number;
+    char const* item_name; // the menu item's object name
+    char const* caption;   // "&" marks the access key
+    ReadoutMode readout;
+    void (*draw)(DemoState& state); // null while the demonstration is not available
+};
+
+std::span<Scene const> all_scenes();
+Scene const* find_scene(int32_t number);
+bool is_available(int32_t number);
+
+// Draws the scene and records it as the one a resize repeats. False when unavailable.
+bool run_scene(DemoState& state, int32_t number);
+
+// The scenes themselves.
+void draw_welcome(DemoState& state);
+void draw_lines_dots_and_circles(DemoState& state);
+void draw_bitmap(DemoState& state);
+void draw_font_faces(DemoState& state);
+void draw_font_sizes(DemoState& state);
+void draw_text_justification(DemoState& state);
+void draw_window_scrolling(DemoState& state);
+
+} // namespace kelvotour
