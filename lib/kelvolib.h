@@ -97,6 +97,20 @@ KELVO_API int32_t TkFormatReal(int32_t width, char* buffer, double x);
 KELVO_API void RealToStr(int32_t decimals, unsigned char* text, double x);
 KELVO_API void IntToShortStr(int32_t n, unsigned char* text);
 
+/* ---- Formulae ------------------------------------------------------------------------- */
+/* Formula text such as "sin(x) / (1 + x)" is compiled and evaluated with checked
+ * arithmetic. Each call returns 0, a compile error 10400..10413, an evaluation error
+ * 10414..10423 (then *result is 0), the name clash 10425 (a variable named like pi, a
+ * built-in function or another variable of the call), or 1 when the formula nests deeper
+ * than 512 levels. The variables are named by the name arguments (letter case does not
+ * matter; an empty or null name is no variable). A null result is not written. */
+
+KELVO_API int32_t TkEvaluate1ByVar(const char* formula, const char* x_name, double* result, double x);
+KELVO_API int32_t TkEvaluate2ByVar(const char* formula, const char* x_name, const char* y_name, double x, double y,
+                                   double* result);
+KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                                   double x, double y, double z, double* result);
+
 #ifdef __cplusplus
 }
 #endif

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "lib/formula/formula_state.h"
 #include "lib/runtime/error_state.h"
 
 namespace kelvo {
@@ -18,10 +19,13 @@ struct Step {
 // (Name lists keep no library-wide state, so they need no step.)
 constexpr Step load_steps[] = {
     {"error state", &reset_error_state},
+    {"evaluator limits and random seeds", &start_evaluator},
+    {"formula symbol table", &start_symbol_table},
 };
 
 // Released at exit, in this order.
 constexpr Step unload_steps[] = {
+    {"formula symbol table", &release_symbol_table},
     {"error state", &reset_error_state},
 };
 
