@@ -4,16 +4,11 @@
 
 namespace kelvo {
 
-namespace {
-
-// Constant-initialised, so it exists before any load step runs and needs no guard on the
-// evaluation path.
-constinit FormulaState state;
-
-} // namespace
-
 FormulaState& formula_state()
 {
+    // Built on first use (a load step), so that it is destroyed only after the unload
+    // steps have run.
+    static FormulaState state;
     return state;
 }
 
@@ -32,17 +27,20 @@ EvaluatorLimits compute_evaluator_limits()
 
 void start_evaluator()
 {
+    FormulaState& state = formula_state();
     state.limits = compute_evaluator_limits();
     state.random = seed_random_state();
 }
 
 void start_symbol_table()
 {
+    FormulaState& state = formula_state();
     register_builtins(state.symbols);
 }
 
 void release_symbol_table()
 {
+    FormulaState& state = formula_state();
     state.current_formula.reset();
     state.symbols.release();
 }
