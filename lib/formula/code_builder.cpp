@@ -31,9 +31,11 @@ Op function_op(BuiltinFunction function)
 }
 
 // How each instruction changes the number of values on the stack.
-int stack_effect(Op op)
+int stack_effect(Instruction const& instruction)
 {
-    switch (op) {
+    if (instruction.argument != Argument::top)
+        return 1; // a function that pushes its variable argument
+    switch (instruction.op) {
     case Op::push_number:
     case Op::push_variable:
     case Op::push_negated_variable:
@@ -117,9 +119,17 @@ void CodeBuilder::negate(Mark operand)
         append(Op::negate);
 }
 
-void CodeBuilder::call(BuiltinFunction function, Mark /*argument*/)
+void CodeBuilder::call(BuiltinFunction function, Mark argument)
 {
-    append(function_op(function));
+    Op op = function_op(function);
+    if (is_single(argument, Op::push_variable) || is_single(argument, Op::push_negated_variable)) {
+        Instruction& instruction = code_[argument];
+        instruction.argument =
+            instruction.op == Op::push_variable ? Argument::variable : Argument::negated_variable;
+        instruction.op = op;
+        return;
+    }
+    append(op);
 }
 
 void CodeBuilder::fold_right_operand(Op with_number, Op with_variable, Op on_stack, Mark left, Mark right)
@@ -211,7 +221,7 @@ FormulaPtr CodeBuilder::finish()
     int depth = 0;
     int deepest = 0;
     for (Instruction const& instruction : code_) {
-        depth += stack_effect(instruction.op);
+        depth += stack_effect(instruction);
         deepest = std::max(deepest, depth);
     }
     return std::make_unique<CompiledFormula>(std::move(code_), static_cast<std::size_t>(deepest));

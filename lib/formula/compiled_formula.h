@@ -53,7 +53,8 @@ enum class Op : uint8_t {
     // Division of two computed operands: the divisor on top is checked before the
     // dividend's instructions run; a zero divisor fails and skips them and the divide.
     check_divisor,
-    // Built-in functions applied to the top.
+    // Built-in functions applied to the top, or to a variable (negated or not) that they
+    // push first (see Argument).
     call_exp,
     call_log,
     call_ln,
@@ -72,8 +73,19 @@ enum class Op : uint8_t {
     call_fnH,
 };
 
+inline constexpr std::size_t op_count = static_cast<std::size_t>(Op::call_fnH) + 1;
+
+// Where a built-in function takes its argument from: a function of a plain variable needs
+// no instruction of its own to push the variable.
+enum class Argument : uint8_t {
+    top,
+    variable,
+    negated_variable,
+};
+
 struct Instruction {
     Op op = Op::end;
+    Argument argument = Argument::top;
     // check_divisor: how many instructions to skip when the divisor is zero.
     int32_t skip = 0;
     union {

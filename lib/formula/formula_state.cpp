@@ -4,14 +4,6 @@
 
 namespace kelvo {
 
-FormulaState& formula_state()
-{
-    // Built on first use (a load step), so that it is destroyed only after the unload
-    // steps have run.
-    static FormulaState state;
-    return state;
-}
-
 EvaluatorLimits compute_evaluator_limits()
 {
     // In extended precision, where 5.0e-324 is not rounded to the smallest subnormal
@@ -28,6 +20,7 @@ EvaluatorLimits compute_evaluator_limits()
 void start_evaluator()
 {
     FormulaState& state = formula_state();
+    state.errors = &error_state();
     state.limits = compute_evaluator_limits();
     state.random = seed_random_state();
 }

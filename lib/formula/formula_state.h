@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "lib/runtime/error_state.h"
+
 #include "lib/formula/compiled_formula.h"
 #include "lib/formula/evaluator_limits.h"
 #include "lib/formula/random_generator.h"
@@ -16,6 +18,9 @@ namespace kelvo {
 inline constexpr int variable_slot_count = 3;
 
 struct FormulaState {
+    // The library's error state, looked up once at load: evaluation sets and tests its
+    // flag on every call.
+    ErrorState* errors = nullptr;
     EvaluatorLimits limits;
     RandomState random;
     SymbolTable symbols;
@@ -23,7 +28,13 @@ struct FormulaState {
     std::array<double, variable_slot_count> slots{};
 };
 
-FormulaState& formula_state();
+// Built on first use (a load step), so that it is destroyed only after the unload steps
+// have run. Inline: evaluation reaches it on every call.
+inline FormulaState& formula_state()
+{
+    static FormulaState state;
+    return state;
+}
 
 // Load step: the evaluator limits, ln 10 and the random seeds.
 void start_evaluator();

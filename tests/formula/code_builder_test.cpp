@@ -222,8 +222,8 @@ TEST(CodeBuilder, LeavesFoldIntoTheirOperation)
     clear_error();
     FormulaPtr formula = prepare_formula(nullptr, "sin(x) / (1 + x)", "x");
     ASSERT_NE(formula, nullptr);
-    // push 1, add x, check divisor, push x, sin, divide, end.
-    EXPECT_EQ(formula->size(), 7u);
+    // push 1, add x, check divisor, sin of x, divide, end.
+    EXPECT_EQ(formula->size(), 6u);
     formula = prepare_formula(nullptr, "10 * (y - x^2)^2 + (1 - x)^2", "x", "y");
     ASSERT_NE(formula, nullptr);
     // push y, push x, square, subtract, square, multiply by 10, push 1, subtract x,
