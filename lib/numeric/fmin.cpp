@@ -13,6 +13,11 @@ namespace {
 constexpr int max_passes = 100;
 constexpr double no_result = std::numeric_limits<double>::quiet_NaN();
 
+// The golden-section ratio (3 - sqrt 5) / 2, and the square root of the relative machine
+// precision the method assumes; computed once, when the library is loaded.
+double const c_golden = 0.5 * (3 - std::sqrt(5.0));
+double const sqrt_eps = std::sqrt(1.2e-16);
+
 } // namespace
 
 double fmin(RealFunction f, double a_in, double b_in, double tol)
@@ -21,10 +26,11 @@ double fmin(RealFunction f, double a_in, double b_in, double tol)
     // 1973, the FMIN procedure): golden-section search, sped up by successive parabolic
     // interpolation. x is the best point so far, w the second best, v the previous w;
     // u is the newest point.
-    if (function_failed())
+    FailureWatch const watch;
+    if (watch.failed())
         return no_result;
-    double const c = 0.5 * (3 - std::sqrt(5.0)); // the golden-section ratio (3 - sqrt 5) / 2
-    double const eps = std::sqrt(1.2e-16);
+    double const c = c_golden;
+    double const eps = sqrt_eps;
     double a = a_in;
     double b = b_in;
     if (b <= a) {
@@ -38,17 +44,18 @@ double fmin(RealFunction f, double a_in, double b_in, double tol)
     double d = 0;
     double e = 0;
     double fx = f(x);
-    if (function_failed()) {
+    if (watch.failed()) {
         report_numerical_error(NumericalError::function_failed);
         return no_result;
     }
     double fv = fx;
     double fw = fx;
+    double const third_of_tol = tol / 3;
     int pass = 0;
     bool converged = false;
     do {
         double xm = (a + b) / 2;
-        double tol1 = eps * std::fabs(x) + tol / 3;
+        double tol1 = eps * std::fabs(x) + third_of_tol;
         double t2 = 2 * tol1;
         if (std::fabs(x - xm) <= t2 - (b - a) / 2) {
             converged = true;
@@ -83,7 +90,7 @@ double fmin(RealFunction f, double a_in, double b_in, double tol)
             // Never evaluate closer to x than the tolerance.
             double u = std::fabs(d) >= tol1 ? x + d : x + sign_of(d) * tol1;
             double fu = f(u);
-            if (function_failed()) {
+            if (watch.failed()) {
                 report_numerical_error(NumericalError::function_failed);
                 return no_result;
             }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "lib/runtime/error_state.h"
+
 namespace kelvo {
 
 enum class NumericalError : int32_t {
@@ -37,5 +39,16 @@ void report_numerical_error(NumericalError error);
 
 // Whether the function just called failed: formula evaluation leaves the error flag set.
 bool function_failed();
+
+// The same test for the inner loops of the methods: the error state is found once, not on
+// every call of the function.
+class FailureWatch {
+public:
+    FailureWatch() : errors_(error_state()) {}
+    bool failed() const { return errors_.flag != 0; }
+
+private:
+    ErrorState const& errors_;
+};
 
 } // namespace kelvo

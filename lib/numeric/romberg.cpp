@@ -26,6 +26,7 @@ uint64_t midpoints_at_level(int32_t k)
 
 double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b_in)
 {
+    FailureWatch const watch;
     error_state().flag = 0;
     if (m <= 0) {
         report_numerical_error(NumericalError::must_halve_interval);
@@ -52,20 +53,22 @@ double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b
     double* R = table.get();
 
     double sum = f(a);
-    if (function_failed()) {
+    if (watch.failed()) {
         report_numerical_error(NumericalError::function_failed);
         return no_result;
     }
     sum += f(b);
-    if (function_failed()) {
+    if (watch.failed()) {
         report_numerical_error(NumericalError::function_failed);
         return no_result;
     }
     R[0] = h * sum * 0.5;
 
-    // Trapezoid sums: level k adds the midpoints of level k - 1. While sampling, err_est
-    // holds the largest |f| at the interior points. The count bounds the walk, so that
-    // limits where x + 2h no longer moves x (or equal limits) cannot loop forever.
+    // Trapezoid sums: level k adds the midpoints of level k - 1, while largest keeps the
+    // largest |f| at the interior points (err_est receives it if f fails). The count bounds
+    // the walk, so that limits where x + 2h no longer moves x (or equal limits) cannot loop
+    // forever.
+    double largest = 0;
     for (int32_t k = 1; k <= m; ++k) {
         double hp = h;
         h = h * 0.5;
@@ -73,12 +76,13 @@ double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b
         uint64_t remaining = h > 0 ? midpoints_at_level(k) : 0;
         while (remaining > 0) {
             double fx = f(x);
-            if (function_failed()) {
+            if (watch.failed()) {
+                err_est = largest;
                 report_numerical_error(NumericalError::function_failed);
                 return no_result;
             }
-            if (std::fabs(fx) > err_est)
-                err_est = std::fabs(fx);
+            if (std::fabs(fx) > largest)
+                largest = std::fabs(fx);
             sum = sum + 2 * fx;
             x = x + hp;
             --remaining;
@@ -100,7 +104,7 @@ double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b
         for (int32_t i = 1; i <= m; ++i)
             R[i - 1] = (p * R[i] - R[i - 1]) / (p - 1);
     }
-    err_est = std::fabs(R[0] - save) + rounding_weight * err_est;
+    err_est = std::fabs(R[0] - save) + rounding_weight * largest;
     double result = reversed ? -R[0] : R[0];
     return result + 0.0; // equal limits give +0, not -0
 }

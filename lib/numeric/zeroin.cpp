@@ -22,18 +22,19 @@ double zeroin(RealFunction f, double a_in, double b_in, double tol_in)
     // the ZEROIN procedure): bisection, safeguarded by interpolation through the last two
     // or three points. b is the best estimate, c keeps the bracket [b, c], a is the
     // previous b.
-    if (function_failed())
+    FailureWatch const watch;
+    if (watch.failed())
         return no_result;
     double tol = std::fabs(tol_in / 2);
     double a = a_in;
     double b = b_in;
     double fa = f(a);
-    if (function_failed()) {
+    if (watch.failed()) {
         report_numerical_error(NumericalError::function_failed);
         return no_result;
     }
     double fb = f(b);
-    if (function_failed()) {
+    if (watch.failed()) {
         report_numerical_error(NumericalError::function_failed);
         return no_result;
     }
@@ -104,7 +105,7 @@ double zeroin(RealFunction f, double a_in, double b_in, double tol_in)
             else
                 b = b + sign_of(xm) * tol1;
             fb = f(b);
-            if (function_failed()) {
+            if (watch.failed()) {
                 report_numerical_error(NumericalError::function_failed);
                 return no_result;
             }

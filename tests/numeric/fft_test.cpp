@@ -153,4 +153,64 @@ TEST_P(FftAgainstDefinition, AgreesToOnePartInTenToTheNine)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, FftAgainstDefinition, ::testing::Values(3, 10));
 
+// The transform as first written: the bit-reversal counter, then every level one twiddle
+// factor at a time over all its butterflies, with scalar arithmetic.
+void reference_transform(std::vector<double>& data, int m, double sign)
+{
+    std::size_t n = std::size_t{1} << m;
+    auto re = [&](std::size_t e) -> double& { return data[2 * (e - 1)]; };
+    auto im = [&](std::size_t e) -> double& { return data[2 * (e - 1) + 1]; };
+    std::size_t j = 1;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (i < j) {
+            std::swap(re(i), re(j));
+            std::swap(im(i), im(j));
+        }
+        std::size_t k = n / 2;
+        while (k < j) {
+            j -= k;
+            k /= 2;
+        }
+        j += k;
+    }
+    double c = -1, s = 0;
+    std::size_t le = 1;
+    for (int level = 1; level <= m; ++level) {
+        std::size_t le1 = le;
+        le *= 2;
+        double ur = 1, ui = 0;
+        for (std::size_t jj = 1; jj <= le1; ++jj) {
+            for (std::size_t i = jj; i <= n; i += le) {
+                std::size_t ip = i + le1;
+                double tr = re(ip) * ur - im(ip) * ui;
+                double ti = re(ip) * ui + im(ip) * ur;
+                re(ip) = re(i) - tr;
+                im(ip) = im(i) - ti;
+                re(i) = re(i) + tr;
+                im(i) = im(i) + ti;
+            }
+            double t = ur;
+            ur = t * c - ui * s;
+            ui = ui * c + t * s;
+        }
+        s = sign * std::sqrt((1 - c) / 2);
+        c = std::sqrt((1 + c) / 2);
+    }
+}
+
+TEST_F(FftTest, CacheFriendlyOrderGivesTheSameBitsAsTheFirstForm)
+{
+    // The library visits each level's butterflies in another order and computes both
+    // parts of a product at once; neither may change a single bit of the result.
+    for (int m = 1; m <= 13; ++m) {
+        for (double sign : {-1.0, 1.0}) {
+            std::vector<double> expected = random_data(std::size_t{1} << m, 100 + static_cast<unsigned>(m));
+            std::vector<double> data = expected;
+            reference_transform(expected, m, sign);
+            Fft(data.data(), m, sign);
+            ASSERT_EQ(data, expected) << "m = " << m << ", sign " << sign;
+        }
+    }
+}
+
 } // namespace
