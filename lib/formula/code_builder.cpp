@@ -112,7 +112,8 @@ void CodeBuilder::negate(Mark operand)
 {
     // Negation keeps the magnitude, so a negated leaf needs no check of its own.
     if (is_single(operand, Op::push_number))
-        code_[operand].number = -code_[operand].number;
+        code_[operand].number = 0.0 - code_[operand].number; // +0 for a zero, as checked
+
     else if (is_single(operand, Op::push_variable))
         code_[operand].op = Op::push_negated_variable;
     else

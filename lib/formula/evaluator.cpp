@@ -77,7 +77,7 @@ double evaluate(CompiledFormula const* formula)
             *below++ = top;                                              \
             top = check(*ip->variable);                                  \
             if (ip->argument == Argument::negated_variable)              \
-                top = -top;                                              \
+                top = 0.0 - top;                                         \
         }                                                                \
     } while (false)
 #define KELVO_DISPATCH() goto* handlers[static_cast<std::size_t>(ip->op)]
@@ -102,14 +102,16 @@ op_push_variable:
     KELVO_NEXT();
 op_push_negated_variable:
     *below++ = top;
-    top = -check(*ip->variable);
+    top = 0.0 - check(*ip->variable);
     KELVO_NEXT();
 op_push_too_large:
     *below++ = top;
     top = fail_with(FormulaError::result_too_large);
     KELVO_NEXT();
+// Negation keeps the magnitude, so it needs no check, except that a zero must come out as
+// +0 like every value the check flushes: 0 - x is -x for every other x.
 op_negate:
-    top = -top;
+    top = 0.0 - top;
     KELVO_NEXT();
 
 op_add:

@@ -205,6 +205,7 @@ TEST(CodeBuilder, CompiledFormulaeAgreeWithTheTreeWalk)
                 ASSERT_TRUE(std::isnan(compiled.value));
             else
                 ASSERT_EQ(compiled.value, expected.value);
+            ASSERT_EQ(std::signbit(compiled.value), std::signbit(expected.value));
             ASSERT_EQ(compiled.random.s1, expected.random.s1);
             ASSERT_EQ(compiled.random.s2, expected.random.s2);
             ASSERT_EQ(compiled.random.s3, expected.random.s3);

@@ -172,6 +172,19 @@ TEST(Evaluator, AcosBeyondOneIsHalfPiLessItsRounding)
     EXPECT_LT(outcome.value, 6.2e-17);
 }
 
+TEST(Evaluator, ZeroResultsArePositiveZero)
+{
+    // Every node's value goes through the check, which makes any zero +0; negation and the
+    // functions that skip the check must agree.
+    for (char const* text : {"-x", "-0", "-(x*2)", "sin(-x)", "atan(-x)", "-x/(1+x)", "sinh(-x)", "tanh(-x)"}) {
+        auto outcome = run(text, 0.0);
+        EXPECT_EQ(outcome.code, 0) << text;
+        EXPECT_EQ(outcome.value, 0.0) << text;
+        EXPECT_FALSE(std::signbit(outcome.value)) << text;
+    }
+    EXPECT_FALSE(std::signbit(run("x", -0.0).value));
+}
+
 TEST(Evaluator, FirstErrorWinsAndItsMessageStays)
 {
     auto outcome = run("sqrt(-1) + ln(0) + 1/0");
