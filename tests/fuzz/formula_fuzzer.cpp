@@ -9,9 +9,7 @@
 #include <string_view>
 
 #include "lib/formula/entry_points.h"
-#include "lib/formula/evaluator.h"
 #include "lib/formula/formula_state.h"
-#include "lib/formula/parser.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/error_state.h"
 
@@ -56,10 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size)
     }
     kelvo::release_current_formula();
 
-    // As an ODE right-hand side: one piece, exact letter case.
-    kelvo::FormulaPtr short_form = kelvo::compile_formula(bytes.substr(0, 255), kelvo::TextForm::short_string);
-    if (short_form != nullptr)
-        (void)kelvo::evaluate(short_form.get());
+    // As the right-hand side of a two-equation ODE set (one piece, exact letter case),
+    // solved for a step.
+    std::string line(bytes.substr(0, 255));
+    TkODE set = TkNewODE(2, "t", 1e-6, 1e-6);
+    TkSetODELine(set, 1, "y", line.c_str());
+    TkSetODELine(set, 2, "Y'", "y - t");
+    TkSetODEValue(set, -3, 1e-8);
+    TkSetODEValue(set, 1, 0.5);
+    (void)TkODESolve(set);
+    TkDisposeODE(set);
 
     // Exported path: the text up to its first zero byte.
     std::string text(bytes);
