@@ -41,6 +41,19 @@ double min_function(double x)
     return std::exp(x) - 2 * x + 0.1 * std::sin(5 * x);
 }
 
+// Cheap functions, so that the methods' own work per evaluation shows.
+double cheap_root_function(double x)
+{
+    ++evaluations;
+    return (x * x - 2) * x - 5;
+}
+
+double cheap_min_function(double x)
+{
+    ++evaluations;
+    return (x * x - 2) * x;
+}
+
 double integrand(double x)
 {
     ++evaluations;
@@ -70,24 +83,36 @@ void report_evaluations(benchmark::State& state)
 constexpr double root_tol = 1e-10;
 constexpr double min_tol = 1e-6;
 
+struct Problem {
+    double (*f)(double);
+    double a, b;
+};
+
+// cos(x) - x on [0, 1] and x^3 - 2x - 5 on [2, 3].
+constexpr Problem root_problems[] = {{&root_function, 0, 1}, {&cheap_root_function, 2, 3}};
+// exp(x) - 2x + sin(5x) / 10 and x^3 - 2x, both on [0, 2].
+constexpr Problem min_problems[] = {{&min_function, 0, 2}, {&cheap_min_function, 0, 2}};
+
 void BM_Zeroin(benchmark::State& state)
 {
+    Problem const& problem = root_problems[state.range(0)];
     evaluations = 0;
     for (auto _ : state) {
         kelvo::clear_error();
-        sink = kelvo::zeroin(&root_function, 0, 1, root_tol);
+        sink = kelvo::zeroin(problem.f, problem.a, problem.b, root_tol);
     }
     report_evaluations(state);
 }
 
 void BM_GslBrentRoot(benchmark::State& state)
 {
+    Problem const& problem = root_problems[state.range(0)];
     gsl_set_error_handler_off();
-    gsl_function f = as_gsl(&root_function);
+    gsl_function f = as_gsl(problem.f);
     gsl_root_fsolver* solver = gsl_root_fsolver_alloc(gsl_root_fsolver_brent);
     evaluations = 0;
     for (auto _ : state) {
-        gsl_root_fsolver_set(solver, &f, 0, 1);
+        gsl_root_fsolver_set(solver, &f, problem.a, problem.b);
         int status = GSL_CONTINUE;
         for (int pass = 0; pass < 100 && status == GSL_CONTINUE; ++pass) {
             gsl_root_fsolver_iterate(solver);
@@ -102,23 +127,25 @@ void BM_GslBrentRoot(benchmark::State& state)
 
 void BM_Fmin(benchmark::State& state)
 {
+    Problem const& problem = min_problems[state.range(0)];
     evaluations = 0;
     for (auto _ : state) {
         kelvo::clear_error();
-        sink = kelvo::fmin(&min_function, 0, 2, min_tol);
+        sink = kelvo::fmin(problem.f, problem.a, problem.b, min_tol);
     }
     report_evaluations(state);
 }
 
 void BM_GslBrentMin(benchmark::State& state)
 {
+    Problem const& problem = min_problems[state.range(0)];
     gsl_set_error_handler_off();
-    gsl_function f = as_gsl(&min_function);
+    gsl_function f = as_gsl(problem.f);
     gsl_min_fminimizer* minimizer = gsl_min_fminimizer_alloc(gsl_min_fminimizer_brent);
-    double const guess = 0.5 * (3 - std::sqrt(5.0)) * 2;
+    double const guess = problem.a + 0.5 * (3 - std::sqrt(5.0)) * (problem.b - problem.a);
     evaluations = 0;
     for (auto _ : state) {
-        gsl_min_fminimizer_set(minimizer, &f, guess, 0, 2);
+        gsl_min_fminimizer_set(minimizer, &f, guess, problem.a, problem.b);
         // The same stopping rule as Fmin's (relative sqrt(1.2e-16) plus an absolute part)
         // and the same limit of 100 iterations.
         int status = GSL_CONTINUE;
@@ -242,10 +269,10 @@ void BM_Fftw(benchmark::State& state)
     fftw_destroy_plan(plan);
 }
 
-BENCHMARK(BM_Zeroin);
-BENCHMARK(BM_GslBrentRoot);
-BENCHMARK(BM_Fmin);
-BENCHMARK(BM_GslBrentMin);
+BENCHMARK(BM_Zeroin)->DenseRange(0, 1);
+BENCHMARK(BM_GslBrentRoot)->DenseRange(0, 1);
+BENCHMARK(BM_Fmin)->DenseRange(0, 1);
+BENCHMARK(BM_GslBrentMin)->DenseRange(0, 1);
 BENCHMARK(BM_Romb)->Arg(10);
 BENCHMARK(BM_GslRomberg)->Arg(10);
 BENCHMARK(BM_FftCopyOnly)->Arg(10)->Arg(16);
