@@ -181,6 +181,58 @@ KELVO_API int32_t TkFormatReal(int32_t width, char* buffer, double x);
 KELVO_API void RealToStr(int32_t decimals, unsigned char* text, double x);
 KELVO_API void IntToShortStr(int32_t n, unsigned char* text);
 
+/* ---- Formulae ------------------------------------------------------------------------- */
+/* Formula text such as "sin(x) / (1 + x)" is compiled and evaluated with checked
+ * arithmetic. Each call returns 0, a compile error 10400..10413, an evaluation error
+ * 10414..10423 (then *result is 0), the name clash 10425 (a variable named like pi, a
+ * built-in function or another variable of the call), or 1 when the formula nests deeper
+ * than 512 levels. The variables are named by the name arguments (letter case does not
+ * matter; an empty or null name is no variable). A null result is not written. */
+
+KELVO_API int32_t TkEvaluate1ByVar(const char* formula, const char* x_name, double* result, double x);
+KELVO_API int32_t TkEvaluate2ByVar(const char* formula, const char* x_name, const char* y_name, double x, double y,
+                                   double* result);
+KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                                   double x, double y, double z, double* result);
+
+/* ---- Numerical methods ------------------------------------------------------------------ */
+/* Failures are told by the error state (codes 20901..20914) and, for the Tk calls, by the
+ * returned code. Zeroin, Fmin, Romb and Fft do not clear the error state first: with an
+ * error pending, Zeroin, Fmin and Fft return at once. A failed search or integration gives
+ * NaN. */
+
+/* A zero of f between a and b (f(a) and f(b) of opposite sign) by Brent's method. */
+KELVO_API double Zeroin(TkRealFunc f, double a, double b, double tol);
+/* The abscissa of a minimum of f on [a, b] by Brent's method. */
+KELVO_API double Fmin(TkRealFunc f, double a, double b, double tol);
+/* The same for a formula in one variable: 0, a formula error code, or a numerical one. */
+KELVO_API int32_t TkFindRootByVar(const char* formula, const char* var_name, double* result, double a, double b,
+                                  double tol);
+KELVO_API int32_t TkFindminByVar(const char* formula, const char* var_name, double* result, double a, double b,
+                                 double tol);
+/* The integral of f from a to b by Romberg's method with m halvings (2^m + 1 calls). */
+KELVO_API double Romb(int32_t m, TkRealFunc f, double* err_est, double a, double b);
+KELVO_API int32_t TkIntegrateByVar(int32_t m, const char* formula, const char* var_name, double a, double b,
+                                   double* result, double* err_est);
+/* One accepted Runge-Kutta-Fehlberg 4(5) step of n <= 30 equations; derivs computes dydt
+ * from *t and y. *ok is 1 after an accepted step. */
+KELVO_API void Rkf(int32_t n, double* t, double* h, double abs_tol, double rel_tol, double h_min, TkDerivsProc derivs,
+                   double* y, double* dydt, int32_t* k, uint8_t* ok);
+/* ODE sets of 1 to 8 equations whose right-hand sides are formulae in the time name and
+ * the state names (letter case matters). Value indices: -1 t, -2 h (initially 1e-4), -3
+ * hmin (initially 0: set it before solving), 1..n the state. A bad index sets code 201
+ * "Range check error" and changes nothing (a read gives NaN). TkODESolve makes one step:
+ * 0, a formula compile code, or 22010 for a failed step (also for a bad handle). */
+KELVO_API TkODE TkNewODE(int32_t n, const char* time_name, double abs_tol, double rel_tol);
+KELVO_API void TkDisposeODE(TkODE set);
+KELVO_API int32_t TkSetODELine(TkODE set, int32_t i, const char* name, const char* rhs);
+KELVO_API void TkSetODEValue(TkODE set, int32_t i, double value);
+KELVO_API void TkGetODEValueByVar(TkODE set, int32_t i, double* result);
+KELVO_API int32_t TkODESolve(TkODE set);
+/* The unscaled discrete Fourier transform of 2^m complex numbers (real, imaginary pairs) in
+ * place: kernel exp(-2 pi i jk/N) for isign < 0, exp(+2 pi i jk/N) otherwise. */
+KELVO_API void Fft(double* data, int32_t m, double isign);
+
 #ifdef __cplusplus
 }
 #endif

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "lib/draw/colours.h"
+#include "lib/formula/formula_state.h"
 #include "lib/runtime/error_state.h"
 #include "lib/window/graph_window.h"
 
@@ -21,11 +22,14 @@ struct Step {
 constexpr Step load_steps[] = {
     {"colour set", &build_colour_set},
     {"error state", &reset_error_state},
+    {"evaluator limits and random seeds", &start_evaluator},
     {"graph window class", &register_graph_window_class},
+    {"formula symbol table", &start_symbol_table},
 };
 
 // Released at exit, in this order.
 constexpr Step unload_steps[] = {
+    {"formula symbol table", &release_symbol_table},
     {"error state", &reset_error_state},
 };
 

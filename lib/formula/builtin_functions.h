@@ -1,0 +1,108 @@
+#pragma once
+
+// The arithmetic behind formula nodes: the guarded exponential, the power rule and the
+// sixteen built-in functions, each with its domain check. A failed check reports through
+// the formula error table (the first error of an evaluation wins) and gives 0; the caller
+// applies the node's magnitude check to every result.
+
+#include <cmath>
+#include <cstdint>
+
+#include "lib/formula/evaluator_limits.h"
+#include "lib/formula/formula_errors.h"
+#include "lib/formula/random_generator.h"
+
+namespace kelvo {
+
+// Reports the error and gives the value of the failed operation. Kept out of line: it is
+// the rare path of the evaluation loop.
+[[gnu::cold, gnu::noinline]] double fail_with(FormulaError error);
+
+// e^x; beyond the exponent limit a positive x fails with "result too large" and a
+// negative one gives 0 without error.
+inline double guarded_exponential(double x, EvaluatorLimits const& limits)
+{
+    if (std::fabs(x) > limits.exponent)
+        return x > 0.0 ? fail_with(FormulaError::result_too_large) : 0.0;
+    return std::exp(x);
+}
+
+inline double common_logarithm(double x, EvaluatorLimits const& limits)
+{
+    return x > 0.0 ? std::log(x) / limits.ln_ten : fail_with(FormulaError::log_of_non_positive);
+}
+
+inline double natural_logarithm(double x)
+{
+    return x > 0.0 ? std::log(x) : fail_with(FormulaError::log_of_non_positive);
+}
+
+inline double square_root(double x)
+{
+    return x >= 0.0 ? std::sqrt(x) : fail_with(FormulaError::square_root_of_negative);
+}
+
+// From 2^63 on, the sine and cosine give 0, the value of the processor instruction the
+// library was first built on, which refuses such arguments.
+inline constexpr double trig_argument_limit = 9223372036854775808.0;
+
+inline double sine(double x)
+{
+    return std::fabs(x) < trig_argument_limit ? std::sin(x) : 0.0;
+}
+
+inline double cosine(double x)
+{
+    return std::fabs(x) < trig_argument_limit ? std::cos(x) : 0.0;
+}
+
+inline double tangent_of(double x, EvaluatorLimits const& limits)
+{
+    double c = std::cos(x);
+    if (std::fabs(c) > limits.underflow)
+        return std::sin(x) / c;
+    return fail_with(FormulaError::result_too_large);
+}
+
+double arc_cosine_of(double x);
+double arc_sine_of(double x);
+
+inline double hyperbolic_cosine(double x, EvaluatorLimits const& limits)
+{
+    double e = guarded_exponential(std::fabs(x), limits);
+    return (e + 1.0 / e) * 0.5;
+}
+
+inline double hyperbolic_sine(double x, EvaluatorLimits const& limits)
+{
+    if (x >= 0.0) {
+        double e = guarded_exponential(x, limits);
+        return (e - 1.0 / e) * 0.5;
+    }
+    double e = guarded_exponential(-x, limits);
+    return (1.0 / e - e) * 0.5;
+}
+
+inline double hyperbolic_tangent(double x, EvaluatorLimits const& limits)
+{
+    double e = guarded_exponential(x, limits);
+    return 1.0 - 2.0 / (e * e + 1.0);
+}
+
+// The Heaviside step with the value 1/2 at 0.
+inline double step_function(double x)
+{
+    if (x < 0.0)
+        return 0.0;
+    return x == 0.0 ? 0.5 : 1.0;
+}
+
+// base ^ exponent with the rules for a zero base, the exact square, integral exponents
+// (which allow a negative base) and the exponent limit.
+double power(double base, double exponent, EvaluatorLimits const& limits);
+
+// rnd(n): advances the generator whatever n is; then 0 <= u < 1 for n rounding to 1, or
+// a whole number from 1 to k for n rounding to k.
+double random_value(double n, RandomState& state);
+
+} // namespace kelvo
