@@ -189,6 +189,18 @@ KELVO_API void IntToShortStr(int32_t n, unsigned char* text);
  * than 512 levels. The variables are named by the name arguments (letter case does not
  * matter; an empty or null name is no variable). A null result is not written. */
 
+/* Per-graph parameters: named constants (at most 12) that the graph's formulae may use. */
+KELVO_API void TkClearParaList(TkGraph graph);
+/* The index (1..12) of the new parameter, or 0 for no graph or a full list. */
+KELVO_API int32_t TkAddParaList(TkGraph graph, const char* name, double value);
+/* The index of the parameter changed (names compared with letter case), or 0. */
+KELVO_API int32_t TkSetParaValue(TkGraph graph, const char* name, double value);
+/* 0, or 10425 when two parameter names clash or one is named like pi or a function. */
+KELVO_API int32_t TkCompileParaList(TkGraph graph);
+/* Compile, or compile and evaluate, a formula of the graph's parameters (graph 0: none). */
+KELVO_API int32_t TkCompileEx0(TkGraph graph, const char* formula);
+KELVO_API int32_t TkEvaluateEx0ByVar(TkGraph graph, const char* formula, double* result);
+
 KELVO_API int32_t TkEvaluate1ByVar(const char* formula, const char* x_name, double* result, double x);
 KELVO_API int32_t TkEvaluate2ByVar(const char* formula, const char* x_name, const char* y_name, double x, double y,
                                    double* result);

@@ -1,14 +1,11 @@
 // The exported functions of the formula subsystem.
-//
-// The graph-bound calls (TkClearParaList, TkAddParaList, TkSetParaValue, TkCompileParaList,
-// TkCompileEx0, TkEvaluateEx0ByVar) are exported with the graph record, which holds the
-// parameter list; their work is in entry_points.h.
 
 #include <string_view>
 
 #include "lib/formula/entry_points.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/guarded_call.h"
+#include "lib/window/graph_table.h"
 
 using namespace kelvo;
 
@@ -20,9 +17,48 @@ std::string_view text_of(char const* text)
     return text == nullptr ? std::string_view{} : std::string_view{text};
 }
 
+// The parameter list of a graph made current, or null (no graph) for an identifier that
+// names no open graph.
+ParameterList* parameters_of(TkGraph graph)
+{
+    GraphRecord* record = make_current(graph);
+    return record == nullptr ? nullptr : &record->parameters;
+}
+
 } // namespace
 
 extern "C" {
+
+void TkClearParaList(TkGraph graph)
+{
+    clear_parameter_list(parameters_of(graph));
+}
+
+int32_t TkAddParaList(TkGraph graph, const char* name, double value)
+{
+    return guarded_call(int32_t{0}, [&] { return add_parameter(parameters_of(graph), text_of(name), value); });
+}
+
+int32_t TkSetParaValue(TkGraph graph, const char* name, double value)
+{
+    return guarded_call(int32_t{0}, [&] { return set_parameter_value(parameters_of(graph), text_of(name), value); });
+}
+
+int32_t TkCompileParaList(TkGraph graph)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] { return compile_parameter_list(parameters_of(graph)); });
+}
+
+int32_t TkCompileEx0(TkGraph graph, const char* formula)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] { return compile_ex0(parameters_of(graph), text_of(formula)); });
+}
+
+int32_t TkEvaluateEx0ByVar(TkGraph graph, const char* formula, double* result)
+{
+    return guarded_call(int32_t{heap_error_code},
+                        [&] { return evaluate_ex0(parameters_of(graph), text_of(formula), result); });
+}
 
 int32_t TkEvaluate1ByVar(const char* formula, const char* x_name, double* result, double x)
 {

@@ -8,6 +8,7 @@
 
 #include "lib/axes/coordinate_state.h"
 #include "lib/draw/style.h"
+#include "lib/formula/parameter_list.h"
 #include "lib/kelvolib.h"
 #include "lib/window/drawing_modes.h"
 #include "platform/graphics/memory_device_context.h"
@@ -80,7 +81,7 @@ struct GraphRecord {
     int32_t mouse_x = 0;
     int32_t mouse_y = 0;
     CoordinateState coordinates;
-    // The parameter list of the graph's formulae comes with the formula subsystem.
+    ParameterList parameters; // named constants of the graph's formulae; empty at open
 
     // The device context of a slot, or null when the graph has none there.
     kp::DeviceContext* context(Slot slot) const;
