@@ -4,6 +4,9 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -14,6 +17,7 @@
 #include "demo/scenes/scene_table.h"
 #include "platform/box/message_box.h"
 #include "platform/window/host.h"
+#include "platform/window/icon.h"
 #include "platform/window/window.h"
 
 namespace kelvotour {
@@ -84,6 +88,11 @@ MainWindow::MainWindow()
 {
     setWindowTitle(QStringLiteral("Kelvotour"));
     setObjectName(QStringLiteral("TForm1"));
+    if (kp::Icon const* icon = kp::find_icon(kp::load_named_icon("Kelvo"))) {
+        QImage const picture(reinterpret_cast<uchar const*>(icon->argb.data()), icon->size.width, icon->size.height,
+                             icon->size.width * 4, QImage::Format_ARGB32);
+        setWindowIcon(QIcon(QPixmap::fromImage(picture.copy())));
+    }
     QFont form_font = font();
     form_font.setPixelSize(11);
     setFont(form_font);
