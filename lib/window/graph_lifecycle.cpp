@@ -5,6 +5,7 @@
 #include <string>
 
 #include "lib/draw/attributes.h"
+#include "lib/draw/pixel_boxes.h"
 #include "lib/kelvolib.h"
 #include "lib/window/drawing_targets.h"
 #include "lib/window/graph_services.h"
@@ -19,11 +20,6 @@
 namespace kelvo {
 
 namespace {
-
-int32_t absolute(int32_t value)
-{
-    return value == INT32_MIN ? INT32_MAX : std::abs(value);
-}
 
 void report_window_failure()
 {
@@ -63,8 +59,8 @@ TkGraph open_graph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t he
     auto record = std::make_unique<GraphRecord>();
     GraphRecord& graph = *record;
     graph.style = style;
-    graph.window_width = absolute(width);
-    graph.window_height = absolute(height);
+    graph.window_width = absolute_size(width);
+    graph.window_height = absolute_size(height);
     graph.drawing_mode = static_cast<DrawingMode>(style.drawing_mode);
 
     kp::WindowStyle styles = kp::WindowStyle::ClipSiblings | kp::WindowStyle::ClipChildren;

@@ -85,7 +85,6 @@ struct GraphRecord {
 
     // The device context of a slot, or null when the graph has none there.
     kp::DeviceContext* context(Slot slot) const;
-    int images() const { return image_count(drawing_mode); }
 };
 
 } // namespace kelvo

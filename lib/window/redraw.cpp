@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "lib/draw/attributes.h"
+#include "lib/draw/pixel_boxes.h"
 #include "lib/window/graph_services.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/window/window.h"
@@ -27,11 +28,6 @@ void copy_between(GraphRecord const& graph, Slot from, Slot to, kp::Rect area)
     kp::DeviceContext* destination = graph.context(to);
     if (source != nullptr && destination != nullptr && !area.is_empty())
         destination->copy_block(area, *source, area.origin(), kp::RasterOp::Copy);
-}
-
-int32_t absolute(int32_t value)
-{
-    return value == INT32_MIN ? INT32_MAX : std::abs(value);
 }
 
 } // namespace
@@ -80,7 +76,7 @@ int32_t set_drawing_mode(GraphRecord& graph, int32_t mode)
 
 uint8_t resize_graph(GraphRecord& graph, int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    kp::move_window(graph.window, {x, y, absolute(width), absolute(height)}, kp::Repaint::Yes);
+    kp::move_window(graph.window, {x, y, absolute_size(width), absolute_size(height)}, kp::Repaint::Yes);
     kp::Rect const client = kp::client_rect(graph.window);
     graph.window_width = client.width;
     graph.window_height = client.height;
