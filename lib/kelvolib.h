@@ -39,6 +39,30 @@ typedef uint32_t TkODE;   /* ODE set, 0 = none */
 typedef double (*TkRealFunc)(double);
 typedef void (*TkDerivsProc)(void);
 
+/* The settings of one kind of text: kinds 1, 2, 3 the x, y, z axis labels; 4, 5, 6 the x,
+ * y, z axis titles; 7 the graph title; 8 the graph labels. */
+typedef struct TkLabelSettings {
+    int32_t AutoPlace;     /* low 16 bits nonzero: the library places the text itself */
+    int32_t FontFace;      /* font as TkFont */
+    int32_t FontStyle;
+    int32_t FontSize;
+    int32_t Orientation;   /* 1..4 as TkFont2 */
+    int32_t Justification; /* 1 start, 2 end, 3 middle */
+    TkColor TextColour;
+    int32_t XOffset;       /* percent of the cell width (kind 8: pixels) */
+    int32_t YOffset;       /* percent of the cell height (kind 8: pixels) */
+    int32_t TitleRef;      /* titles: 1 lower end (left), 2 middle, 3 upper end (right) */
+    int32_t EdgeRule;      /* 1: an end label moved to stay clear is drawn moved; else left out */
+} TkLabelSettings;
+
+/* The effective ranges and the view angles of the last TkSetScales. */
+typedef struct TkActualZoom {
+    double XMin, XMax, XOrigin;
+    double YMin, YMax, YOrigin;
+    double ZMin, ZMax, ZOrigin;
+    double Theta, Phi;
+} TkActualZoom;
+
 /* ---- Library frame ------------------------------------------------------------------- */
 
 KELVO_API int32_t TkGetVersion(void);

@@ -2,11 +2,10 @@
 
 #include <array>
 
-#include "lib/axes/coordinate_state.h"
 #include "lib/draw/colours.h"
 #include "lib/draw/fonts.h"
-#include "lib/draw/pixel_boxes.h"
-#include "lib/window/drawing_targets.h"
+#include "lib/graph/pixel_boxes.h"
+#include "lib/graph/drawing_targets.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/object_guards.h"
 
@@ -75,17 +74,24 @@ void apply_style(GraphRecord& graph, StyleRecord const& style)
     });
 }
 
+void reset_coordinate_settings(GraphRecord& graph)
+{
+    ensure_metrics(graph);
+    graph.coordinates =
+        default_coordinate_settings({graph.cell_width, graph.cell_height, graph.ascent}, graph.style);
+}
+
 void apply_numbered_style(GraphRecord& graph, int32_t number)
 {
     apply_style(graph, build_style_record(number));
-    reset_coordinate_defaults(graph);
+    reset_coordinate_settings(graph);
 }
 
 void restore_defaults(GraphRecord& graph)
 {
     StyleRecord const own = graph.style;
     apply_style(graph, own);
-    reset_coordinate_defaults(graph);
+    reset_coordinate_settings(graph);
 }
 
 void fill_rectangle(GraphRecord& graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour,

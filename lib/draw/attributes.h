@@ -7,7 +7,7 @@
 
 #include "lib/draw/style.h"
 #include "lib/kelvolib.h"
-#include "lib/window/graph_record.h"
+#include "lib/graph/graph_record.h"
 
 namespace kelvo {
 
@@ -23,6 +23,8 @@ void set_back_colour_and_write_mode(GraphRecord& graph, TkColor back_colour, int
 // Pen, font, back colour, write mode, text colour and justification from a style record;
 // the graph's opened drawing mode word stays as it was.
 void apply_style(GraphRecord& graph, StyleRecord const& style);
+// Every coordinate and axis setting back to its default for the graph's font and style.
+void reset_coordinate_settings(GraphRecord& graph);
 // Builds and applies style `number`, then resets the coordinate defaults.
 void apply_numbered_style(GraphRecord& graph, int32_t number);
 // Applies the graph's own style record again, then resets the coordinate defaults.

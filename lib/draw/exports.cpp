@@ -8,7 +8,7 @@
 #include "lib/draw/images.h"
 #include "lib/draw/shapes.h"
 #include "lib/draw/text.h"
-#include "lib/window/graph_call.h"
+#include "lib/graph/graph_call.h"
 #include "lib/draw/number_format.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/guarded_call.h"
@@ -20,14 +20,16 @@ extern "C" {
 
 TkColor TkRGB(int32_t red, int32_t green, int32_t blue, int32_t match)
 {
-    return make_colour(red, green, blue, match);
+    return guarded_call(failed_result<TkColor>(), [&] { return make_colour(red, green, blue, match); });
 }
 
 void TkGetColorSet(TkColor* colours)
 {
-    if (colours == nullptr)
-        return;
-    std::memcpy(colours, colour_set().data(), sizeof(ColourSet));
+    guarded_call([&] {
+        if (colours == nullptr)
+            return;
+        std::memcpy(colours, colour_set().data(), sizeof(ColourSet));
+    });
 }
 
 void TkKelvoStyle(TkGraph graph, int32_t style)
@@ -165,7 +167,7 @@ void TkPutImage(TkGraph graph, int32_t x, int32_t y, TkImage image, int32_t mode
 
 int32_t TkClearImage(TkImage image)
 {
-    return clear_image(image) ? 1 : 0;
+    return guarded_call(failed_result<int32_t>(), [&] { return clear_image(image) ? 1 : 0; });
 }
 
 void TkScrollRect(TkGraph graph, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t dx, int32_t dy)

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "lib/draw/colours.h"
-#include "lib/window/drawing_targets.h"
+#include "lib/graph/drawing_targets.h"
 #include "platform/graphics/screen.h"
 #include "platform/graphics/device_context_text.h"
 #include "platform/graphics/graphics_objects.h"

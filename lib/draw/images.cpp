@@ -1,7 +1,7 @@
 #include "lib/draw/images.h"
 
 #include "lib/draw/colours.h"
-#include "lib/window/drawing_targets.h"
+#include "lib/graph/drawing_targets.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/memory_device_context.h"
 #include "platform/graphics/object_guards.h"

@@ -149,6 +149,8 @@ int32_t format_real(int32_t width, double x, std::string& text)
     clear_error();
     if (!std::isfinite(x))
         return fail(format_no_fit_code);
+    if (width <= 0)
+        return fail(format_no_fit_code); // no number fits a field of no width
     DecimalDigits digits(x);
     int32_t const p = SignDisplay{digits.negative(), ' '}.takes_position() ? width - 1 : width;
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "lib/draw/colours.h"
-#include "lib/draw/pixel_boxes.h"
-#include "lib/window/drawing_targets.h"
+#include "lib/graph/pixel_boxes.h"
+#include "lib/graph/drawing_targets.h"
 
 namespace kelvo {
 

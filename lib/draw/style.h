@@ -1,28 +1,12 @@
 #pragma once
 
-// Style records: the 13 words that set a graph's default attributes at once.
+// The numbered styles.
 
 #include <cstdint>
 
-#include "lib/kelvolib.h"
+#include "lib/graph/style_record.h"
 
 namespace kelvo {
-
-struct StyleRecord {
-    TkColor text_colour = 0;
-    TkColor pen_colour = 0;
-    TkColor plot_colour1 = 0;
-    TkColor plot_colour2 = 0;
-    TkColor back_colour = 0;
-    int32_t write_mode = 1;
-    int32_t font_face = 1;
-    int32_t font_style = 1;
-    int32_t font_size = 10;
-    int32_t font_orientation = 1;
-    int32_t justification = 1;
-    int32_t drawing_mode = 2;
-    int32_t style_number = 0;
-};
 
 // Style 1 is black on white, style 2 white on black; every other number (0 and 3 included)
 // is the coloured style on black, with the number recorded as given.

@@ -5,8 +5,8 @@
 
 #include "lib/draw/fonts.h"
 #include "lib/runtime/text_limits.h"
-#include "lib/window/drawing_targets.h"
-#include "lib/window/redraw.h"
+#include "lib/graph/drawing_targets.h"
+#include "lib/graph/target_copies.h"
 #include "platform/graphics/device_context_text.h"
 #include "platform/graphics/object_guards.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "lib/window/graph_record.h"
+#include "lib/graph/graph_record.h"
 
 namespace kelvo {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "lib/formula/compiled_formula.h"
-#include "lib/formula/parameter_list.h"
+#include "lib/graph/parameter_list.h"
 
 namespace kelvo {
 

@@ -5,7 +5,7 @@
 #include "lib/formula/entry_points.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/guarded_call.h"
-#include "lib/window/graph_table.h"
+#include "lib/graph/graph_table.h"
 
 using namespace kelvo;
 
@@ -31,7 +31,7 @@ extern "C" {
 
 void TkClearParaList(TkGraph graph)
 {
-    clear_parameter_list(parameters_of(graph));
+    guarded_call([&] { clear_parameter_list(parameters_of(graph)); });
 }
 
 int32_t TkAddParaList(TkGraph graph, const char* name, double value)

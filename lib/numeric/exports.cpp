@@ -39,16 +39,20 @@ extern "C" {
 
 double Zeroin(TkRealFunc f, double a, double b, double tol)
 {
-    if (f == nullptr)
-        return missing_function();
-    return zeroin(f, a, b, tol);
+    return guarded_call(failed_result<double>(), [&]() -> double {
+        if (f == nullptr)
+            return missing_function();
+        return zeroin(f, a, b, tol);
+    });
 }
 
 double Fmin(TkRealFunc f, double a, double b, double tol)
 {
-    if (f == nullptr)
-        return missing_function();
-    return fmin(f, a, b, tol);
+    return guarded_call(failed_result<double>(), [&]() -> double {
+        if (f == nullptr)
+            return missing_function();
+        return fmin(f, a, b, tol);
+    });
 }
 
 int32_t TkFindRootByVar(const char* formula, const char* var_name, double* result, double a, double b, double tol)
@@ -71,11 +75,13 @@ int32_t TkFindminByVar(const char* formula, const char* var_name, double* result
 
 double Romb(int32_t m, TkRealFunc f, double* err_est, double a, double b)
 {
-    if (f == nullptr)
-        return missing_function();
-    double estimate = 0.0;
-    double& target = err_est != nullptr ? *err_est : estimate;
-    return guarded_call(no_result, [&] { return romberg(m, f, target, a, b); });
+    return guarded_call(failed_result<double>(), [&]() -> double {
+        if (f == nullptr)
+            return missing_function();
+        double estimate = 0.0;
+        double& target = err_est != nullptr ? *err_est : estimate;
+        return romberg(m, f, target, a, b);
+    });
 }
 
 int32_t TkIntegrateByVar(int32_t m, const char* formula, const char* var_name, double a, double b, double* result,
@@ -93,17 +99,19 @@ int32_t TkIntegrateByVar(int32_t m, const char* formula, const char* var_name, d
 void Rkf(int32_t n, double* t, double* h, double abs_tol, double rel_tol, double h_min, TkDerivsProc derivs,
          double* y, double* dydt, int32_t* k, uint8_t* ok)
 {
-    if (t == nullptr || h == nullptr || y == nullptr || dydt == nullptr || k == nullptr || ok == nullptr) {
-        if (ok != nullptr)
+    guarded_call([&] {
+        if (t == nullptr || h == nullptr || y == nullptr || dydt == nullptr || k == nullptr || ok == nullptr) {
+            if (ok != nullptr)
+                *ok = 0;
+            return;
+        }
+        if (derivs == nullptr) {
             *ok = 0;
-        return;
-    }
-    if (derivs == nullptr) {
-        *ok = 0;
-        report_numerical_error(NumericalError::function_failed);
-        return;
-    }
-    rkf(n, *t, *h, abs_tol, rel_tol, h_min, derivs, y, dydt, *k, *ok);
+            report_numerical_error(NumericalError::function_failed);
+            return;
+        }
+        rkf(n, *t, *h, abs_tol, rel_tol, h_min, derivs, y, dydt, *k, *ok);
+    });
 }
 
 TkODE TkNewODE(int32_t n, const char* time_name, double abs_tol, double rel_tol)
@@ -113,43 +121,53 @@ TkODE TkNewODE(int32_t n, const char* time_name, double abs_tol, double rel_tol)
 
 void TkDisposeODE(TkODE set)
 {
-    dispose_ode_set(set);
+    guarded_call([&] { dispose_ode_set(set); });
 }
 
 int32_t TkSetODELine(TkODE set, int32_t i, const char* name, const char* rhs)
 {
-    OdeSet* found = find_ode_set(set);
-    if (found != nullptr)
-        guarded_call([&] { set_ode_line(*found, i, text_of(name), text_of(rhs)); });
-    return 0;
+    return guarded_call(failed_result<int32_t>(), [&]() -> int32_t {
+        OdeSet* found = find_ode_set(set);
+        if (found != nullptr)
+            guarded_call([&] { set_ode_line(*found, i, text_of(name), text_of(rhs)); });
+        return 0;
+    });
 }
 
 void TkSetODEValue(TkODE set, int32_t i, double value)
 {
-    if (OdeSet* found = find_ode_set(set))
-        set_ode_value(*found, i, value);
+    guarded_call([&] {
+        if (OdeSet* found = find_ode_set(set))
+            set_ode_value(*found, i, value);
+    });
 }
 
 void TkGetODEValueByVar(TkODE set, int32_t i, double* result)
 {
-    OdeSet const* found = find_ode_set(set);
-    if (found != nullptr && result != nullptr)
-        *result = get_ode_value(*found, i);
+    guarded_call([&] {
+        OdeSet const* found = find_ode_set(set);
+        if (found != nullptr && result != nullptr)
+            *result = get_ode_value(*found, i);
+    });
 }
 
 int32_t TkODESolve(TkODE set)
 {
-    // A set that does not exist cannot take a step.
-    OdeSet* found = find_ode_set(set);
-    if (found == nullptr)
-        return failed_ode_step_code;
-    return guarded_call(int32_t{heap_error_code}, [&] { return solve_ode_set(*found); });
+    return guarded_call(failed_result<int32_t>(), [&]() -> int32_t {
+        // A set that does not exist cannot take a step.
+        OdeSet* found = find_ode_set(set);
+        if (found == nullptr)
+            return failed_ode_step_code;
+        return guarded_call(int32_t{heap_error_code}, [&] { return solve_ode_set(*found); });
+    });
 }
 
 void Fft(double* data, int32_t m, double isign)
 {
-    if (data != nullptr)
-        fft(data, m, isign);
+    guarded_call([&] {
+        if (data != nullptr)
+            fft(data, m, isign);
+    });
 }
 
 } // extern "C"

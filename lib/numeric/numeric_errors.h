@@ -22,7 +22,7 @@ enum class NumericalError : int32_t {
     negative_tolerance = 8,
     order_too_small = 9,
     order_too_large = 10,
-    time_step_not_positive = 11, // never raised
+    time_step_not_positive = 11, // a step that is not finite
     minimum_step_not_positive = 12,
     power_of_two_too_small = 13,
     no_convergence = 14,

@@ -39,12 +39,14 @@ public:
         std::copy(y, y + n_, y0_.begin());
     }
 
-    // The derivatives at t0 + dt for the state now in y; false when they failed.
+    // The derivatives at t0 + dt for the state now in y; false when they failed. A
+    // derivative that is not finite fails too: no step size could make its error small.
     bool derive(double dt, Stage& stage)
     {
         t_ = t0_ + dt;
         derivs_();
-        if (function_failed()) {
+        bool const finite = std::all_of(dydt_, dydt_ + n_, [](double d) { return std::isfinite(d); });
+        if (function_failed() || !finite) {
             report_numerical_error(NumericalError::function_failed);
             return false;
         }
@@ -142,12 +144,18 @@ void rkf(int32_t n, double& t, double& h, double abs_tol, double rel_tol, double
         report_numerical_error(NumericalError::order_too_large);
         return;
     }
-    if (h_min <= 0) {
+    // Non-finite controls would never let the step settle: halving an infinite step keeps
+    // it infinite. They end the call at once, as non-positive ones do.
+    if (!(h_min > 0) || std::isinf(h_min)) {
         report_numerical_error(NumericalError::minimum_step_not_positive);
         return;
     }
-    if (abs_tol < 0 || rel_tol < 0) {
+    if (!(abs_tol >= 0) || !(rel_tol >= 0) || std::isinf(abs_tol) || std::isinf(rel_tol)) {
         report_numerical_error(NumericalError::negative_tolerance);
+        return;
+    }
+    if (!std::isfinite(h)) {
+        report_numerical_error(NumericalError::time_step_not_positive);
         return;
     }
 

@@ -26,12 +26,12 @@ extern "C" {
 
 int32_t TkGetVersion(void)
 {
-    return library_version;
+    return guarded_call(failed_result<int32_t>(), [&] { return library_version; });
 }
 
 uint8_t TkLowMemory(void)
 {
-    return memory_reserve > low_memory_threshold ? 1 : 0;
+    return guarded_call(failed_result<uint8_t>(), [&] { return memory_reserve > low_memory_threshold ? 1 : 0; });
 }
 
 void Debug(const unsigned char* message)
@@ -41,7 +41,7 @@ void Debug(const unsigned char* message)
 
 void SetDebugMode(uint8_t on)
 {
-    set_debug_mode(on != 0);
+    guarded_call([&] { set_debug_mode(on != 0); });
 }
 
 TkArray TkNewArray1(int32_t n1)
@@ -61,61 +61,69 @@ TkArray TkNewArray3(int32_t n1, int32_t n2, int32_t n3)
 
 void TkDisposeArray(TkArray array)
 {
-    dispose_array(array);
+    guarded_call([&] { dispose_array(array); });
 }
 
 double TkGetArray1(TkArray array, int32_t i)
 {
-    return get_array_element(array, i, 1, 1);
+    return guarded_call(failed_result<double>(), [&] { return get_array_element(array, i, 1, 1); });
 }
 
 double TkGetArray2(TkArray array, int32_t i, int32_t j)
 {
-    return get_array_element(array, i, j, 1);
+    return guarded_call(failed_result<double>(), [&] { return get_array_element(array, i, j, 1); });
 }
 
 double TkGetArray3(TkArray array, int32_t i, int32_t j, int32_t k)
 {
-    return get_array_element(array, i, j, k);
+    return guarded_call(failed_result<double>(), [&] { return get_array_element(array, i, j, k); });
 }
 
 void TkGetArray1byVar(TkArray array, int32_t i, double* value)
 {
-    if (value != nullptr && find_array(array) != nullptr)
-        *value = get_array_element(array, i, 1, 1);
+    guarded_call([&] {
+        if (value != nullptr && find_array(array) != nullptr)
+            *value = get_array_element(array, i, 1, 1);
+    });
 }
 
 void TkGetArray2byVar(TkArray array, int32_t i, int32_t j, double* value)
 {
-    if (value != nullptr && find_array(array) != nullptr)
-        *value = get_array_element(array, i, j, 1);
+    guarded_call([&] {
+        if (value != nullptr && find_array(array) != nullptr)
+            *value = get_array_element(array, i, j, 1);
+    });
 }
 
 void TkGetArray3byVar(TkArray array, int32_t i, int32_t j, int32_t k, double* value)
 {
-    if (value != nullptr && find_array(array) != nullptr)
-        *value = get_array_element(array, i, j, k);
+    guarded_call([&] {
+        if (value != nullptr && find_array(array) != nullptr)
+            *value = get_array_element(array, i, j, k);
+    });
 }
 
 void TkSetArray1(TkArray array, int32_t i, double value)
 {
-    set_array_element(array, i, 1, 1, value);
+    guarded_call([&] { set_array_element(array, i, 1, 1, value); });
 }
 
 void TkSetArray2(TkArray array, int32_t i, int32_t j, double value)
 {
-    set_array_element(array, i, j, 1, value);
+    guarded_call([&] { set_array_element(array, i, j, 1, value); });
 }
 
 void TkSetArray3(TkArray array, int32_t i, int32_t j, int32_t k, double value)
 {
-    set_array_element(array, i, j, k, value);
+    guarded_call([&] { set_array_element(array, i, j, k, value); });
 }
 
 double* TkGetArrayAddress(TkArray array)
 {
-    LibraryArray* found = find_array(array);
-    return found == nullptr ? nullptr : found->data.get();
+    return guarded_call(failed_result<double*>(), [&]() -> double* {
+        LibraryArray* found = find_array(array);
+        return found == nullptr ? nullptr : found->data.get();
+    });
 }
 
 void* TkNewBlock(uint16_t size)
@@ -125,55 +133,59 @@ void* TkNewBlock(uint16_t size)
 
 void TkDisposeBlock(void* block, uint16_t /*size: the library knows each block's size*/)
 {
-    dispose_block(block);
+    guarded_call([&] { dispose_block(block); });
 }
 
 double RaisePower(double x, double y)
 {
-    return raise_power(x, y);
+    return guarded_call(failed_result<double>(), [&] { return raise_power(x, y); });
 }
 
 int32_t Sgn(double x)
 {
-    return sign_of(x);
+    return guarded_call(failed_result<int32_t>(), [&] { return sign_of(x); });
 }
 
 double Tan(double x)
 {
-    return tangent(x);
+    return guarded_call(failed_result<double>(), [&] { return tangent(x); });
 }
 
 double Arccos(double x)
 {
-    return arc_cosine(x);
+    return guarded_call(failed_result<double>(), [&] { return arc_cosine(x); });
 }
 
 double Arcsin(double x)
 {
-    return arc_sine(x);
+    return guarded_call(failed_result<double>(), [&] { return arc_sine(x); });
 }
 
 int32_t Timer(void)
 {
-    return centiseconds_since_midnight();
+    return guarded_call(failed_result<int32_t>(), [&] { return centiseconds_since_midnight(); });
 }
 
 char* MakePChar(unsigned char* text)
 {
-    return make_pchar(text);
+    return guarded_call(failed_result<char*>(), [&]() -> char* {
+        return make_pchar(text);
+    });
 }
 
 int32_t Trim(const char* text, char* result, int32_t size)
 {
-    if (text == nullptr)
-        return 0;
-    std::string_view trimmed = trim_text(text);
-    if (result != nullptr && size > 0) {
-        std::size_t kept = std::min<std::size_t>(trimmed.size(), static_cast<std::size_t>(size) - 1);
-        std::memmove(result, trimmed.data(), kept);
-        result[kept] = '\0';
-    }
-    return static_cast<int32_t>(trimmed.size());
+    return guarded_call(failed_result<int32_t>(), [&]() -> int32_t {
+        if (text == nullptr)
+            return 0;
+        std::string_view trimmed = trim_text(text);
+        if (result != nullptr && size > 0) {
+            std::size_t kept = std::min<std::size_t>(trimmed.size(), static_cast<std::size_t>(size) - 1);
+            std::memmove(result, trimmed.data(), kept);
+            result[kept] = '\0';
+        }
+        return static_cast<int32_t>(trimmed.size());
+    });
 }
 
 } // extern "C"

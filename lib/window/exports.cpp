@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "lib/kelvolib.h"
-#include "lib/window/graph_call.h"
+#include "lib/runtime/guarded_call.h"
+#include "lib/graph/graph_call.h"
 #include "lib/window/graph_lifecycle.h"
 #include "lib/window/graph_services.h"
-#include "lib/window/redraw.h"
+#include "lib/graph/target_copies.h"
+#include "lib/window/mode_and_size.h"
 #include "platform/box/dialog.h"
 #include "platform/window/window.h"
 
@@ -21,30 +23,29 @@ TkGraph TkOpenGraph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t h
 
 uint16_t TkCloseGraph(TkGraph graph)
 {
-    make_current(graph);
-    return guarded_call(uint16_t{0}, [&] { return static_cast<uint16_t>(close_graph(graph) ? 1 : 0); });
+    return guarded_call(uint16_t{0}, [&] {
+        make_current(graph);
+        return static_cast<uint16_t>(close_graph(graph) ? 1 : 0);
+    });
 }
 
 int32_t TkShowGraph(TkGraph graph)
 {
-    GraphRecord const* record = find_graph(graph);
-    if (record == nullptr)
-        return 0;
-    return kp::show_window(record->window, kp::Visibility::Shown) == kp::Visibility::Shown ? 1 : 0;
+    return with_found_graph(graph, int32_t{0}, [](GraphRecord& g) {
+        return kp::show_window(g.window, kp::Visibility::Shown) == kp::Visibility::Shown ? 1 : 0;
+    });
 }
 
 int32_t TkHideGraph(TkGraph graph)
 {
-    GraphRecord const* record = find_graph(graph);
-    if (record == nullptr)
-        return 0;
-    return kp::show_window(record->window, kp::Visibility::Hidden) == kp::Visibility::Shown ? 1 : 0;
+    return with_found_graph(graph, int32_t{0}, [](GraphRecord& g) {
+        return kp::show_window(g.window, kp::Visibility::Hidden) == kp::Visibility::Shown ? 1 : 0;
+    });
 }
 
 TkWnd TkGetGraphHWnd(TkGraph graph)
 {
-    GraphRecord const* record = find_graph(graph);
-    return record == nullptr ? 0 : record->window;
+    return with_found_graph(graph, TkWnd{0}, [](GraphRecord& g) { return g.window; });
 }
 
 int32_t TkWindowWidth(TkGraph graph)
@@ -98,8 +99,7 @@ uint8_t TkResize(TkGraph graph, int32_t x, int32_t y, int32_t width, int32_t hei
 void TkSetMessageRoute(TkGraph graph, TkWnd window)
 {
     // The route is set without making the graph current.
-    if (GraphRecord* record = find_graph(graph))
-        record->message_route = window;
+    with_found_graph(graph, [&](GraphRecord& g) { g.message_route = window; });
 }
 
 uint8_t* TkGetPaintInfo(TkGraph graph, uint8_t* buffer)

@@ -5,13 +5,15 @@
 #include <string>
 
 #include "lib/draw/attributes.h"
-#include "lib/draw/pixel_boxes.h"
+#include "lib/graph/pixel_boxes.h"
 #include "lib/kelvolib.h"
-#include "lib/window/drawing_targets.h"
+#include "lib/graph/drawing_targets.h"
 #include "lib/window/graph_services.h"
-#include "lib/window/graph_table.h"
+#include "lib/graph/graph_table.h"
 #include "lib/window/graph_window.h"
-#include "lib/window/redraw.h"
+#include "lib/graph/scale_routine.h"
+#include "lib/graph/target_copies.h"
+#include "lib/window/mode_and_size.h"
 #include "platform/box/message_box.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/window/window.h"
@@ -75,6 +77,10 @@ TkGraph open_graph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t he
     TkGraph const id = window_state().graphs.insert(std::move(record));
     graph.id = id;
     graph.window = window;
+    // The window system keeps windows within its coordinate range: record what it made.
+    kp::Rect const client = kp::client_rect(window);
+    graph.window_width = client.width;
+    graph.window_height = client.height;
     store_graph_in_window(window, id);
     graph.window_context = kp::window_device_context(window);
 
@@ -89,14 +95,13 @@ TkGraph open_graph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t he
     graph.cursor_handles = {};
     graph.cursor_shape = 1;
     set_mouse_shape(graph, 6);
-    apply_style(graph, graph.style);
-    reset_coordinate_defaults(graph);
+    restore_defaults(graph);
     kp::bring_to_top(window);
     if (!(flags & open_flag_hidden))
         kp::show_window(window, kp::Visibility::Shown);
     clear_window(graph);
     dispatch_to_window(graph);
-    set_scales(graph);
+    compute_scales(graph);
     return id;
 }
 

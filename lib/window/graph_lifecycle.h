@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "lib/kelvolib.h"
-#include "lib/window/graph_record.h"
+#include "lib/graph/graph_record.h"
 #include "platform/window/message.h"
 
 namespace kelvo {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "lib/window/graph_record.h"
+#include "lib/graph/graph_record.h"
 
 namespace kelvo {
 

@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Field limits.
         FormatCase{"WidthOneCannotHoldAnything", 5, 1, "", 10201},
         FormatCase{"WidthZero", 5, 0, "", 10201}, FormatCase{"NegativeWidth", 5, -4, "", 10201},
+        FormatCase{"MostNegativeWidth", -5, INT32_MIN, "", 10201},
         FormatCase{"NotANumber", std::nan(""), 8, "", 10201},
         FormatCase{"Infinity", HUGE_VAL, 8, "", 10201}),
     [](::testing::TestParamInfo<FormatCase> const& info) { return info.param.name; });

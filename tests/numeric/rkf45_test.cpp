@@ -77,7 +77,11 @@ INSTANTIATE_TEST_SUITE_P(Checks, RkfArguments, ::testing::Values(
     ArgumentCase{"ZeroMinimumStep", 1, 1e-6, 1e-6, 0, 20912},
     ArgumentCase{"NegativeAbsoluteTolerance", 1, -1e-6, 1e-6, 1e-8, 20908},
     ArgumentCase{"NegativeRelativeTolerance", 1, 1e-6, -1e-6, 1e-8, 20908},
-    ArgumentCase{"OrderCheckedFirst", 0, -1, -1, 0, 20909}),
+    ArgumentCase{"OrderCheckedFirst", 0, -1, -1, 0, 20909},
+    ArgumentCase{"NaNMinimumStep", 1, 1e-6, 1e-6, NAN, 20912},
+    ArgumentCase{"InfiniteMinimumStep", 1, 1e-6, 1e-6, INFINITY, 20912},
+    ArgumentCase{"NaNTolerance", 1, NAN, 1e-6, 1e-8, 20908},
+    ArgumentCase{"InfiniteTolerance", 1, 1e-6, INFINITY, 1e-8, 20908}),
     [](auto const& info) { return std::string(info.param.name); });
 
 TEST_F(RkfStep, AcceptedStepDoublesTheStepWhenKIsEven)
@@ -138,6 +142,38 @@ TEST_F(RkfStep, NaNDerivativesFailTheStepInsteadOfBeingAccepted)
     EXPECT_EQ(ok, 0);
     EXPECT_EQ(y_values[0], 1.0);
     EXPECT_EQ(t_value, 0.0);
+}
+
+void infinite_slope()
+{
+    ++derivative_calls;
+    dydt_values[0] = INFINITY;
+}
+
+// Halving an infinite step keeps it infinite: these used to loop for ever.
+TEST_F(RkfStep, NonFiniteStepsEndAtOnce)
+{
+    for (double start : {double{INFINITY}, -double{INFINITY}, std::nan("")}) {
+        double h = start;
+        int32_t k = 5;
+        uint8_t ok = 1;
+        kelvo::clear_error();
+        Rkf(1, &t_value, &h, 1e-6, 1e-6, 1e-8, &decay, y_values, dydt_values, &k, &ok);
+        EXPECT_EQ(ok, 0) << start;
+        EXPECT_EQ(kelvo::error_state().code, 20911) << start;
+        EXPECT_EQ(derivative_calls, 0) << start;
+    }
+}
+
+TEST_F(RkfStep, InfiniteDerivativesFailAtTheFirstEvaluation)
+{
+    double h = 1e-3;
+    int32_t k = 5;
+    uint8_t ok = 1;
+    Rkf(1, &t_value, &h, 1e-6, 1e-6, 1e-12, &infinite_slope, y_values, dydt_values, &k, &ok);
+    EXPECT_EQ(ok, 0);
+    EXPECT_EQ(kelvo::error_state().code, 20901);
+    EXPECT_EQ(derivative_calls, 1);
 }
 
 TEST_F(RkfStep, NaNStepEndsInsteadOfHalvingForever)

@@ -1,4 +1,4 @@
-#include "lib/window/drawing_modes.h"
+#include "lib/graph/drawing_modes.h"
 
 #include <gtest/gtest.h>
 

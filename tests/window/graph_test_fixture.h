@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "lib/kelvolib.h"
-#include "lib/window/graph_table.h"
+#include "lib/graph/graph_table.h"
 #include "platform/box/message_box.h"
 #include "platform/kelvoplatform.h"
 #include "platform/window/host.h"

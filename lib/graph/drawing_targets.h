@@ -3,7 +3,7 @@
 // Where drawing goes in each drawing mode: the window, the retained image, or the retained
 // image and then the window (mode 2). Text goes to the first target only.
 
-#include "lib/window/graph_record.h"
+#include "lib/graph/graph_record.h"
 #include "platform/graphics/device_context.h"
 #include "platform/graphics/graphics_object.h"
 

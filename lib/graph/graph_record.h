@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "lib/axes/coordinate_state.h"
-#include "lib/draw/style.h"
-#include "lib/formula/parameter_list.h"
+#include "lib/graph/coordinate_state.h"
+#include "lib/graph/drawing_modes.h"
+#include "lib/graph/parameter_list.h"
+#include "lib/graph/style_record.h"
 #include "lib/kelvolib.h"
-#include "lib/window/drawing_modes.h"
 #include "platform/graphics/memory_device_context.h"
 #include "platform/window/painting.h"
 
@@ -77,10 +77,12 @@ struct GraphRecord {
     int32_t cursor_shape = 1;
     std::array<uint32_t, cursor_shape_count> cursor_handles{};
     TkWnd message_route = 0;
+    bool routing = false; // passing a message along the route just now
     kp::PaintRecord paint_record;
     int32_t mouse_x = 0;
     int32_t mouse_y = 0;
-    CoordinateState coordinates;
+    CoordinateSettings coordinates;
+    EffectiveScales scales;
     ParameterList parameters; // named constants of the graph's formulae; empty at open
 
     // The device context of a slot, or null when the graph has none there.

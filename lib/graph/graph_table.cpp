@@ -1,4 +1,4 @@
-#include "lib/window/graph_table.h"
+#include "lib/graph/graph_table.h"
 
 namespace kelvo {
 
@@ -23,13 +23,6 @@ GraphRecord* make_current(TkGraph id)
 GraphRecord* current_graph()
 {
     return window_state().current;
-}
-
-kp::DeviceContext* GraphRecord::context(Slot slot) const
-{
-    if (slot == Slot::Window)
-        return window_context;
-    return image_contexts[slot_index(slot) - 1].get();
 }
 
 } // namespace kelvo

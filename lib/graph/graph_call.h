@@ -5,7 +5,7 @@
 // never leave the library.
 
 #include "lib/runtime/guarded_call.h"
-#include "lib/window/graph_table.h"
+#include "lib/graph/graph_table.h"
 
 namespace kelvo {
 
@@ -23,6 +23,25 @@ void with_graph(TkGraph id, Work&& work) noexcept
 {
     guarded_call([&] {
         if (GraphRecord* graph = make_current(id))
+            work(*graph);
+    });
+}
+
+// The same for the calls that read or change a graph without making it current.
+template <typename Result, typename Work>
+Result with_found_graph(TkGraph id, Result fallback, Work&& work) noexcept
+{
+    return guarded_call(fallback, [&]() -> Result {
+        GraphRecord* graph = find_graph(id);
+        return graph == nullptr ? fallback : work(*graph);
+    });
+}
+
+template <typename Work>
+void with_found_graph(TkGraph id, Work&& work) noexcept
+{
+    guarded_call([&] {
+        if (GraphRecord* graph = find_graph(id))
             work(*graph);
     });
 }

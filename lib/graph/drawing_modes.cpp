@@ -1,14 +1,16 @@
-#include "lib/window/drawing_modes.h"
+#include "lib/graph/drawing_modes.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kelvo {
 
 namespace {
+// Rounded half to even, and kept within 32 bits for windows near the size limit.
 int32_t round_half_even(double value)
 {
-    return static_cast<int32_t>(std::nearbyint(value));
+    return static_cast<int32_t>(std::min(std::nearbyint(value), double{std::numeric_limits<int32_t>::max()}));
 }
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "lib/window/drawing_targets.h"
+#include "lib/graph/drawing_targets.h"
 
 #include <utility>
 

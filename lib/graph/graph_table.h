@@ -3,7 +3,7 @@
 // Open graphs by identifier, and the current graph that internal routines work on.
 
 #include "lib/kelvolib.h"
-#include "lib/window/graph_record.h"
+#include "lib/graph/graph_record.h"
 #include "platform/base/handle_table.h"
 
 namespace kelvo {

@@ -1,4 +1,4 @@
-#include "lib/formula/parameter_list.h"
+#include "lib/graph/parameter_list.h"
 
 #include "lib/runtime/string_helpers.h"
 
