@@ -205,6 +205,82 @@ KELVO_API int32_t TkFormatReal(int32_t width, char* buffer, double x);
 KELVO_API void RealToStr(int32_t decimals, unsigned char* text, double x);
 KELVO_API void IntToShortStr(int32_t n, unsigned char* text);
 
+/* ---- User coordinates, ranges and margins -------------------------------------------- */
+/* Setters only store; TkSetScales turns the settings into the scales that every drawing
+ * call in user coordinates uses until the next TkSetScales. TkSetScales returns the code of
+ * the last warning it raised: 10602 "Bad number of intervals", 10603 "Bad axis range" (the
+ * range was swapped, widened from equal ends, or not finite, which uses -10..10), 10604
+ * (margins leave no room: the whole window is used), or 0. */
+
+KELVO_API void TkSetRanges(TkGraph graph, double xmin, double xmax, double ymin, double ymax);
+KELVO_API void TkSetRanges3(TkGraph graph, double xmin, double xmax, double ymin, double ymax, double zmin,
+                            double zmax);
+KELVO_API void TkSetOrigin(TkGraph graph, double x, double y);
+KELVO_API void TkSetOrigin3(TkGraph graph, double x, double y, double z);
+KELVO_API void TkSetMargins(TkGraph graph, int32_t left, int32_t top, int32_t right, int32_t bottom);
+KELVO_API int32_t TkSetScales(TkGraph graph);
+/* As TkSetScales with the x, y and z scales kept apart (scale mode 2). */
+KELVO_API int32_t TkSetScalesAbs(TkGraph graph);
+/* The window pixel of a user point, clamped to +-30000 (a NaN point gives 0). */
+KELVO_API int32_t TkUserToWindowX(TkGraph graph, double x, double y);
+KELVO_API int32_t TkUserToWindowY(TkGraph graph, double x, double y);
+KELVO_API int32_t TkUserToWindowX3(TkGraph graph, double x, double y, double z);
+KELVO_API int32_t TkUserToWindowY3(TkGraph graph, double x, double y, double z);
+/* The user x or y of a window pixel in the 2D mapping (NaN for a graph that is not open). */
+KELVO_API double TkWindowToUserX(TkGraph graph, int32_t ix, int32_t iy);
+KELVO_API double TkWindowToUserY(TkGraph graph, int32_t ix, int32_t iy);
+KELVO_API void TkWindowToUserXbyVar(TkGraph graph, int32_t ix, int32_t iy, double* result);
+KELVO_API void TkWindowToUserYbyVar(TkGraph graph, int32_t ix, int32_t iy, double* result);
+/* The current point: moves draw nothing; draws are lines in the graph's pen and write mode,
+ * clipped to +-30000 pixels (a line whose ends both lie beyond draws nothing). The 2D forms
+ * work at the graph's z plane; the relative 2D forms keep z. */
+KELVO_API void TkMoveabs(TkGraph graph, double x, double y);
+KELVO_API void TkMoverel(TkGraph graph, double dx, double dy);
+KELVO_API void TkMoveabs3(TkGraph graph, double x, double y, double z);
+KELVO_API void TkMoverel3(TkGraph graph, double dx, double dy, double dz);
+KELVO_API void TkDrawabs(TkGraph graph, double x, double y);
+KELVO_API void TkDrawrel(TkGraph graph, double dx, double dy);
+KELVO_API void TkDrawabs3(TkGraph graph, double x, double y, double z);
+KELVO_API void TkDrawrel3(TkGraph graph, double dx, double dy, double dz);
+
+/* ---- 3D view -------------------------------------------------------------------------- */
+/* theta tilts the line of sight away from the z axis (the view is 3D when |theta| > 0.0001),
+ * phi turns the picture about it; radians. TkSetView2D: theta 0, phi -pi/2; TkSetView3D:
+ * theta pi/3, phi -5 pi/12. */
+KELVO_API void TkSetViewangles(TkGraph graph, double theta, double phi);
+KELVO_API void TkSetView2D(TkGraph graph);
+KELVO_API void TkSetView3D(TkGraph graph);
+KELVO_API void TkGetActualZoom(TkGraph graph, TkActualZoom* zoom);
+
+/* ---- Graph parameters and colours -------------------------------------------------------- */
+/* Codes: 1-3 intervals x, y, z; 101-103 secondary intervals; 4-7 left, right, bottom, top
+ * margins; 11, 12 graph-label offsets; 13-15 label widths; 16-18 pip modes; 19-21 pip
+ * lengths; 119-121 secondary pip lengths; 130 scale mode; 131 axis type (1 open, 2 corner,
+ * 3 boxed); 132 nice values; 133 3D zoom; 134 3D fit; 135, 136 3D origin x, y (percent); 137
+ * symbol size; 140 grid mode; 141, 142 grid and sub-grid styles; 143 title room; 144, 145
+ * axis width and style; 146, 147 grid and sub-grid widths; 148 use the symbol colour; 149
+ * scale type. Flags (132, 134, 143, 148) read back as 0 or 1; an unknown code is ignored and
+ * reads 0. */
+KELVO_API void TkSetGraphParam(TkGraph graph, int32_t code, int32_t value);
+KELVO_API int32_t TkGetGraphParam(TkGraph graph, int32_t code);
+/* Indexes: 1 axes, 2 pips, 3 and 15 axis labels, 4 text, 5 titles (reads the graph title's),
+ * 6 background, 7 pen, 8-11 spare colours, 12 grid, 13 sub-grid, 14 symbols (also turns the
+ * symbol colour on), 16-18 x, y, z axis titles, 19 axes and pips. */
+KELVO_API void TkSetGraphColor(TkGraph graph, int32_t index, TkColor colour);
+KELVO_API TkColor TkGetGraphColor(TkGraph graph, int32_t index);
+KELVO_API void TkSetColors(TkGraph graph, TkColor axis, TkColor pip, TkColor label, TkColor pen);
+
+/* ---- Label settings and titles ------------------------------------------------------------ */
+/* Kinds 1..8 as TkLabelSettings says; an unknown kind is ignored. Writing kind 8 with
+ * AutoPlace set first rewrites *settings to centre graph labels above their point. */
+KELVO_API void TkGetLabelSettings(TkGraph graph, int32_t kind, TkLabelSettings* settings);
+KELVO_API void TkSetLabelSettings(TkGraph graph, int32_t kind, TkLabelSettings* settings);
+/* Title references 4, 5, 6: x, y, z axis titles; 7: the graph title. A null or empty text
+ * clears the title. TkGetTitleString copies at most size - 1 bytes and a zero and returns
+ * the number of bytes copied (0 when no title is stored). */
+KELVO_API void TkSetTitleString(TkGraph graph, int32_t reference, const char* text);
+KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffer, int32_t size);
+
 /* ---- Formulae ------------------------------------------------------------------------- */
 /* Formula text such as "sin(x) / (1 + x)" is compiled and evaluated with checked
  * arithmetic. Each call returns 0, a compile error 10400..10413, an evaluation error

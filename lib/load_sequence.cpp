@@ -28,20 +28,20 @@ struct Step {
 void create_handle_tables()
 {
     runtime_state();
-    window_state();
+    graph_table();
     numeric_state();
 }
 
 void install_coordinate_scales()
 {
-    install_scale_routine(&set_scales);
+    install_scale_routine(&compute_effective_scales);
 }
 
 // Destroying a graph's window releases the graph with everything it holds.
 void close_open_graphs()
 {
     std::vector<TkGraph> open;
-    window_state().graphs.for_each([&](uint32_t id, GraphRecord const&) { open.push_back(id); });
+    graph_table().graphs.for_each([&](uint32_t id, GraphRecord const&) { open.push_back(id); });
     for (TkGraph id : open)
         close_graph(id);
 }

@@ -76,9 +76,7 @@ void apply_style(GraphRecord& graph, StyleRecord const& style)
 
 void reset_coordinate_settings(GraphRecord& graph)
 {
-    ensure_metrics(graph);
-    graph.coordinates =
-        default_coordinate_settings({graph.cell_width, graph.cell_height, graph.ascent}, graph.style);
+    graph.coordinates = default_coordinate_settings(cell_metrics(graph), graph.style);
 }
 
 void apply_numbered_style(GraphRecord& graph, int32_t number)

@@ -110,4 +110,10 @@ void ensure_metrics(GraphRecord& graph)
     graph.metrics_valid = true;
 }
 
+CellMetrics cell_metrics(GraphRecord& graph)
+{
+    ensure_metrics(graph);
+    return {graph.cell_width, graph.cell_height, graph.ascent};
+}
+
 } // namespace kelvo

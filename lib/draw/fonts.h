@@ -27,5 +27,19 @@ int32_t set_justification(GraphRecord& graph, int32_t justification);
 // Cell width (of "0"), cell height (height plus external leading) and ascent of the
 // current font, measured when first needed after a font change.
 void ensure_metrics(GraphRecord& graph);
+CellMetrics cell_metrics(GraphRecord& graph);
+
+// Selects a font for the length of a scope and puts the graph's own font back at its end.
+class FontScope {
+public:
+    FontScope(GraphRecord& graph, FontRecord const& font) : graph_(graph), saved_(graph.font) { set_font(graph, font); }
+    ~FontScope() { set_font(graph_, saved_); }
+    FontScope(FontScope const&) = delete;
+    FontScope& operator=(FontScope const&) = delete;
+
+private:
+    GraphRecord& graph_;
+    FontRecord saved_;
+};
 
 } // namespace kelvo

@@ -90,9 +90,12 @@ struct EffectiveScales {
     Triple AxisOrigin{};
     Triple PipStep{};
     Triple Scale{}; // pixels per user unit (per scaled unit on a logarithmic axis)
+    Triple ScaledOrigin{}; // the axis origin in scaled coordinates
     double M11 = 1, M12 = 0, M21 = 0, M22 = 1, M23 = 0;
     double OffsetX = 0;
     double OffsetY = 0;
+    double Theta = 0; // the view angles the projection was made for
+    double Phi = -1.5707963267948966;
     bool AllLinear = true; // the projection in force: linear on every axis
     int32_t ScaleType = 0;
     // The current point, in user coordinates and in unrounded window pixels.

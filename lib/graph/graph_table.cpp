@@ -2,27 +2,16 @@
 
 namespace kelvo {
 
-WindowState& window_state()
-{
-    static WindowState state;
-    return state;
-}
-
 GraphRecord* find_graph(TkGraph id)
 {
-    return window_state().graphs.find(id);
+    return graph_table().graphs.find(id);
 }
 
-GraphRecord* make_current(TkGraph id)
+GraphRecord* make_current_by_lookup(TkGraph id)
 {
     GraphRecord* graph = find_graph(id);
-    window_state().current = graph;
+    graph_table().current = graph;
     return graph;
-}
-
-GraphRecord* current_graph()
-{
-    return window_state().current;
 }
 
 } // namespace kelvo

@@ -8,17 +8,37 @@
 
 namespace kelvo {
 
-struct WindowState {
+struct GraphTable {
     kp::HandleTable<GraphRecord> graphs{0x0C000001};
     GraphRecord* current = nullptr;
 };
 
-WindowState& window_state();
+// Built by a load step, before the unload step is registered. Inline: every exported graph
+// call reaches it.
+inline GraphTable& graph_table()
+{
+    static GraphTable table;
+    return table;
+}
 
 // The graph of an identifier, or null for 0, a closed or a never-issued identifier.
 GraphRecord* find_graph(TkGraph id);
+// The same, storing the graph (null for a bad identifier) as the current graph.
+GraphRecord* make_current_by_lookup(TkGraph id);
+
 // Stores the identifier's graph (null for a bad one) as the current graph and returns it.
-GraphRecord* make_current(TkGraph id);
-GraphRecord* current_graph();
+// Most calls name the graph of the call before, which needs no lookup.
+inline GraphRecord* make_current(TkGraph id)
+{
+    GraphRecord* const current = graph_table().current;
+    if (current != nullptr && current->id == id)
+        return current;
+    return make_current_by_lookup(id);
+}
+
+inline GraphRecord* current_graph()
+{
+    return graph_table().current;
+}
 
 } // namespace kelvo

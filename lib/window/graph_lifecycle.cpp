@@ -74,7 +74,7 @@ TkGraph open_graph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t he
         report_window_failure();
         return 0;
     }
-    TkGraph const id = window_state().graphs.insert(std::move(record));
+    TkGraph const id = graph_table().graphs.insert(std::move(record));
     graph.id = id;
     graph.window = window;
     // The window system keeps windows within its coordinate range: record what it made.
@@ -89,7 +89,7 @@ TkGraph open_graph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t he
         return 0;
     }
 
-    window_state().current = &graph;
+    graph_table().current = &graph;
     graph.metrics_valid = false;
     graph.message_route = 0;
     graph.cursor_handles = {};
@@ -125,9 +125,9 @@ void release_graph(GraphRecord& graph)
     }
     if (graph.window != 0)
         kp::destroy_window(std::exchange(graph.window, 0));
-    if (window_state().current == &graph)
-        window_state().current = nullptr;
-    window_state().graphs.remove(graph.id);
+    if (graph_table().current == &graph)
+        graph_table().current = nullptr;
+    graph_table().graphs.remove(graph.id);
 }
 
 } // namespace kelvo

@@ -156,7 +156,7 @@ TEST_F(GraphTest, OpeningAndClosingTenThousandGraphsLeavesNothingBehind)
     }
     EXPECT_EQ(kp::window_count(), windows);
     EXPECT_EQ(kp::live_object_count(), objects);
-    EXPECT_EQ(window_state().graphs.size(), 0u);
+    EXPECT_EQ(graph_table().graphs.size(), 0u);
 }
 
 } // namespace
