@@ -281,6 +281,20 @@ KELVO_API void TkSetLabelSettings(TkGraph graph, int32_t kind, TkLabelSettings* 
 KELVO_API void TkSetTitleString(TkGraph graph, int32_t reference, const char* text);
 KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffer, int32_t size);
 
+/* ---- Axes, pips, grids, labels and titles ------------------------------------------- */
+
+/* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
+
+/* ---- Plotting: curves and function sampling ----------------------------------------------- */
+
+/* ---- Plotting: arrays and histograms ------------------------------------------------------ */
+
+/* ---- Plotting: contours ------------------------------------------------------------------- */
+
+/* ---- Plotting: surfaces --------------------------------------------------------------------- */
+
+/* ---- Plotting: surfaces of revolution ------------------------------------------------------- */
+
 /* ---- Formulae ------------------------------------------------------------------------- */
 /* Formula text such as "sin(x) / (1 + x)" is compiled and evaluated with checked
  * arithmetic. Each call returns 0, a compile error 10400..10413, an evaluation error
