@@ -8,6 +8,7 @@
 #include "lib/graph/drawing_targets.h"
 #include "lib/graph/target_copies.h"
 #include "platform/graphics/device_context_text.h"
+#include "platform/font/text_rotation.h"
 #include "platform/graphics/object_guards.h"
 
 namespace kelvo {
@@ -25,60 +26,65 @@ kp::AbcWidths widths_of(kp::DeviceContext& context, char32_t character)
     return kp::abc_widths(context, character);
 }
 
-// Draws one character at (x, y) with justification 1 and moves the end-of-text position
-// past it; characters wholly outside the window are skipped but still advance.
-void draw_character(GraphRecord& graph, kp::DeviceContext& context, char32_t character)
+kp::TextRotation rotation_of(int32_t orientation)
 {
-    int64_t const x = graph.end_text_x;
-    int64_t const y = graph.end_text_y;
-    kp::AbcWidths const abc = widths_of(context, character);
-    int64_t const a = abc.a;
-    int64_t const c = abc.c;
-    TextBox box = text_box(x, y, abc.advance(), graph.cell_height, graph.ascent, graph.font.orientation,
-                           graph.justification);
-    int64_t const w = graph.window_width;
-    int64_t const h = graph.window_height;
-    bool visible = false;
-    kp::Point corner;
-    switch (static_cast<Orientation>(graph.font.orientation)) {
-    case Orientation::Right:
-        graph.end_text_x = clamped(box.right + 1);
-        graph.end_text_y = clamped(y);
-        visible = box.left + a < w && box.top < h && box.right - c >= 0 && box.bottom >= 0;
-        corner = {clamped(box.left), clamped(box.top)};
-        box.left += a;
-        box.right -= c;
-        break;
+    switch (static_cast<Orientation>(orientation)) {
     case Orientation::Up:
-        graph.end_text_x = clamped(x);
-        graph.end_text_y = clamped(box.top - 1);
-        visible = box.left < w && box.top + c < h && box.right >= 0 && box.bottom - a >= 0;
-        corner = {clamped(box.left), clamped(box.bottom + 1)};
-        box.top += c;
-        box.bottom -= a;
-        break;
+        return kp::TextRotation::Degrees90;
     case Orientation::Left:
-        graph.end_text_x = clamped(box.left - 1);
-        graph.end_text_y = clamped(y);
-        visible = box.left + c < w && box.top < h && box.right - a >= 0 && box.bottom >= 0;
-        corner = {clamped(box.right + 1), clamped(box.bottom + 1)};
-        box.left += c;
-        box.right -= a;
-        break;
+        return kp::TextRotation::Degrees180;
     case Orientation::Down:
-        graph.end_text_x = clamped(x);
-        graph.end_text_y = clamped(box.bottom + 1);
-        visible = box.left < w && box.top + a < h && box.right >= 0 && box.bottom - c >= 0;
-        corner = {clamped(box.right + 1), clamped(box.top)};
-        box.top += a;
-        box.bottom -= c;
+        return kp::TextRotation::Degrees270;
+    case Orientation::Right:
         break;
     }
+    return kp::TextRotation::Degrees0;
+}
+
+// How far the reference point lies along a text of this width: 0 at its start, the whole
+// width at its end, half of it in the middle.
+int64_t justification_shift(int64_t width, int32_t justification)
+{
+    return justification == 2 ? width : justification == 3 ? width / 2 : 0;
+}
+
+// The advance of the whole text in the graph's font.
+int64_t text_width(kp::DeviceContext& context, std::string_view text)
+{
+    int64_t width = 0;
+    for (char32_t character : kp::decode_text(context, text))
+        width += widths_of(context, character).advance();
+    return width;
+}
+
+// The corner of a text's cell that puts the cell's point (shift, ascent), the reference point
+// of a text justified by `shift` pixels, at (x, y).
+kp::WidePoint cell_corner(int64_t x, int64_t y, int64_t shift, int64_t ascent, kp::TextRotation rotation)
+{
+    return kp::corner_placing({shift, ascent}, {x, y}, rotation);
+}
+
+// Draws one character with its reference point at the end-of-text position and moves that
+// position past it; characters wholly outside the window are skipped but still advance.
+void draw_character(GraphRecord& graph, kp::DeviceContext& context, char32_t character)
+{
+    kp::TextRotation const rotation = rotation_of(graph.font.orientation);
+    kp::WidePoint const reference{graph.end_text_x, graph.end_text_y};
+    kp::AbcWidths const abc = widths_of(context, character);
+    kp::WidePoint const corner = cell_corner(reference.x, reference.y, 0, graph.ascent, rotation);
+    // The ink: the cell less the A and C spaces on either side.
+    kp::WideRect const ink =
+        kp::rotated_cell_edges({abc.a, 0, int64_t{abc.advance()} - abc.c, graph.cell_height}, corner, rotation);
+    kp::WidePoint const next = kp::advanced_corner(reference, abc.advance(), rotation);
+    graph.end_text_x = clamped(next.x);
+    graph.end_text_y = clamped(next.y);
+    bool const visible =
+        ink.left < graph.window_width && ink.top < graph.window_height && ink.right > 0 && ink.bottom > 0;
     if (!visible)
         return;
-    kp::draw_character(context, corner, character);
+    kp::draw_character(context, {clamped(corner.x), clamped(corner.y)}, character);
     if (graph.drawing_mode == DrawingMode::AutoRedraw)
-        dispatch_to_rect(graph, clamped(box.left), clamped(box.top), clamped(box.right), clamped(box.bottom));
+        dispatch_to_rect(graph, clamped(ink.left), clamped(ink.top), clamped(ink.right - 1), clamped(ink.bottom - 1));
 }
 
 // Restores the justification when the text is done.
@@ -103,36 +109,11 @@ private:
 TextBox text_box(int64_t x, int64_t y, int64_t width, int64_t height, int64_t ascent, int32_t orientation,
                  int32_t justification)
 {
-    int64_t const s = justification == 2 ? width : justification == 3 ? width / 2 : 0;
-    TextBox box;
-    switch (static_cast<Orientation>(orientation)) {
-    case Orientation::Up:
-        box.left = x - ascent;
-        box.bottom = y + s;
-        box.top = box.bottom - width + 1;
-        box.right = box.left + height - 1;
-        break;
-    case Orientation::Left:
-        box.right = x + s;
-        box.bottom = y + ascent;
-        box.left = box.right - width + 1;
-        box.top = box.bottom - height + 1;
-        break;
-    case Orientation::Down:
-        box.right = x + ascent;
-        box.top = y - s;
-        box.left = box.right - height + 1;
-        box.bottom = box.top + width - 1;
-        break;
-    case Orientation::Right:
-    default:
-        box.left = x - s;
-        box.top = y - ascent;
-        box.right = box.left + width - 1;
-        box.bottom = box.top + height - 1;
-        break;
-    }
-    return box;
+    int64_t const shift = justification_shift(width, justification);
+    kp::TextRotation const rotation = rotation_of(orientation);
+    kp::WideRect const edges =
+        kp::rotated_cell_edges({0, 0, width, height}, cell_corner(x, y, shift, ascent, rotation), rotation);
+    return {edges.left, edges.top, edges.right - 1, edges.bottom - 1};
 }
 
 int32_t text_ascent(GraphRecord& graph)
@@ -144,10 +125,8 @@ int32_t text_ascent(GraphRecord& graph)
 TextBox string_box(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
 {
     ensure_metrics(graph);
-    int64_t width = 0;
-    if (kp::DeviceContext* context = target(graph, 1))
-        for (char32_t character : kp::decode_text(*context, text))
-            width += widths_of(*context, character).advance();
+    kp::DeviceContext* context = target(graph, 1);
+    int64_t const width = context == nullptr ? 0 : text_width(*context, text);
     return text_box(x, y, width, graph.cell_height, graph.ascent, graph.font.orientation, graph.justification);
 }
 
@@ -157,32 +136,17 @@ void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
     if (context == nullptr)
         return;
     int64_t const a = text_ascent(graph);
-    TextBox const box = string_box(graph, x, y, text);
+    int64_t const shift = justification_shift(text_width(*context, text), graph.justification);
     JustificationGuard const start_justified(graph, 1);
-    switch (static_cast<Orientation>(graph.font.orientation)) {
-    case Orientation::Up:
-        graph.end_text_x = clamped(box.left + a);
-        graph.end_text_y = clamped(box.bottom);
-        break;
-    case Orientation::Left:
-        graph.end_text_x = clamped(box.right);
-        graph.end_text_y = clamped(box.bottom - a);
-        break;
-    case Orientation::Down:
-        graph.end_text_x = clamped(box.right - a);
-        graph.end_text_y = clamped(box.top);
-        break;
-    case Orientation::Right:
-    default:
-        graph.end_text_x = clamped(box.left);
-        graph.end_text_y = clamped(box.top + a);
-        break;
-    }
+    // The first character's reference point: the start of the justified text's cell.
+    kp::TextRotation const rotation = rotation_of(graph.font.orientation);
+    kp::WidePoint const start = kp::rotated_cell_pixel({0, a}, cell_corner(x, y, shift, a, rotation), rotation);
+    graph.end_text_x = clamped(start.x);
+    graph.end_text_y = clamped(start.y);
     // Text shows the characters only, whatever the targets' background mode says.
-    kp::BackgroundMode const mode = context->set_background_mode(kp::BackgroundMode::Transparent);
+    kp::ScopedBackgroundMode const transparent(*context, kp::BackgroundMode::Transparent);
     for (char32_t character : kp::decode_text(*context, text))
         draw_character(graph, *context, character);
-    context->set_background_mode(mode);
 }
 
 void draw_long_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)

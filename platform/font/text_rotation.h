@@ -9,7 +9,9 @@
 // cell never moves by a pixel when it turns: at 90 degrees the cell [0, w) x [0, h) covers
 // columns x .. x + h - 1 and rows y - w .. y - 1.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "platform/base/rect.h"
 
@@ -30,41 +32,81 @@ constexpr int32_t escapement_of(TextRotation rotation)
     return static_cast<int32_t>(rotation) * 900;
 }
 
+// Positions in 64 bits, for callers that place text anywhere in the 32-bit range and
+// beyond it, and clamp only at the end.
+struct WidePoint {
+    int64_t x = 0;
+    int64_t y = 0;
+};
+
+// Half-open edges in 64 bits, never clamped.
+struct WideRect {
+    int64_t left = 0;
+    int64_t top = 0;
+    int64_t right = 0;
+    int64_t bottom = 0;
+};
+
 // Where the rectangle `cell` of a character's cell space (x to the right along the text,
 // y downwards, (0, 0) the cell's top-left corner) lands on the surface when that corner is
-// at `corner`. Works in 64 bits and clamps, so corners anywhere in the 32-bit range are safe.
-constexpr Rect rotated_cell_rect(Rect cell, Point corner, TextRotation rotation)
+// at `corner`. The one place that says how a quarter turn moves a cell.
+constexpr WideRect rotated_cell_edges(WideRect cell, WidePoint corner, TextRotation rotation)
 {
-    int64_t const x0 = cell.left(), x1 = int64_t{cell.left()} + cell.width;
-    int64_t const y0 = cell.top(), y1 = int64_t{cell.top()} + cell.height;
     int64_t const cx = corner.x, cy = corner.y;
     switch (rotation) {
     case TextRotation::Degrees0:
-        return Rect::from_edges(cx + x0, cy + y0, cx + x1, cy + y1);
+        return {cx + cell.left, cy + cell.top, cx + cell.right, cy + cell.bottom};
     case TextRotation::Degrees90:
-        return Rect::from_edges(cx + y0, cy - x1, cx + y1, cy - x0);
+        return {cx + cell.top, cy - cell.right, cx + cell.bottom, cy - cell.left};
     case TextRotation::Degrees180:
-        return Rect::from_edges(cx - x1, cy - y1, cx - x0, cy - y0);
+        return {cx - cell.right, cy - cell.bottom, cx - cell.left, cy - cell.top};
     case TextRotation::Degrees270:
-        return Rect::from_edges(cx - y1, cy + x0, cx - y0, cy + x1);
+        return {cx - cell.bottom, cy + cell.left, cx - cell.top, cy + cell.right};
     }
     return {};
 }
 
+// The surface pixel of the cell pixel `pixel`.
+constexpr WidePoint rotated_cell_pixel(WidePoint pixel, WidePoint corner, TextRotation rotation)
+{
+    WideRect const edges = rotated_cell_edges({pixel.x, pixel.y, pixel.x + 1, pixel.y + 1}, corner, rotation);
+    return {edges.left, edges.top};
+}
+
+// The corner that puts the cell pixel `pixel` on the surface pixel `target`: the inverse
+// of rotated_cell_pixel.
+constexpr WidePoint corner_placing(WidePoint pixel, WidePoint target, TextRotation rotation)
+{
+    WidePoint const from_origin = rotated_cell_pixel(pixel, {0, 0}, rotation);
+    return {target.x - from_origin.x, target.y - from_origin.y};
+}
+
+// The same as rotated_cell_edges for 32-bit rectangles, clamped like Rect::from_edges, so
+// corners anywhere in the 32-bit range are safe.
+constexpr Rect rotated_cell_rect(Rect cell, Point corner, TextRotation rotation)
+{
+    WideRect const edges = rotated_cell_edges(
+        {cell.left(), cell.top(), int64_t{cell.left()} + cell.width, int64_t{cell.top()} + cell.height},
+        {corner.x, corner.y}, rotation);
+    return Rect::from_edges(edges.left, edges.top, edges.right, edges.bottom);
+}
+
 // The corner of the next character's cell after a character `advance` pixels wide.
+constexpr WidePoint advanced_corner(WidePoint corner, int64_t advance, TextRotation rotation)
+{
+    WidePoint const step = rotated_cell_pixel({advance, 0}, {0, 0}, rotation);
+    WidePoint const origin = rotated_cell_pixel({0, 0}, {0, 0}, rotation);
+    return {corner.x + step.x - origin.x, corner.y + step.y - origin.y};
+}
+
+// The same in 32 bits, clamped to the 32-bit range.
 constexpr Point advanced_corner(Point corner, int32_t advance, TextRotation rotation)
 {
-    switch (rotation) {
-    case TextRotation::Degrees0:
-        return corner.translated(advance, 0);
-    case TextRotation::Degrees90:
-        return corner.translated(0, -advance);
-    case TextRotation::Degrees180:
-        return corner.translated(-advance, 0);
-    case TextRotation::Degrees270:
-        return corner.translated(0, advance);
-    }
-    return corner;
+    WidePoint const next = advanced_corner(WidePoint{corner.x, corner.y}, advance, rotation);
+    constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
+    constexpr int64_t highest = std::numeric_limits<int32_t>::max();
+    return {static_cast<int32_t>(std::clamp(next.x, lowest, highest)),
+            static_cast<int32_t>(std::clamp(next.y, lowest, highest))};
 }
 
 } // namespace kp

@@ -75,4 +75,21 @@ private:
     RasterOp previous_;
 };
 
+// Sets the background mode for the scope.
+class ScopedBackgroundMode {
+public:
+    ScopedBackgroundMode(DeviceContext& context, BackgroundMode mode)
+        : context_(context)
+        , previous_(context.set_background_mode(mode))
+    {
+    }
+    ~ScopedBackgroundMode() { context_.set_background_mode(previous_); }
+    ScopedBackgroundMode(ScopedBackgroundMode const&) = delete;
+    ScopedBackgroundMode& operator=(ScopedBackgroundMode const&) = delete;
+
+private:
+    DeviceContext& context_;
+    BackgroundMode previous_;
+};
+
 } // namespace kp
