@@ -71,12 +71,16 @@ void DeviceContext::copy_block(Rect area, DeviceContext& source, Point from, Ras
     if (destination->clip.rects().size() == 1 && src.clip.rects().size() == 1) {
         kp::copy_block(destination->surface, block.origin(), src.surface, block.translated(shift.x, shift.y), op);
         report_damage(block);
+        if (source.holds_bitmaps())
+            picture_copied_in(block);
         return;
     }
     Region const pieces
         = Region(block).intersected(destination->region).intersected(src.region.translated(-shift.x, -shift.y));
     copy_pieces(destination->surface, pieces, src.surface, shift, op);
     report_damage(pieces.bounds());
+    if (source.holds_bitmaps() && !pieces.is_empty())
+        picture_copied_in(pieces.bounds());
 }
 
 Region DeviceContext::scroll(Rect area, int32_t dx, int32_t dy, Rect clip)
