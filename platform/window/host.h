@@ -26,7 +26,7 @@ public:
     // update_all_windows() when its event loop is next idle.
     virtual void paint_pending() {}
     // A window of the host received a finished picture inside the rectangle: a block copied
-    // in from an off-screen image outside painting (a graph's dispatch is one). Its pixels
+    // in unchanged from an off-screen image outside painting (a graph's dispatch). Its pixels
     // were reported to `damaged` already. A presenter that shows animation frame by frame
     // takes each one as a frame.
     virtual void new_picture(Rect /*area*/) {}

@@ -145,7 +145,9 @@ TEST_F(WindowTest, OnlyOffScreenPicturesCopiedInOutsidePaintingAreNewPictures)
     context->copy_block({0, 0, 10, 10}, *context, {20, 20}, RasterOp::Copy);
     context->scroll({0, 0, 50, 40}, 0, -2, {0, 0, 50, 40});
     image.copy_block({0, 0, 10, 10}, *context, {0, 0}, RasterOp::Copy);
-    EXPECT_EQ(recorder.pictures.size(), 1u) << "drawing, copies within the window and copies out are no pictures";
+    context->copy_block({0, 0, 10, 10}, image, {0, 0}, RasterOp::Xor);
+    EXPECT_EQ(recorder.pictures.size(), 1u)
+        << "drawing, copies within the window, copies out and images combined in are no pictures";
 
     reactions[window] = [&](uint32_t number, WParam, LParam) -> std::optional<LResult> {
         if (number != message::paint)
