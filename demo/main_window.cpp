@@ -131,6 +131,9 @@ MainWindow::~MainWindow()
 {
     if (!closed_)
         FormCloseQuery();
+    // The panel outlives this object's own part of the destruction; its host's last
+    // messages (its destruction) must not reach us.
+    kp::set_host_message_handler(GraphPanel->host(), {});
 }
 
 void MainWindow::build_controls()

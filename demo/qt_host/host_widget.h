@@ -33,10 +33,11 @@ public:
     // Frame pacing, so that animation can be seen. A finished picture that a window of the
     // host receives (a graph's dispatch) where it received the last ones is the next frame
     // of an animation: it reaches the screen as one frame, at most about 60 a second. Before
-    // a frame whose time has not come the widget waits, processing every event but user
-    // input, so that windows repaint and a request to close is heard; whoever handles those
-    // events must not call the library meanwhile (see waiting_for_frame). Off unless
-    // switched on: pictures for files, tests and headless use are drawn at full speed.
+    // a frame whose time has not come the widget waits, processing events (user input is
+    // discarded), so that windows repaint and a request to close is heard; whoever handles
+    // those events must not call the library meanwhile (see waiting_for_frame), and must not
+    // destroy the widget. Off unless switched on: pictures for files, tests and headless use
+    // are drawn at full speed.
     void set_frame_pacing(bool on);
     bool frame_pacing() const { return pacing_; }
     bool waiting_for_frame() const { return frame_wait_ != nullptr; }
