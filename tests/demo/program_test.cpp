@@ -61,13 +61,6 @@ private slots:
         QVERIFY2(result.errors.contains(QStringLiteral("cannot write ") + folder.filePath(QStringLiteral("scene01-window.png"))),
                  qPrintable(result.errors));
         QVERIFY(result.out.isEmpty());
-
-        QTemporaryDir graph_folder;
-        QVERIFY(QDir(graph_folder.path()).mkdir(QStringLiteral("scene02-graph.png")));
-        Run const graph_result = run({QStringLiteral("--gallery"), graph_folder.path()});
-        QCOMPARE(graph_result.status, 1);
-        QVERIFY2(graph_result.errors.contains(graph_folder.filePath(QStringLiteral("scene02-graph.png"))),
-                 qPrintable(graph_result.errors));
     }
 
     void galleryFailsWhenTheIndexCannotBeWritten()
@@ -79,10 +72,6 @@ private slots:
         QCOMPARE(result.status, 1);
         QVERIFY2(result.errors.contains(QStringLiteral("cannot write ") + folder.filePath(QStringLiteral("index.html"))),
                  qPrintable(result.errors));
-
-        Run const nowhere = run({QStringLiteral("--gallery"), QStringLiteral("/proc/version/gallery")});
-        QCOMPARE(nowhere.status, 1);
-        QVERIFY2(nowhere.errors.contains(QStringLiteral("/proc/version/gallery")), qPrintable(nowhere.errors));
     }
 
     void aScenePictureFailsWithAClearMessage()

@@ -46,27 +46,6 @@ private slots:
         request.text = "50 \x80 and 4\xB0"; // one stray byte makes the whole text Windows-1252
         QCOMPARE(show_and_read(request).text, QStringLiteral(u"50 \u20AC and 4\u00B0"));
     }
-
-    void handlersBeforeThemComeBackAfterwards()
-    {
-        std::string seen;
-        kp::MessageBoxHandler const previous = kp::set_message_box_handler([&](kp::MessageBoxRequest const& request) {
-            seen = request.text;
-            return kp::MessageBoxAnswer::No;
-        });
-        {
-            kelvotour::QtBoxHandlers boxes;
-            kp::MessageBoxRequest request;
-            request.text = "shown by Qt";
-            QCOMPARE(show_and_read(request).text, QStringLiteral("shown by Qt"));
-            QVERIFY(seen.empty());
-        }
-        kp::MessageBoxRequest request;
-        request.text = "back to the test";
-        QCOMPARE(kp::show_message_box(request), kp::MessageBoxAnswer::No);
-        QCOMPARE(seen, std::string("back to the test"));
-        kp::set_message_box_handler(previous);
-    }
 };
 
 } // namespace
