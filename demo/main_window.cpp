@@ -11,6 +11,9 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QString>
+#include <QTimer>
+
+#include <utility>
 
 #include "demo/qt_host/host_widget.h"
 #include "demo/scenes/scene_helpers.h"
@@ -84,6 +87,25 @@ struct MenuLayout {
 
 } // namespace
 
+class MainWindow::GraphWork {
+public:
+    explicit GraphWork(MainWindow& window)
+        : window_(window)
+    {
+        ++window_.graph_work_;
+    }
+    ~GraphWork()
+    {
+        if (--window_.graph_work_ == 0)
+            window_.after_graph_work();
+    }
+    GraphWork(GraphWork const&) = delete;
+    GraphWork& operator=(GraphWork const&) = delete;
+
+private:
+    MainWindow& window_;
+};
+
 MainWindow::MainWindow()
 {
     setWindowTitle(QStringLiteral("Kelvotour"));
@@ -109,6 +131,9 @@ MainWindow::~MainWindow()
 {
     if (!closed_)
         FormCloseQuery();
+    // The panel outlives this object's own part of the destruction; its host's last
+    // messages (its destruction) must not reach us.
+    kp::set_host_message_handler(GraphPanel->host(), {});
 }
 
 void MainWindow::build_controls()
@@ -199,6 +224,7 @@ void MainWindow::FormCreate()
         request.text = "Problem creating graph window. Program Aborted.";
         kp::show_message_box(request);
         closed_ = true;
+        start_failed_ = true;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
         return;
     }
@@ -220,15 +246,40 @@ void MainWindow::FormResize()
 {
     if (closed_)
         return;
+    if (graph_work_ > 0) {
+        resize_put_off_ = true;
+        return;
+    }
     int const cw = client_->width();
     int const ch = client_->height();
     QRect const panel = GraphPanel->geometry();
     if (cw - panel.left() - panel_margin > smallest_panel && ch - (panel.top() + panel_margin) > smallest_panel) {
         GraphPanel->resize(cw - panel.left() - panel_margin, ch - panel.top() - panel_margin);
         GraphPanel->follow_size();
-        if (graph_open() && !isMinimized())
-            TkResize(state_.GraphId, 0, 0, GraphPanel->width(), GraphPanel->height());
+        panel_resized_ = true;
     }
+    // The graph follows from the event loop: this runs inside Qt's layout of the window,
+    // where a scene could not wait for its frames, and a burst of resizes is followed once.
+    if (!graph_follow_scheduled_) {
+        graph_follow_scheduled_ = true;
+        QTimer::singleShot(0, this, [this] {
+            graph_follow_scheduled_ = false;
+            graph_follows_resize();
+        });
+    }
+}
+
+void MainWindow::graph_follows_resize()
+{
+    if (closed_)
+        return;
+    if (graph_work_ > 0) {
+        resize_put_off_ = true;
+        return;
+    }
+    GraphWork const work(*this);
+    if (std::exchange(panel_resized_, false) && graph_open() && !isMinimized())
+        TkResize(state_.GraphId, 0, 0, GraphPanel->width(), GraphPanel->height());
     if (!graph_open())
         return;
     if (state_.FirstResize) {
@@ -237,6 +288,7 @@ void MainWindow::FormResize()
         return;
     }
     run_scene(state_, state_.CurrentScene);
+    GraphPanel->flush();
 }
 
 bool MainWindow::FormCloseQuery()
@@ -253,15 +305,35 @@ bool MainWindow::FormCloseQuery()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (graph_work_ > 0) {
+        // The library is inside a call, waiting for a frame's time: let it finish the picture
+        // at full speed, then close.
+        close_put_off_ = true;
+        GraphPanel->set_frame_pacing(false);
+        event->ignore();
+        return;
+    }
     if (!closed_)
         FormCloseQuery();
     event->accept();
+}
+
+void MainWindow::after_graph_work()
+{
+    if (std::exchange(close_put_off_, false)) {
+        resize_put_off_ = false;
+        close();
+        return;
+    }
+    if (std::exchange(resize_put_off_, false))
+        FormResize();
 }
 
 void MainWindow::show_scene(int32_t number)
 {
     if (!graph_open())
         return;
+    GraphWork const work(*this);
     run_scene(state_, number);
     GraphPanel->flush();
 }
@@ -282,6 +354,7 @@ void MainWindow::choose_colour_style(int item)
 
 void MainWindow::DrawModeGrpClick()
 {
+    GraphWork const work(*this);
     int const item = DrawModeGrp->checkedId();
     state_.DrawMode = item >= 0 && item <= 3 ? item + 1 : 4;
     TkSetDrawingMode(state_.GraphId, state_.DrawMode);
@@ -291,6 +364,7 @@ void MainWindow::DrawModeGrpClick()
 
 void MainWindow::ColorGrpClick()
 {
+    GraphWork const work(*this);
     int const item = ColorGrp->checkedId();
     state_.ColorStyle = item >= 0 && item <= 3 ? item : 3;
     reset_graph(state_, Clearing::Clear);
@@ -323,6 +397,7 @@ void MainWindow::GraphPanelClick()
 
 void MainWindow::ClearWindowClick()
 {
+    GraphWork const work(*this);
     reset_graph(state_, Clearing::Clear);
     GraphPanel->flush();
 }

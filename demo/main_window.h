@@ -23,6 +23,8 @@ public:
 
     DemoState const& state() const { return state_; }
     bool graph_open() const { return state_.GraphId != 0; }
+    // The graph could not be opened at start-up ("Program Aborted").
+    bool start_failed() const { return start_failed_; }
     HostWidget* graph_panel() const { return GraphPanel; }
     QLabel* x_readout() const { return XValTxt; }
     QLabel* y_readout() const { return YValTxt; }
@@ -38,10 +40,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Marks a handler that works with the graph. A paced frame inside it may process events;
+    // handlers those events reach (closing, resizing) are put off until the work is done.
+    class GraphWork;
+    void after_graph_work();
+
     void build_controls();
     void build_menu();
     void FormCreate();
     void FormResize();
+    void graph_follows_resize();
     bool FormCloseQuery();
     void DrawModeGrpClick();
     void ColorGrpClick();
@@ -59,6 +67,12 @@ private:
     HostWidget* GraphPanel = nullptr;
     QWidget* client_ = nullptr;
     bool closed_ = false;
+    bool start_failed_ = false;
+    int graph_work_ = 0; // handlers working with the graph, nested
+    bool close_put_off_ = false;
+    bool resize_put_off_ = false;
+    bool panel_resized_ = false;          // the graph has yet to follow the panel's size
+    bool graph_follow_scheduled_ = false;
 };
 
 } // namespace kelvotour

@@ -1,11 +1,12 @@
 #include "demo/qt_host/qt_boxes.h"
 
 #include <QMessageBox>
-#include <QPointer>
-#include <QString>
+
+#include <utility>
 
 #include "platform/box/dialog.h"
 #include "platform/box/message_box.h"
+#include "platform/font/text_decoding.h"
 
 namespace kelvotour {
 
@@ -63,24 +64,29 @@ QString const about_text = QStringLiteral(
 
 } // namespace
 
-void install_qt_box_handlers(QWidget* owner)
+QString displayed_text(std::string_view bytes)
 {
-    QPointer<QWidget> const guarded_owner(owner);
-    kp::set_message_box_handler([guarded_owner](kp::MessageBoxRequest const& request) {
-        QMessageBox box(icon_of(request.icon), QString::fromUtf8(request.caption), QString::fromUtf8(request.text),
-                        buttons_of(request.buttons), guarded_owner.data());
+    std::u32string const characters = kp::decode_text(bytes, kp::TextEncoding::Unicode);
+    return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size()));
+}
+
+QtBoxHandlers::QtBoxHandlers()
+{
+    previous_message_box_handler_ = kp::set_message_box_handler([this](kp::MessageBoxRequest const& request) {
+        QMessageBox box(icon_of(request.icon), displayed_text(request.caption), displayed_text(request.text),
+                        buttons_of(request.buttons), owner_.data());
         return answer_of(box.exec());
     });
-    kp::set_dialog_handler([guarded_owner](kp::DialogRequest const&) {
-        QMessageBox::about(guarded_owner.data(), QStringLiteral("About Kelvotour"), about_text);
+    previous_dialog_handler_ = kp::set_dialog_handler([this](kp::DialogRequest const&) {
+        QMessageBox::about(owner_.data(), QStringLiteral("About Kelvotour"), about_text);
         return int32_t{1};
     });
 }
 
-void remove_qt_box_handlers()
+QtBoxHandlers::~QtBoxHandlers()
 {
-    kp::set_message_box_handler({});
-    kp::set_dialog_handler({});
+    kp::set_message_box_handler(std::move(previous_message_box_handler_));
+    kp::set_dialog_handler(std::move(previous_dialog_handler_));
 }
 
 } // namespace kelvotour

@@ -144,6 +144,10 @@ protected:
     // Pixels inside this device rectangle changed (one rectangle per drawing call, covering
     // what it painted, already clipped). Window contexts pass it to their host.
     virtual void damaged(Rect const& /*device_rect*/) {}
+    // A block was copied unchanged (source copy) into this device rectangle from a context
+    // that holds a bitmap: an off-screen picture made visible, which is how programs show
+    // what they drew off-screen. Called after `damaged` for the same block.
+    virtual void picture_copied_in(Rect const& /*device_rect*/) {}
     // Memory contexts hold a bitmap; windows draw on their host.
     virtual bool holds_bitmaps() const { return false; }
     // The surface of the selected bitmap (an empty one until a bitmap is selected).

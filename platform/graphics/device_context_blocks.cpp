@@ -67,16 +67,22 @@ void DeviceContext::copy_block(Rect area, DeviceContext& source, Point from, Ras
         return;
     Rect const block = Rect::from_edges(x0, y0, x1, y1);
     Point const shift{static_cast<int32_t>(shift_x), static_cast<int32_t>(shift_y)};
+    // An off-screen picture copied as it is; combining an image into what is there draws.
+    bool const shows_picture = op == RasterOp::Copy && source.holds_bitmaps();
 
     if (destination->clip.rects().size() == 1 && src.clip.rects().size() == 1) {
         kp::copy_block(destination->surface, block.origin(), src.surface, block.translated(shift.x, shift.y), op);
         report_damage(block);
+        if (shows_picture)
+            picture_copied_in(block);
         return;
     }
     Region const pieces
         = Region(block).intersected(destination->region).intersected(src.region.translated(-shift.x, -shift.y));
     copy_pieces(destination->surface, pieces, src.surface, shift, op);
     report_damage(pieces.bounds());
+    if (shows_picture && !pieces.is_empty())
+        picture_copied_in(pieces.bounds());
 }
 
 Region DeviceContext::scroll(Rect area, int32_t dx, int32_t dy, Rect clip)

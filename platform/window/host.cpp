@@ -180,6 +180,16 @@ void report_damage(WindowHandle host, Rect area)
         state->presenter->damaged(area);
 }
 
+void report_new_picture(WindowHandle host, Rect area)
+{
+    HostState* state = host_state(host);
+    if (state == nullptr)
+        return;
+    area.intersect(state->framebuffer.bounds());
+    if (!area.is_empty() && state->presenter != nullptr)
+        state->presenter->new_picture(area);
+}
+
 Rect take_damage(WindowHandle host)
 {
     HostState* state = host_state(host);

@@ -25,6 +25,11 @@ public:
     // Some window of the host needs painting: the presenter should call
     // update_all_windows() when its event loop is next idle.
     virtual void paint_pending() {}
+    // A window of the host received a finished picture inside the rectangle: a block copied
+    // in unchanged from an off-screen image outside painting (a graph's dispatch). Its pixels
+    // were reported to `damaged` already. A presenter that shows animation frame by frame
+    // takes each one as a frame.
+    virtual void new_picture(Rect /*area*/) {}
 };
 
 struct HostState {
@@ -61,6 +66,8 @@ WindowHandle window_at(WindowHandle host, Point point);
 void report_damage(WindowHandle host, Rect area);
 // The union of changes since the last call, then forgotten.
 Rect take_damage(WindowHandle host);
+// A window of the host received a finished picture there (host coordinates); the presenter hears of it.
+void report_new_picture(WindowHandle host, Rect area);
 
 // Delivers every pending paint message of every host, as an event loop would.
 void update_all_windows();

@@ -26,6 +26,14 @@ void WindowDeviceContext::damaged(Rect const& device_rect)
     kp::report_damage(host_of(window_), device_rect);
 }
 
+void WindowDeviceContext::picture_copied_in(Rect const& device_rect)
+{
+    // While the window paints itself it only restores what it showed before: no new picture.
+    Window const* window = window_registry().find(window_);
+    if (window != nullptr && !window->painting)
+        kp::report_new_picture(host_of(window_), device_rect);
+}
+
 DeviceContext* window_device_context(WindowHandle handle)
 {
     Window* window = window_registry().find(handle);

@@ -18,6 +18,7 @@ public:
 protected:
     DrawingTarget target() override;
     void damaged(Rect const& device_rect) override;
+    void picture_copied_in(Rect const& device_rect) override;
 
 private:
     WindowHandle window_;

@@ -1,11 +1,18 @@
 #include "demo/qt_host/host_widget.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QTest>
 
+#include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/memory_device_context.h"
+#include "platform/graphics/object_guards.h"
 #include "platform/window/cursor.h"
+#include "platform/window/painting.h"
 #include "platform/window/window.h"
 #include "platform/window/window_class.h"
+#include "platform/window/window_device_context.h"
 
 namespace {
 
@@ -15,13 +22,62 @@ struct Click {
     kp::LParam point;
 };
 std::vector<Click> clicks;
+int paints = 0;
+// Set while a test stands for a library call that publishes a picture.
+bool inside_library_call = false;
+int paints_inside_library_calls = 0;
 
 kp::LResult recording_procedure(kp::WindowHandle window, uint32_t number, kp::WParam word, kp::LParam value)
 {
     if (kp::is_mouse_message(number))
         clicks.push_back({number, word, value});
+    if (number == kp::message::paint) {
+        ++paints;
+        paints_inside_library_calls += inside_library_call ? 1 : 0;
+    }
     return kp::default_window_procedure(window, number, word, value);
 }
+
+// A platform window in a host with an off-screen image to publish from, as a graph has.
+class Publisher {
+public:
+    explicit Publisher(kp::WindowHandle host)
+        : window_(kp::create_window({"QtTestWindow", host, {0, 0, 100, 80}, kp::WindowStyle::Visible}))
+        , context_(*kp::window_device_context(window_))
+        , image_(context_)
+        , bitmap_(kp::create_compatible_bitmap(context_, 100, 80))
+        , with_bitmap_(image_, bitmap_.get())
+    {
+    }
+    ~Publisher() { kp::destroy_window(window_); }
+
+    kp::WindowHandle window() const { return window_; }
+    // Publishes the image's block, as a dispatch does.
+    void publish(kp::Rect area)
+    {
+        inside_library_call = true;
+        context_.copy_block(area, image_, area.origin(), kp::RasterOp::Copy);
+        inside_library_call = false;
+    }
+
+private:
+    kp::WindowHandle window_;
+    kp::DeviceContext& context_;
+    kp::MemoryDeviceContext image_;
+    kp::OwnedObject bitmap_;
+    kp::ScopedSelection with_bitmap_;
+};
+
+struct FrameLog {
+    std::vector<qint64> at_ms;
+    QElapsedTimer clock;
+
+    FrameLog() { clock.start(); }
+    std::function<void(int)> observer()
+    {
+        return [this](int) { at_ms.push_back(clock.elapsed()); };
+    }
+};
 
 class HostWidgetTest : public QObject {
     Q_OBJECT
@@ -81,6 +137,27 @@ private slots:
         kp::set_cursor(kp::load_system_cursor(kp::SystemCursor::Arrow));
     }
 
+    // Shrinking used to leave the widget's old pixels where it no longer reached, whenever a
+    // change was flushed while Qt still took the old area as covered by the widget.
+    void shrinkingGivesBackWhatTheWidgetCovered()
+    {
+        QWidget window;
+        window.resize(140, 120);
+        auto* widget = new kelvotour::HostWidget(&window);
+        widget->setGeometry(10, 10, 120, 100);
+        kp::set_host_background(widget->host(), kp::Color::from_rgb(128, 0, 128));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(30); // long enough since the last flush that the next change flushes at once
+        widget->resize(60, 50);
+        QApplication::processEvents();
+        QImage const shown = QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
+        QColor const background = window.palette().color(QPalette::Window);
+        QCOMPARE(shown.pixelColor(100, 30), background);
+        QCOMPARE(shown.pixelColor(30, 90), background);
+        QCOMPARE(shown.pixelColor(20, 20), QColor(128, 0, 128));
+    }
+
     void resizingGrowsTheFramebufferAndRunsThePaintCycle()
     {
         kelvotour::HostWidget widget;
@@ -91,6 +168,68 @@ private slots:
         widget.resize(80, 50);
         QTRY_COMPARE(kp::host_framebuffer(widget.host())->pixel({70, 10}), kp::colors::white);
         QCOMPARE(kp::host_framebuffer(widget.host())->pixel({10, 10}), kp::colors::black);
+    }
+
+    void pacedPicturesReachTheScreenOneFrameApart()
+    {
+        kelvotour::HostWidget widget;
+        widget.resize(100, 80);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        Publisher publisher(widget.host());
+        FrameLog frames;
+        widget.set_frame_observer(frames.observer());
+
+        for (int i = 0; i < 4; ++i)
+            publisher.publish({10, 10, 30, 30});
+        QVERIFY2(frames.at_ms.empty(), "without pacing pictures are not held back");
+
+        widget.set_frame_pacing(true);
+        for (int i = 0; i < 7; ++i)
+            publisher.publish({10 + i, 10 + i, 30, 30});
+        QCOMPARE(frames.at_ms.size(), std::size_t{6}); // each picture after the first one is a frame
+        for (std::size_t i = 1; i < frames.at_ms.size(); ++i)
+            QVERIFY2(frames.at_ms[i] - frames.at_ms[i - 1] >= 15, "about 60 frames a second at most");
+    }
+
+    void picturesBuiltPieceByPieceAreNoFrames()
+    {
+        kelvotour::HostWidget widget;
+        widget.resize(100, 80);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        Publisher publisher(widget.host());
+        FrameLog frames;
+        widget.set_frame_observer(frames.observer());
+        widget.set_frame_pacing(true);
+        // Character boxes along a line, as text publishes them.
+        for (int x = 0; x < 96; x += 6)
+            publisher.publish({x, 20, 6, 12});
+        QVERIFY(frames.at_ms.size() <= 1);
+        // The whole line dispatched once more covers it: one frame.
+        std::size_t const before = frames.at_ms.size();
+        publisher.publish({0, 20, 96, 12});
+        QCOMPARE(frames.at_ms.size(), before + 1);
+    }
+
+    // While it waits for a frame's time the library is inside a call: nothing may reach it.
+    void whileWaitingTheHostsWindowsDoNotPaint()
+    {
+        kelvotour::HostWidget widget;
+        widget.resize(100, 80);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        Publisher publisher(widget.host());
+        QApplication::processEvents();
+        widget.set_frame_pacing(true);
+        paints = paints_inside_library_calls = 0;
+        for (int i = 0; i < 5; ++i) {
+            kp::invalidate_window(publisher.window());
+            publisher.publish({0, 0, 100, 80});
+        }
+        QCOMPARE(paints_inside_library_calls, 0);
+        QTRY_VERIFY(paints > 0);
+        widget.set_frame_pacing(false);
     }
 };
 

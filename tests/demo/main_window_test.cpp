@@ -4,8 +4,12 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "demo/named_colours.h"
 #include "demo/qt_host/host_widget.h"
@@ -41,6 +45,53 @@ void shown_and_settled(MainWindow& window)
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
+}
+
+// Keeps the cursor shapes the main window shows at paced frames.
+struct CursorWatch {
+    explicit CursorWatch(kelvotour::HostWidget& panel)
+        : panel(panel)
+    {
+    }
+    ~CursorWatch()
+    {
+        panel.set_frame_observer({});
+        panel.set_frame_pacing(false);
+    }
+    // Paces the first frames of the next scene and keeps the cursor at each; the rest of the
+    // scene runs at full speed.
+    void watch_next_scene()
+    {
+        shapes.clear();
+        panel.set_frame_observer([this](int frame) {
+            shapes.insert(panel.window()->windowHandle()->cursor().shape());
+            if (frame == 3)
+                panel.set_frame_pacing(false);
+        });
+        panel.set_frame_pacing(true);
+    }
+    kelvotour::HostWidget& panel;
+    QSet<Qt::CursorShape> shapes;
+};
+
+// What a paced scene did, frame by frame.
+struct SceneFrames {
+    int frames = 0;
+    int frames_with_a_closed_graph = 0;
+    QSize graph_size_at_first_frame;
+    bool graph_size_changed = false;
+};
+
+void watch_frames(MainWindow& window, SceneFrames& seen)
+{
+    window.graph_panel()->set_frame_observer([&window, &seen](int) {
+        TkGraph const graph = window.state().GraphId;
+        QSize const size(TkWindowWidth(graph), TkWindowHeight(graph));
+        if (++seen.frames == 1)
+            seen.graph_size_at_first_frame = size;
+        seen.graph_size_changed |= size != seen.graph_size_at_first_frame;
+        seen.frames_with_a_closed_graph += graph == 0 || size.isEmpty() ? 1 : 0;
+    });
 }
 
 class MainWindowTest : public QObject {
@@ -150,6 +201,70 @@ private slots:
         QTest::mouseClick(window.graph_panel(), Qt::LeftButton, {}, QPoint(30, 30));
         QCOMPARE(window.x_readout()->text(), QStringLiteral("clicked"));
         QCOMPARE(window.y_readout()->text(), QStringLiteral(" --- "));
+    }
+
+    void aSceneChosenFromTheMenuShowsTheBusyCursor()
+    {
+        MainWindow window;
+        shown_and_settled(window);
+        CursorWatch watch(*window.graph_panel());
+        watch.watch_next_scene();
+        QMenu* menu = window.findChild<QMenu*>(QStringLiteral("Mnu2DPrim"));
+        QTest::mouseClick(window.menuBar(), Qt::LeftButton, {},
+                          window.menuBar()->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QPoint const item = menu->actionGeometry(window.menu_item(QStringLiteral("MnuLines"))).center();
+        QTest::mouseMove(menu, item);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, item);
+        QCOMPARE(window.state().CurrentScene, 1);
+        QVERIFY2(watch.shapes.contains(Qt::WaitCursor), "the hourglass shows while the scene draws");
+        QCOMPARE(window.windowHandle()->cursor().shape(), Qt::ArrowCursor);
+
+        watch.watch_next_scene();
+        window.show_scene(2);
+        QVERIFY2(watch.shapes.contains(Qt::BitmapCursor), "scene 2 shows the TkDot cursor");
+    }
+
+    void closingInTheMiddleOfAnAnimationEndsCleanly()
+    {
+        MainWindow window;
+        shown_and_settled(window);
+        window.graph_panel()->set_frame_pacing(true);
+        SceneFrames seen;
+        watch_frames(window, seen);
+        int frames_when_asked = -1;
+        QTimer::singleShot(100, &window, [&] {
+            frames_when_asked = seen.frames;
+            window.close();
+        });
+        window.show_scene(2);
+        QVERIFY2(frames_when_asked > 0 && frames_when_asked < 100, "the close request came during the animation");
+        QCOMPARE(seen.frames, frames_when_asked); // the rest was drawn without waiting
+        QCOMPARE(seen.frames_with_a_closed_graph, 0);
+        QCOMPARE(window.state().CurrentScene, 2);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.state().GraphId, TkGraph{0});
+    }
+
+    void resizingInTheMiddleOfAnAnimationWaitsForItsEnd()
+    {
+        MainWindow window;
+        shown_and_settled(window);
+        window.show_scene(1);
+        window.graph_panel()->set_frame_pacing(true);
+        SceneFrames seen;
+        watch_frames(window, seen);
+        QTimer::singleShot(60, &window, [&] {
+            window.resize(700, 520);
+            window.graph_panel()->set_frame_pacing(false); // the repeat need not be watched
+        });
+        window.show_scene(6);
+        QVERIFY(seen.frames > 0);
+        QVERIFY2(!seen.graph_size_changed, "the graph keeps its size while the scene draws");
+        QTRY_COMPARE(TkWindowWidth(window.state().GraphId), window.centralWidget()->width() - 136 - 4);
+        QCOMPARE(TkWindowHeight(window.state().GraphId), window.graph_panel()->height());
+        QCOMPARE(window.state().CurrentScene, 6);
+        window.graph_panel()->set_frame_observer({});
     }
 
     void aboutAndClose()

@@ -4,6 +4,7 @@
 #include "platform/raster/png_file.h"
 
 #include "platform/graphics/device_context_text.h"
+#include "platform/graphics/memory_device_context.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/object_guards.h"
 #include "window_test_fixture.h"
@@ -114,6 +115,52 @@ TEST_F(WindowTest, TextThroughAWindowContextLandsInItsClientArea)
     EXPECT_EQ(framebuffer.pixel({31, 21}), Color::from_rgb(0, 0, 255)) << "the cell's corner, past the border";
     EXPECT_EQ(framebuffer.pixel({31 + 7, 21}), colors::white);
     EXPECT_EQ(framebuffer.pixel({31, 21 + 15}), colors::white);
+}
+
+// Hears which blocks a host's windows received as finished pictures.
+class PictureRecorder : public HostPresenter {
+public:
+    void damaged(Rect) override {}
+    void cursor_changed(uint32_t) override {}
+    void new_picture(Rect area) override { pictures.push_back(area); }
+    std::vector<Rect> pictures;
+};
+
+TEST_F(WindowTest, OnlyOffScreenPicturesCopiedInOutsidePaintingAreNewPictures)
+{
+    PictureRecorder recorder;
+    set_host_presenter(host, &recorder);
+    WindowHandle window = child(host, {20, 10, 50, 40});
+    update_all_windows();
+    DeviceContext* context = window_device_context(window);
+    MemoryDeviceContext image(*context);
+    OwnedObject bitmap(create_compatible_bitmap(*context, 50, 40));
+    ScopedSelection with_bitmap(image, bitmap.get());
+
+    context->copy_block({5, 5, 10, 8}, image, {5, 5}, RasterOp::Copy);
+    ASSERT_EQ(recorder.pictures.size(), 1u);
+    EXPECT_EQ(recorder.pictures[0], (Rect{25, 15, 10, 8})) << "host coordinates";
+
+    fill_client(window);
+    context->copy_block({0, 0, 10, 10}, *context, {20, 20}, RasterOp::Copy);
+    context->scroll({0, 0, 50, 40}, 0, -2, {0, 0, 50, 40});
+    image.copy_block({0, 0, 10, 10}, *context, {0, 0}, RasterOp::Copy);
+    context->copy_block({0, 0, 10, 10}, image, {0, 0}, RasterOp::Xor);
+    EXPECT_EQ(recorder.pictures.size(), 1u)
+        << "drawing, copies within the window, copies out and images combined in are no pictures";
+
+    reactions[window] = [&](uint32_t number, WParam, LParam) -> std::optional<LResult> {
+        if (number != message::paint)
+            return std::nullopt;
+        begin_paint(window);
+        context->copy_block({0, 0, 50, 40}, image, {0, 0}, RasterOp::Copy);
+        end_paint(window);
+        return 0;
+    };
+    invalidate_window(window);
+    update_window(window);
+    EXPECT_EQ(recorder.pictures.size(), 1u) << "repainting restores an old picture";
+    set_host_presenter(host, nullptr);
 }
 
 TEST(HeadlessPicture, SavePngWritesTheClientArea)
