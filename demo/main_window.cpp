@@ -27,6 +27,15 @@ namespace kelvotour {
 
 namespace {
 
+// A user coordinate in a field of 8 characters; a value the field cannot hold reads " --- ".
+QString formatted_real(double value)
+{
+    char text[9] = {};
+    if (TkFormatReal(8, text, value) != 0)
+        return QStringLiteral(" --- ");
+    return QString::fromLatin1(text);
+}
+
 // The client area that calls the form's resize handler after its own geometry changed.
 class FormClient : public QWidget {
 public:
@@ -385,7 +394,11 @@ void MainWindow::GraphMouseMove()
         YValTxt->setText(QStringLiteral("%1").arg(point[1], 5));
         return;
     }
-    // User coordinates need the coordinate subsystem, which this version does not have.
+    if (state_.Readout == ReadoutMode::UserCoordinates) {
+        XValTxt->setText(formatted_real(TkWindowToUserX(state_.GraphId, point[0], point[1])));
+        YValTxt->setText(formatted_real(TkWindowToUserY(state_.GraphId, point[0], point[1])));
+        return;
+    }
     XValTxt->setText(QStringLiteral(" --- "));
     YValTxt->setText(QStringLiteral(" --- "));
 }

@@ -1,3 +1,4 @@
+#include <cmath>
 #include "demo/main_window.h"
 
 #include <QAction>
@@ -201,6 +202,28 @@ private slots:
         QTest::mouseClick(window.graph_panel(), Qt::LeftButton, {}, QPoint(30, 30));
         QCOMPARE(window.x_readout()->text(), QStringLiteral("clicked"));
         QCOMPARE(window.y_readout()->text(), QStringLiteral(" --- "));
+    }
+
+    void readoutModeOneShowsUserCoordinates()
+    {
+        MainWindow window;
+        shown_and_settled(window);
+        TkGraph const graph = window.state().GraphId;
+        TkSetGraphParam(graph, 132, 0);
+        TkSetRanges(graph, 0, 100, 0, 50);
+        TkSetScales(graph);
+        window.set_readout_mode(kelvotour::ReadoutMode::UserCoordinates);
+        int32_t const x = TkUserToWindowX(graph, 25, 40);
+        int32_t const y = TkUserToWindowY(graph, 25, 40);
+        QTest::mouseMove(window.graph_panel(), QPoint(x, y));
+        char expected_x[9] = {};
+        char expected_y[9] = {};
+        TkFormatReal(8, expected_x, TkWindowToUserX(graph, x, y));
+        TkFormatReal(8, expected_y, TkWindowToUserY(graph, x, y));
+        QTRY_COMPARE(window.x_readout()->text(), QString::fromLatin1(expected_x));
+        QCOMPARE(window.y_readout()->text(), QString::fromLatin1(expected_y));
+        QVERIFY(std::fabs(window.x_readout()->text().toDouble() - 25) < 0.5);
+        QVERIFY(std::fabs(window.y_readout()->text().toDouble() - 40) < 0.5);
     }
 
     void aSceneChosenFromTheMenuShowsTheBusyCursor()
