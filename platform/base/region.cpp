@@ -94,10 +94,24 @@ Region Region::subtracted(Region const& other) const
 
 Region Region::translated(int32_t dx, int32_t dy) const
 {
-    Region result = *this;
-    for (Rect& rect : result.rects_)
-        rect.translate_by(dx, dy);
-    return result;
+    // Region edges stay inside the range from_edges allows. A move that keeps the bounds
+    // inside only shifts every rectangle; one that pushes part of the region out clamps
+    // the rectangles there, which can merge bands, so the region is built again.
+    Rect const box = bounds();
+    Rect const moved = Rect::from_edges(int64_t{box.left()} + dx, int64_t{box.top()} + dy,
+                                        int64_t{box.right()} + dx, int64_t{box.bottom()} + dy);
+    if (moved.width == box.width && moved.height == box.height) {
+        Region result = *this;
+        for (Rect& rect : result.rects_)
+            rect = {rect.x + dx, rect.y + dy, rect.width, rect.height};
+        return result;
+    }
+    std::vector<Rect> clamped;
+    clamped.reserve(rects_.size());
+    for (Rect const& rect : rects_)
+        clamped.push_back(Rect::from_edges(int64_t{rect.left()} + dx, int64_t{rect.top()} + dy,
+                                           int64_t{rect.right()} + dx, int64_t{rect.bottom()} + dy));
+    return from_rects(clamped);
 }
 
 Region Region::combine(Region const& a, Region const& b, Operation operation)

@@ -33,6 +33,7 @@ public:
     Region intersected(Region const& other) const;
     Region subtracted(Region const& other) const;
     Region translated(int32_t dx, int32_t dy) const;
+    Region translated(Point offset) const { return translated(offset.x, offset.y); }
     void unite(Region const& other) { *this = united(other); }
     void intersect(Region const& other) { *this = intersected(other); }
     void subtract(Region const& other) { *this = subtracted(other); }

@@ -1,5 +1,6 @@
 #include "platform/base/region.h"
 
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -39,6 +40,26 @@ TEST(Region, SubtractingTheMiddleLeavesAFrame)
     EXPECT_TRUE(frame.contains({1, 5}));
     EXPECT_EQ(frame.bounds(), (Rect{0, 0, 10, 10}));
     EXPECT_TRUE(frame.subtracted(frame).is_empty());
+}
+
+TEST(Region, MovesBeyondTheRangeClampAndStayCanonical)
+{
+    constexpr int32_t low = std::numeric_limits<int32_t>::min();
+    constexpr int32_t high = std::numeric_limits<int32_t>::max();
+    Rect const parts[] = {{0, 0, 10, 10}, {20, 0, 10, 10}, {0, 10, 30, 5}};
+    Region const region = Region::from_rects(parts);
+    for (int32_t d : {low, low + 1, -(1 << 30), 1 << 30, high - 1, high}) {
+        Region const moved = region.translated(d, d);
+        std::vector<Rect> clamped;
+        for (Rect const& rect : parts)
+            clamped.push_back(Rect::from_edges(int64_t{rect.left()} + d, int64_t{rect.top()} + d,
+                                               int64_t{rect.right()} + d, int64_t{rect.bottom()} + d));
+        EXPECT_EQ(moved, Region::from_rects(clamped)) << d;
+    }
+    Region const everything(Rect::from_edges(low, low, high, high));
+    EXPECT_EQ(everything.translated(5, 0).bounds(), Rect::from_edges(int64_t{low} / 2 + 5, low / 2, high / 2, high / 2));
+    EXPECT_TRUE(everything.translated(high, 0).is_empty());
+    EXPECT_EQ(region.translated(3, -4).translated(kp::Point{-3, 4}), region);
 }
 
 // Compares every operation with a brute-force pixel set on random rectangles.
