@@ -5,7 +5,7 @@
  * the libraries' own teardown runs in, exit must not touch freed memory; the sanitizer
  * build is what watches.
  *
- * Usage: exit_with_open_windows [keep-host | destroy-host]
+ * Usage: exit_with_open_windows [keep-host | destroy-host] [picture.png]
  */
 
 #include <stdio.h>
@@ -32,22 +32,26 @@ int main(int argc, char** argv)
      * window's own device context, which is exactly what must survive the exit. */
     TkColor const red = 0x000000FF;
     TkPen(graph, red, 1, 3);
-    TkGpLine(graph, 5, 30, 90, 30);
+    TkGpLine(graph, 5, 45, 90, 45);
     TkFont(graph, 2, 1, 12);
     TkTextColor(graph, red);
-    TkGpText(graph, 5, 5, "still open");
+    TkGpText(graph, 5, 25, "still open");
     TkDispatchToWindow(graph);
     KpUpdate();
 
-    /* The line crosses graph x = 40 at y = 30: host (10 + 1 + 40, 10 + 1 + 30) with the border. */
-    uint32_t const drawn = KpGetPixel(host, 51, 41);
+    /* The line crosses graph x = 40 at y = 45: host (10 + 1 + 40, 10 + 1 + 45) with the border. */
+    uint32_t const drawn = KpGetPixel(host, 51, 56);
     if (drawn != red) {
-        fprintf(stderr, "expected the red line at (51, 41), found 0x%08X\n", (unsigned)drawn);
+        fprintf(stderr, "expected the red line at (51, 56), found 0x%08X\n", (unsigned)drawn);
+        return 1;
+    }
+    if (argc > 2 && KpSavePng(host, argv[2]) != 0) {
+        fprintf(stderr, "could not write %s\n", argv[2]);
         return 1;
     }
     if (destroy_host) {
         KpDestroyWindow(host);
-        if (KpGetPixel(host, 51, 41) != 0xFFFFFFFFu) {
+        if (KpGetPixel(host, 51, 56) != 0xFFFFFFFFu) {
             fprintf(stderr, "the destroyed host still answers\n");
             return 1;
         }
