@@ -30,7 +30,7 @@ namespace kp {
 
 namespace {
 
-// Rows at or past `end` of a band that starts at `first`: the first rectangle of the next band.
+// The end of the band that starts at `first`: the first rectangle of the next band, or `end`.
 Rect const* end_of_band(Rect const* first, Rect const* end)
 {
     Rect const* at = first;

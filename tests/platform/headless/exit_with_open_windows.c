@@ -1,9 +1,9 @@
 /*
  * A C caller that draws into a headless host and returns from main without closing
- * anything: the graph, its window and the host are still alive while the process exits
- * (or, with "destroy-host", only the graph outlives its destroyed host). Whatever order
- * the libraries' own teardown runs in, exit must not touch freed memory; the sanitizer
- * build is what watches.
+ * anything: the graph, its window and the host are still alive while the process exits.
+ * With "destroy-host" the host goes first, taking the graph's window with it, and the
+ * graph is never closed. Whatever order the libraries' own teardown runs in, exit must not
+ * touch freed memory; the sanitizer build is what watches.
  *
  * Usage: exit_with_open_windows [keep-host | destroy-host] [picture.png]
  */
