@@ -44,8 +44,9 @@ struct Rect {
 
     constexpr int32_t left() const { return x; }
     constexpr int32_t top() const { return y; }
-    constexpr int32_t right() const { return x + width; }
-    constexpr int32_t bottom() const { return y + height; }
+    // Saturating, for rectangles built by hand whose far edge lies beyond 32 bits.
+    constexpr int32_t right() const { return clamp_to_int32(int64_t{x} + width); }
+    constexpr int32_t bottom() const { return clamp_to_int32(int64_t{y} + height); }
     constexpr Point origin() const { return {x, y}; }
     constexpr Size size() const { return {width, height}; }
     constexpr bool is_empty() const { return width <= 0 || height <= 0; }
@@ -83,18 +84,28 @@ struct Rect {
     }
     constexpr void unite(Rect const& other) { *this = united(other); }
 
-    constexpr Rect translated(int32_t dx, int32_t dy) const { return {x + dx, y + dy, width, height}; }
-    constexpr void translate_by(int32_t dx, int32_t dy)
+    // Moved by (dx, dy), exactly while every edge stays in 32 bits; a rectangle pushed
+    // beyond is clamped like from_edges, so the pixels it keeps are the ones it had.
+    constexpr Rect translated(int32_t dx, int32_t dy) const
     {
-        x += dx;
-        y += dy;
+        int64_t const left = int64_t{x} + dx;
+        int64_t const top = int64_t{y} + dy;
+        int64_t const far_right = left + width;
+        int64_t const far_bottom = top + height;
+        if (fits_in_int32(left) && fits_in_int32(top) && fits_in_int32(far_right) && fits_in_int32(far_bottom))
+            return {static_cast<int32_t>(left), static_cast<int32_t>(top), width, height};
+        return from_edges(left, top, far_right, far_bottom);
     }
+    constexpr void translate_by(int32_t dx, int32_t dy) { *this = translated(dx, dy); }
     constexpr Rect inflated(int32_t dx, int32_t dy) const
     {
-        return from_edges(int64_t{x} - dx, int64_t{y} - dy, int64_t{right()} + dx, int64_t{bottom()} + dy);
+        return from_edges(int64_t{x} - dx, int64_t{y} - dy, int64_t{x} + width + dx, int64_t{y} + height + dy);
     }
 
     constexpr bool operator==(Rect const&) const = default;
+
+private:
+    static constexpr bool fits_in_int32(int64_t value) { return value == clamp_to_int32(value); }
 };
 
 } // namespace kp

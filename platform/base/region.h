@@ -1,12 +1,9 @@
 #pragma once
 
-// A region: a set of pixels held as banded, disjoint rectangles.
-//
-// Invariant (checked in debug builds): the rectangles are non-empty and sorted by top, then
-// left. They form horizontal bands: rectangles with the same top have the same bottom, and
-// bands do not overlap. Within a band the rectangles neither overlap nor touch. Two
-// vertically adjacent bands with identical spans are merged into one. This form is
-// canonical, so two regions covering the same pixels compare equal.
+// A region: a set of pixels held as banded, disjoint rectangles in one canonical form
+// (stated at the top of region.cpp), so two regions covering the same pixels compare
+// equal. Set operations take time linear in the rectangles involved; building a region
+// from n rectangles takes n log n.
 
 #include <span>
 #include <vector>
@@ -33,6 +30,7 @@ public:
     Region intersected(Region const& other) const;
     Region subtracted(Region const& other) const;
     Region translated(int32_t dx, int32_t dy) const;
+    Region translated(Point offset) const { return translated(offset.x, offset.y); }
     void unite(Region const& other) { *this = united(other); }
     void intersect(Region const& other) { *this = intersected(other); }
     void subtract(Region const& other) { *this = subtracted(other); }

@@ -3,13 +3,15 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/base/no_destructor.h"
+
 namespace kp {
 
 namespace {
 DialogHandler& installed_handler()
 {
-    static DialogHandler handler;
-    return handler;
+    static NoDestructor<DialogHandler> handler;
+    return *handler;
 }
 constexpr int32_t dialog_ok = 1;
 } // namespace

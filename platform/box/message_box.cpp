@@ -3,14 +3,16 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/base/no_destructor.h"
+
 namespace kp {
 
 namespace {
 
 MessageBoxHandler& installed_handler()
 {
-    static MessageBoxHandler handler;
-    return handler;
+    static NoDestructor<MessageBoxHandler> handler;
+    return *handler;
 }
 
 MessageBoxAnswer answer_headless(MessageBoxRequest const& request)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/base/leak_check_pause.h"
+#include "platform/base/no_destructor.h"
 #include "platform/font/font_face.h"
 #include "platform/font/freetype_handles.h"
 
@@ -16,10 +18,21 @@ std::unique_ptr<FontEngine> FontEngine::create()
     return std::make_unique<FontEngine>(std::move(library), std::move(matcher));
 }
 
+namespace {
+
+// The shared engine lives until the process ends, fontconfig's configuration with it.
+std::unique_ptr<FontEngine> create_for_the_whole_process()
+{
+    LeakCheckPause const kept_until_exit;
+    return FontEngine::create();
+}
+
+} // namespace
+
 FontEngine* FontEngine::shared()
 {
-    static std::unique_ptr<FontEngine> const engine = create();
-    return engine.get();
+    static NoDestructor<std::unique_ptr<FontEngine> const> const engine(create_for_the_whole_process());
+    return engine->get();
 }
 
 FontEngine::FontEngine(std::shared_ptr<freetype::Library> library, std::unique_ptr<FontMatcher> matcher)

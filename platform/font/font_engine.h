@@ -28,8 +28,8 @@ class FontEngine {
 public:
     // Null when FreeType or fontconfig cannot start.
     static std::unique_ptr<FontEngine> create();
-    // The engine that device contexts use, started on first use and freed at exit; null
-    // when it cannot start.
+    // The engine that device contexts use, started on first use and never freed (see
+    // no_destructor.h); null when it cannot start.
     static FontEngine* shared();
 
     FontEngine(std::shared_ptr<freetype::Library> library, std::unique_ptr<FontMatcher> matcher);

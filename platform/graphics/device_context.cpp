@@ -156,7 +156,7 @@ std::optional<DeviceContext::Frame> DeviceContext::frame()
         // Narrowed in logical coordinates first, so that only rectangles inside the surface
         // are moved by the origin.
         Point const o = drawing_target.origin;
-        effective_clip_ = clip_region_->intersected(region->translated(-o.x, -o.y)).translated(o.x, o.y);
+        effective_clip_ = clip_region_->intersected(region->translated(o.negated())).translated(o.x, o.y);
         region = &effective_clip_;
     }
     if (region->is_empty())

@@ -103,7 +103,7 @@ Region DeviceContext::scroll(Rect area, int32_t dx, int32_t dy, Rect clip)
     report_damage(moved.bounds());
 
     Region const uncovered = Region(a.intersected(c)).intersected(f->region).subtracted(moved);
-    return uncovered.translated(-o.x, -o.y);
+    return uncovered.translated(o.negated());
 }
 
 } // namespace kp

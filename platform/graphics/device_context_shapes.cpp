@@ -418,7 +418,7 @@ void DeviceContext::paint_region(Region const& region)
     if (!f)
         return;
     Point const o = f->origin;
-    Region const painted = region.intersected(f->region.translated(-o.x, -o.y)).translated(o.x, o.y);
+    Region const painted = region.intersected(f->region.translated(o.negated())).translated(o.x, o.y);
     uint32_t const value = brush_.color.pixel();
     for (Rect const& rect : painted.rects())
         for (int32_t y = rect.top(); y < rect.bottom(); ++y)

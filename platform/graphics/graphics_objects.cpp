@@ -5,6 +5,7 @@
 #include <new>
 
 #include "platform/base/handle_table.h"
+#include "platform/base/no_destructor.h"
 
 namespace kp {
 
@@ -47,8 +48,8 @@ private:
 
 ObjectTable& table()
 {
-    static ObjectTable objects;
-    return objects;
+    static NoDestructor<ObjectTable> objects;
+    return *objects;
 }
 
 uint32_t create_bitmap(int32_t width, int32_t height, BitmapKind kind)

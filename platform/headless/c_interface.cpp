@@ -1,9 +1,10 @@
-// The C interface of headless hosts.
+// The C interface of headless hosts. Each function's body runs through kp::c_boundary.
 
 #include "platform/kelvoplatform.h"
 
 #include <algorithm>
 
+#include "platform/base/c_boundary.h"
 #include "platform/raster/png_file.h"
 #include "platform/window/host.h"
 #include "platform/window/painting.h"
@@ -14,71 +15,71 @@ namespace {
 // Framebuffers above this many pixels are refused rather than attempted.
 constexpr int64_t max_host_pixels = int64_t{1} << 26;
 
+constexpr uint32_t outside = 0xFFFFFFFF;
+constexpr int32_t bad_window = -1;
+constexpr int32_t not_written = -2;
+
 } // namespace
 
 extern "C" {
 
 TkWnd KpCreateHeadlessHost(int32_t width, int32_t height)
 {
-    if (width < 0 || height < 0 || int64_t{width} * height > max_host_pixels)
-        return 0;
-    try {
+    return kp::c_boundary(TkWnd{0}, [&]() -> TkWnd {
+        if (width < 0 || height < 0 || int64_t{width} * height > max_host_pixels)
+            return 0;
         return kp::create_host({width, height});
-    } catch (...) {
-        return 0;
-    }
+    });
 }
 
 void KpDestroyWindow(TkWnd window)
 {
-    kp::destroy_window(window);
+    kp::c_boundary([&] { kp::destroy_window(window); });
 }
 
 void KpUpdate(void)
 {
-    kp::update_all_windows();
+    kp::c_boundary([] { kp::update_all_windows(); });
 }
 
 uint32_t KpGetPixel(TkWnd window, int32_t x, int32_t y)
 {
-    constexpr uint32_t outside = 0xFFFFFFFF;
-    if (!kp::is_window(window) || !kp::client_rect(window).contains(kp::Point{x, y}))
-        return outside;
-    kp::Surface const* framebuffer = kp::host_framebuffer(kp::host_of(window));
-    kp::Point const origin = kp::client_origin_in_host(window);
-    kp::Point const at{origin.x + x, origin.y + y};
-    if (framebuffer == nullptr || !framebuffer->bounds().contains(at))
-        return outside;
-    return framebuffer->pixel(at).to_interface();
+    return kp::c_boundary(outside, [&] {
+        if (!kp::is_window(window) || !kp::client_rect(window).contains(kp::Point{x, y}))
+            return outside;
+        kp::Surface const* framebuffer = kp::host_framebuffer(kp::host_of(window));
+        kp::Point const at = kp::client_origin_in_host(window).translated(x, y);
+        if (framebuffer == nullptr || !framebuffer->bounds().contains(at))
+            return outside;
+        return framebuffer->pixel(at).to_interface();
+    });
 }
 
 int32_t KpSavePng(TkWnd window, const char* path)
 {
-    if (path == nullptr || !kp::is_window(window))
-        return -1;
-    kp::Surface const* framebuffer = kp::host_framebuffer(kp::host_of(window));
-    if (framebuffer == nullptr)
-        return -1;
-    try {
+    return kp::c_boundary(not_written, [&] {
+        if (path == nullptr || !kp::is_window(window))
+            return bad_window;
+        kp::Surface const* framebuffer = kp::host_framebuffer(kp::host_of(window));
+        if (framebuffer == nullptr)
+            return bad_window;
         kp::Point const origin = kp::client_origin_in_host(window);
         kp::Rect const client = kp::client_rect(window).translated(origin.x, origin.y).intersected(framebuffer->bounds());
         kp::Surface picture(client.size());
         for (int32_t y = 0; y < client.height; ++y)
             std::copy_n(framebuffer->row(client.y + y) + client.x, client.width, picture.row(y));
-        return kp::write_png(picture, path) ? 0 : -2;
-    } catch (...) {
-        return -2;
-    }
+        return kp::write_png(picture, path) ? 0 : not_written;
+    });
 }
 
 void KpSendMouse(TkWnd host, int32_t message, int32_t x, int32_t y, int32_t keys)
 {
-    kp::send_mouse(host, static_cast<uint32_t>(message), {x, y}, static_cast<kp::WParam>(keys));
+    kp::c_boundary([&] { kp::send_mouse(host, static_cast<uint32_t>(message), {x, y}, static_cast<kp::WParam>(keys)); });
 }
 
 void KpExpose(TkWnd host, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    kp::expose_host(host, kp::Rect::from_edges(x1, y1, int64_t{x2} + 1, int64_t{y2} + 1));
+    kp::c_boundary([&] { kp::expose_host(host, kp::Rect::from_edges(x1, y1, int64_t{x2} + 1, int64_t{y2} + 1)); });
 }
 
 } // extern "C"

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/base/no_destructor.h"
 #include "platform/window/window_registry.h"
 
 namespace kp {
@@ -19,8 +20,8 @@ struct CursorTable {
 
 CursorTable& table()
 {
-    static CursorTable instance;
-    return instance;
+    static NoDestructor<CursorTable> instance;
+    return *instance;
 }
 
 // 'X' is black, '.' white, anything else transparent.

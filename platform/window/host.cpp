@@ -112,40 +112,48 @@ void expose_host(WindowHandle host, Rect area)
     expose_region(host, Region(area));
 }
 
-WindowHandle window_at(WindowHandle host, Point point)
+WindowHit hit_test(WindowHandle host, Point point)
 {
     Window const* current = window_registry().find(host);
     if (current == nullptr || !current->host || !Rect::from_size(current->frame.size()).contains(point))
-        return 0;
+        return {};
     for (;;) {
-        Point const origin = client_origin_in_host(*current);
-        Point const local = point.translated(-origin.x, -origin.y);
+        if (!client_in_host(*current).contains(point))
+            return {current->handle, HitArea::Border};
         Window const* hit = nullptr;
         for (auto it = current->children.rbegin(); it != current->children.rend(); ++it) {
             Window const* child = window_registry().find(*it);
-            if (child != nullptr && child->visible && !child->destroying && child->frame.contains(local)) {
+            if (child != nullptr && child->visible && !child->destroying && frame_in_host(*child).contains(point)) {
                 hit = child;
                 break;
             }
         }
         if (hit == nullptr)
-            return current->handle;
+            return {current->handle, HitArea::Client};
         current = hit;
     }
+}
+
+WindowHandle window_at(WindowHandle host, Point point)
+{
+    return hit_test(host, point).window;
 }
 
 void send_mouse(WindowHandle host, uint32_t number, Point point, WParam keys)
 {
     if (!is_mouse_message(number))
         return;
-    WindowHandle const target = window_at(host, point);
-    Window const* window = window_registry().find(target);
-    if (window == nullptr)
+    WindowHit const hit = hit_test(host, point);
+    Window const* window = window_registry().find(hit.window);
+    if (window == nullptr || hit.area != HitArea::Client)
         return;
     if (is_double_click(number) && !has_style(window->window_class->styles, ClassStyle::DoubleClicks))
         number = double_click_as_button_down(number);
+    // The point lies in the client area, so its client coordinates fit in 32 bits.
     Point const origin = client_origin_in_host(*window);
-    send_message(target, number, keys, pack_point(point.x - origin.x, point.y - origin.y));
+    send_message(hit.window, number, keys,
+                 pack_point(static_cast<int32_t>(int64_t{point.x} - origin.x),
+                            static_cast<int32_t>(int64_t{point.y} - origin.y)));
 }
 
 void fill_host_region(WindowHandle host, Region const& area, Color color)

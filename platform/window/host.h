@@ -56,10 +56,21 @@ void resize_host(WindowHandle host, Size client_size);
 // The rectangle (host coordinates) was uncovered: windows under it get paint at the next update.
 void expose_host(WindowHandle host, Rect area);
 // Feeds a mouse message at a host point: it reaches the window under the point in that
-// window's client coordinates. A double click reaches a window whose class does not ask
-// for double clicks as a second button-down.
+// window's client coordinates. A point on a window's border is not in its client area and
+// sends nothing. A double click reaches a window whose class does not ask for double
+// clicks as a second button-down.
 void send_mouse(WindowHandle host, uint32_t number, Point point, WParam keys);
-// The topmost shown window under a host point (the host itself if no child is there).
+
+enum class HitArea { Client, Border };
+struct WindowHit {
+    WindowHandle window = 0; // 0: the point is outside the host
+    HitArea area = HitArea::Client;
+};
+// The topmost shown window under a host point (the host itself if no child is there), and
+// whether the point lies in its client area or on its border. Children show only inside
+// their parent's client area, so a point on a border belongs to that window even where a
+// child extends beneath it.
+WindowHit hit_test(WindowHandle host, Point point);
 WindowHandle window_at(WindowHandle host, Point point);
 
 // Drawing calls report what they changed (host coordinates); the presenter hears of it.

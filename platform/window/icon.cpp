@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "platform/base/handle_table.h"
+#include "platform/base/no_destructor.h"
 
 namespace kp {
 
@@ -47,8 +48,8 @@ struct IconTable {
 
 IconTable& table()
 {
-    static IconTable instance;
-    return instance;
+    static NoDestructor<IconTable> instance;
+    return *instance;
 }
 
 } // namespace

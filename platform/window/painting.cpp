@@ -8,8 +8,7 @@ namespace {
 
 Region showing_client_region(Window const& window)
 {
-    Point const origin = client_origin_in_host(window);
-    return visible_region(window.handle).translated(-origin.x, -origin.y);
+    return visible_region(window.handle).translated(client_origin_in_host(window).negated());
 }
 
 } // namespace

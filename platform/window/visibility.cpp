@@ -17,19 +17,20 @@ bool is_showing(Window const& window)
 
 Point client_origin_in_host(Window const& window)
 {
-    Point origin;
-    Window const* current = &window;
-    while (current != nullptr) {
-        if (current->parent != 0) {
-            Rect const client = current->client_in_frame();
-            origin.translate_by(current->frame.x + client.x, current->frame.y + client.y);
-        }
-        current = window_registry().find(current->parent);
+    // Each frame lies within from_edges' range, but a few nested ones add up beyond 32 bits:
+    // sum in 64 bits and clamp once. A client area is less than 2^31 pixels wide, so a
+    // window whose origin is beyond 32 bits shows nothing, at the clamped origin as well.
+    int64_t x = 0;
+    int64_t y = 0;
+    for (Window const* current = &window; current != nullptr; current = window_registry().find(current->parent)) {
+        if (current->parent == 0)
+            continue;
+        Rect const client = current->client_in_frame();
+        x += int64_t{current->frame.x} + client.x;
+        y += int64_t{current->frame.y} + client.y;
     }
-    return origin;
+    return {clamp_to_int32(x), clamp_to_int32(y)};
 }
-
-namespace {
 
 Rect frame_in_host(Window const& window)
 {
@@ -43,10 +44,8 @@ Rect frame_in_host(Window const& window)
 Rect client_in_host(Window const& window)
 {
     Point const origin = client_origin_in_host(window);
-    return Rect{origin.x, origin.y, window.client_in_frame().width, window.client_in_frame().height};
+    return Rect::from_size(window.client_in_frame().size()).translated(origin.x, origin.y);
 }
-
-} // namespace
 
 Region visible_part(Window const& window, Rect area, bool clip_children)
 {
@@ -104,8 +103,7 @@ void expose_region(WindowHandle host, Region const& area)
         Region part = visible_part(window, client_in_host(window), true).intersected(area);
         if (part.is_empty())
             return;
-        Point const origin = client_origin_in_host(window);
-        window.update_region.unite(part.translated(-origin.x, -origin.y));
+        window.update_region.unite(part.translated(client_origin_in_host(window).negated()));
     });
     paint_borders(host);
     announce_pending_paint(host);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 
+#include "platform/base/no_destructor.h"
 #include "platform/window/window_registry.h"
 
 namespace kp {
@@ -21,8 +22,8 @@ std::string folded(std::string_view name)
 
 std::map<std::string, std::shared_ptr<WindowClass const>>& classes()
 {
-    static std::map<std::string, std::shared_ptr<WindowClass const>> table;
-    return table;
+    static NoDestructor<std::map<std::string, std::shared_ptr<WindowClass const>>> table;
+    return *table;
 }
 
 } // namespace

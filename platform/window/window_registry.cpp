@@ -1,11 +1,13 @@
 #include "platform/window/window_registry.h"
 
+#include "platform/base/no_destructor.h"
+
 namespace kp {
 
 WindowRegistry& window_registry()
 {
-    static WindowRegistry registry;
-    return registry;
+    static NoDestructor<WindowRegistry> registry;
+    return *registry;
 }
 
 std::shared_ptr<Window> WindowRegistry::keep_alive(WindowHandle handle) const

@@ -81,6 +81,9 @@ void for_each_in_tree(WindowHandle root, Visit&& visit)
 // Whether the window and all its ancestors are shown.
 bool is_showing(Window const& window);
 Point client_origin_in_host(Window const& window);
+// The window's outer rectangle and its client area, in host coordinates.
+Rect frame_in_host(Window const& window);
+Rect client_in_host(Window const& window);
 // The part of `area` (host coordinates) where this window's pixels show: inside every
 // ancestor's client area, outside siblings above it that clip, and, when `clip_children`,
 // outside its visible children.

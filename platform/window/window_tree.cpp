@@ -17,8 +17,7 @@ Region showing_frame(Window const& window)
     Window const* parent = window_registry().find(window.parent);
     if (parent == nullptr)
         return Region(Rect::from_size(window.frame.size()));
-    Point const origin = client_origin_in_host(*parent);
-    return visible_part(*parent, window.frame.translated(origin.x, origin.y), false);
+    return visible_part(*parent, frame_in_host(window), false);
 }
 
 Rect sanitized(Rect frame)

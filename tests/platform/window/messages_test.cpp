@@ -1,3 +1,4 @@
+#include "platform/kelvoplatform.h"
 #include "window_test_fixture.h"
 
 namespace kp::testing {
@@ -71,6 +72,36 @@ TEST_F(WindowTest, MouseReachesTheWindowUnderThePointInClientCoordinates)
     ASSERT_EQ(move.size(), 1u);
     EXPECT_EQ(move[0].value, pack_point(3, 7));
     EXPECT_TRUE(received(outer, message::mouse_move).empty());
+}
+
+// A press on a border pixel used to arrive as a client message at (-1, -1).
+TEST_F(WindowTest, APressOnABorderSendsNoClientMouseMessage)
+{
+    WindowHandle framed = child(host, {10, 20, 100, 100}, WindowStyle::Border);
+    // A child reaching under the border does not take the border's points either.
+    WindowHandle under = child(framed, {-5, -5, 30, 30});
+    Point const border_points[] = {{10, 20}, {109, 20}, {10, 119}, {109, 119}, {60, 20}, {10, 60}, {109, 60}, {60, 119}};
+    for (Point p : border_points) {
+        for (int32_t number : {513, 514, 515, 512, 516, 519})
+            KpSendMouse(host, number, p.x, p.y, 0);
+        WindowHit const hit = hit_test(host, p);
+        EXPECT_EQ(hit.window, framed) << p.x << "," << p.y;
+        EXPECT_EQ(hit.area, HitArea::Border) << p.x << "," << p.y;
+    }
+    for (Received const& r : log)
+        EXPECT_FALSE(is_mouse_message(r.number)) << "message " << r.number << " to " << r.window << " at "
+                                                 << point_x(r.value) << "," << point_y(r.value);
+
+    // Just inside the border the client area starts at (0, 0): the child's (5, 5) there.
+    KpSendMouse(host, 513, 11, 21, 0);
+    auto inside = received(under, message::left_button_down);
+    ASSERT_EQ(inside.size(), 1u);
+    EXPECT_EQ(inside[0].value, pack_point(5, 5));
+    KpSendMouse(host, 513, 108, 118, 0);
+    auto far_corner = received(framed, message::left_button_down);
+    ASSERT_EQ(far_corner.size(), 1u);
+    EXPECT_EQ(far_corner[0].value, pack_point(97, 97));
+    EXPECT_EQ(hit_test(host, {108, 118}).area, HitArea::Client);
 }
 
 TEST_F(WindowTest, DoubleClicksReachOnlyClassesThatAskForThem)
