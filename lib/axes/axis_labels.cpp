@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "lib/axes/axis_geometry.h"
 #include "lib/axes/label_layout.h"
@@ -131,6 +132,11 @@ struct Placement {
     bool moved = false;
 };
 
+struct PlacedText {
+    std::string text;
+    Placement placed;
+};
+
 // Places and draws the labels of one axis in the font, colour and justification in force.
 class AxisLabeller {
 public:
@@ -171,8 +177,11 @@ public:
             end_label(hi, true);
             return;
         }
+        // First pass: the end labels are drawn; every label's box is compared with the one
+        // before it to find out whether the axis is crowded.
         bool crowded = false;
         std::optional<TextBox> previous;
+        std::vector<PlacedText> inner;
         double v = lo;
         for (int64_t k = 0; k <= n + 1 && v < hi + step / 2; ++k, v += step) {
             bool const first = v < lo + step / 2;
@@ -180,19 +189,20 @@ public:
             std::optional<TextBox> box;
             if (first || last) {
                 box = end_label(v, last);
-            } else if (std::string const text = text_of(v, false); !text.empty()) {
-                box = place(v, text).unmoved;
+            } else if (std::string text = text_of(v, false); !text.empty()) {
+                Placement const placed = place(v, text);
+                box = placed.unmoved;
+                inner.push_back({std::move(text), placed});
             }
             if (!crowded && previous && box && intersects(*box, widened(*previous, cw_ / 2, cw_ / 2)))
                 crowded = true;
             previous = box;
         }
+        // Second pass: the labels between the ends, unless they would crowd each other.
         if (crowded || !(hi - lo > 1.5 * step))
             return;
-        v = lo + step;
-        for (int64_t k = 0; k <= n && v < hi - step / 2; ++k, v += step)
-            if (std::string const text = text_of(v, false); !text.empty())
-                draw_if_allowed(place(v, text), text);
+        for (PlacedText const& label : inner)
+            draw_if_allowed(label.placed, label.text);
     }
 
 private:
