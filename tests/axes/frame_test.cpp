@@ -213,6 +213,20 @@ TEST_F(Grid, NoGridInThreeDimensionalViews)
     EXPECT_GT(count_inked(), 0);
 }
 
+TEST_F(Grid, AnAlmostFlatViewStaysTwoDimensional)
+{
+    TkSetViewangles(graph, 0.00005, -1.5707963267948966);
+    TkSetScales(graph);
+    TkSetGraphParam(graph, 140, 1);
+    TkDrawGrid(graph);
+    EXPECT_EQ(rows_in(red), 8);
+    TkSetGraphParam(graph, 15, 1); // z labels would fit, but there is no z axis
+    TkLabelAxes(graph);
+    TkLabelSettings z{};
+    TkGetLabelSettings(graph, 3, &z);
+    EXPECT_EQ(z.XOffset, 0) << "the z labels were not placed";
+}
+
 TEST_F(Grid, HugeCountsDrawNoGridRatherThanHang)
 {
     TkSetGraphParam(graph, 102, std::numeric_limits<int32_t>::max());
@@ -270,6 +284,31 @@ TEST_F(Box, NineEdgesLeaveOutTheThreeAtTheHiddenCorner)
         }
     }
     EXPECT_EQ(drawn, 9);
+}
+
+TEST_F(Box, OpenAxesInThreeDimensionsCrossAtTheOrigin)
+{
+    TkSetGraphColor(graph, 1, red);
+    TkSetGraphParam(graph, 16, 3);
+    TkSetGraphParam(graph, 17, 3);
+    TkSetGraphParam(graph, 18, 3);
+    TkSetOrigin3(graph, 0, 10, 30);
+    TkSetScales(graph);
+    TkDrawAxes(graph);
+    TkActualZoom z{};
+    TkGetActualZoom(graph, &z);
+    auto on_line = [&](double x, double y, double zz) {
+        int32_t const px = TkUserToWindowX3(graph, x, y, zz);
+        int32_t const py = TkUserToWindowY3(graph, x, y, zz);
+        for (int32_t dy = -1; dy <= 1; ++dy)
+            for (int32_t dx = -1; dx <= 1; ++dx)
+                if (shown(graph, px + dx, py + dy) == red)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(on_line(z.XMin + 0.37 * (z.XMax - z.XMin), z.YOrigin, z.ZOrigin)) << "x";
+    EXPECT_TRUE(on_line(z.XOrigin, z.YMin + 0.37 * (z.YMax - z.YMin), z.ZOrigin)) << "y";
+    EXPECT_TRUE(on_line(z.XOrigin, z.YOrigin, z.ZMin + 0.37 * (z.ZMax - z.ZMin))) << "z";
 }
 
 TEST_F(Box, TwoDimensionalBoxIsTheRectangleOfTheRanges)
