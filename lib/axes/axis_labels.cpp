@@ -29,9 +29,11 @@ bool auto_placed(TkLabelSettings const& settings)
     return (settings.AutoPlace & 0xFFFF) != 0;
 }
 
+// An offset in pixels, kept where sums of pixel coordinates stay in 32 bits.
 int32_t percent_of(int32_t percent, int32_t cell)
 {
-    return static_cast<int32_t>(std::nearbyint(percent * 0.01 * cell));
+    constexpr double farthest = 1 << 30;
+    return static_cast<int32_t>(std::nearbyint(std::clamp(percent * 0.01 * cell, -farthest, farthest)));
 }
 
 // The graph's font, justification, text colour and graph-label offsets, which titles
@@ -328,10 +330,11 @@ void label_axis(GraphRecord& graph, int axis)
 }
 
 // The axis's label width as titles count it: 0 counts as `zero`, a negative width as none.
+// Widths far beyond any window are held where the offsets made from them fit 32 bits.
 int32_t title_label_width(GraphRecord const& graph, int axis, int32_t zero)
 {
     int32_t const w = graph.coordinates.LabelWidth[static_cast<std::size_t>(axis)];
-    return w == 0 ? zero : std::max(w, 0);
+    return w == 0 ? zero : std::clamp(w, 0, 1000000);
 }
 
 // AutoPlace for the axis titles, on a copy of their settings.

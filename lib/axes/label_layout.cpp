@@ -52,7 +52,8 @@ LabelLayout label_layout(double lo, double hi, double step, int32_t label_width)
     if (layout.width <= label_width)
         return layout;
     layout.decimals = 0;
-    layout.exponent = std::min(-es, label_width - em - sign - 1);
+    // In 64 bits: a label width near the largest integer must not wrap.
+    layout.exponent = static_cast<int32_t>(std::min<int64_t>(-es, int64_t{label_width} - em - sign - 1));
     layout.width = sign + em + layout.exponent + 1;
     return layout;
 }

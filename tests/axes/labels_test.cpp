@@ -326,6 +326,8 @@ TEST_F(Labels, HostileArguments)
             TkSetScales(graph);
             TkLabelAxes(graph);
             TkDrawAxes(graph);
+            TkGraphTitle(graph, 4, "x");
+            TkGraphTitle(graph, 5, "y");
             TkSetView3D(graph);
             TkSetScales(graph);
             TkLabelAxes(graph);
@@ -338,6 +340,9 @@ TEST_F(Labels, HostileArguments)
     settings.FontSize = 100000;
     settings.Justification = -3;
     settings.TitleRef = 12;
+    settings.AutoPlace = 0;
+    settings.XOffset = std::numeric_limits<int32_t>::max();
+    settings.YOffset = std::numeric_limits<int32_t>::min();
     TkSetLabelSettings(graph, 1, &settings);
     TkSetLabelSettings(graph, 4, &settings);
     TkSetLabelSettings(graph, 7, &settings);
