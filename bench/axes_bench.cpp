@@ -296,9 +296,13 @@ void plplot_2d_frame()
     plcol0(1);
     plvsta();
     plwind(-16, 4, 0, 70);
-    // Our axes: x in steps of 2, y in steps of 10, five secondary intervals each, with the
-    // primary and secondary grid.
-    plbox("bcghinst", 2, 5, "bcghinstv", 10, 5);
+    // Our axes: x in steps of 2, y in steps of 10, five secondary intervals each; the
+    // secondary grid (PLplot draws it only with the primary one) in short dashes first, as
+    // ours is dotted, then the primary grid, box, inside ticks and numbers.
+    pllsty(2);
+    plbox("ghst", 2, 5, "ghst", 10, 5);
+    pllsty(1);
+    plbox("bcginst", 2, 5, "bcginstv", 10, 5);
     pllab("The x-axis", "The y-axis", "Kelvo Graphics");
 }
 
