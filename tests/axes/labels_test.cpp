@@ -2,7 +2,6 @@
 // from the headless host against texts drawn directly.
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -98,10 +97,6 @@ protected:
         }
         if (ink == 0)
             return ::testing::AssertionFailure() << "\"" << text << "\" drew nothing";
-        if (differences > 0 && std::getenv("KELVO_DUMP")) {
-            KpSavePng(TkGetGraphHWnd(graph), "/tmp/ax/graph.png");
-            KpSavePng(TkGetGraphHWnd(reference), "/tmp/ax/reference.png");
-        }
         if (differences > 0)
             return ::testing::AssertionFailure() << differences << " pixels differ from \"" << text << "\"";
         return ::testing::AssertionSuccess();
