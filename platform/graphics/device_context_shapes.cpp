@@ -315,7 +315,10 @@ void DeviceContext::polygon(std::span<Point const> points, FillRule rule)
 
     std::optional<Coverage> outline;
     if (pen_.is_visible() && outline_needs_coverage()) {
-        outline.emplace(f->clip.bounds());
+        // The outline lies within the points' box grown by the pen: only those rows are kept,
+        // so a small polygon costs nothing for the rest of the surface.
+        DeviceBox const reach = bounding_box(path, pen_.width);
+        outline.emplace(f->clip.bounds().intersected(Rect::from_edges(reach.left, reach.top, reach.right, reach.bottom)));
         if (pen_.is_wide())
             add_wide_path(*outline, path, true);
         else

@@ -1,0 +1,353 @@
+// Plot frames in a 1024 x 768 graph against PLplot drawing the same frames into its
+// in-memory raster driver at the same size, and the animated cube against a dispatch of the
+// whole window.
+//
+// Per plot three figures: our drawing alone (the plot calls onto a picture that is not
+// cleared), our whole frame (clear, plot calls, dispatch), and PLplot's page less its own
+// buffer clear (an empty page is measured beside it). Clearing and dispatching alone sit
+// beside a memset plus a memcpy of the same pixels, the floor of that part.
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <numbers>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+#include <plplot.h>
+
+#include "lib/kelvolib.h"
+#include "platform/kelvoplatform.h"
+
+namespace {
+
+constexpr int32_t width = 1024;
+constexpr int32_t height = 768;
+constexpr int32_t delay_redraw = 4; // drawing goes to the image, dispatch publishes it
+
+// ---- Our graphs
+
+struct Graph {
+    Graph()
+    {
+        host = KpCreateHeadlessHost(width, height);
+        graph = TkOpenGraph(host, 0, 0, width, height, delay_redraw);
+        TkKelvoStyle(graph, 1);
+        TkClearWindow(graph);
+    }
+    ~Graph()
+    {
+        TkCloseGraph(graph);
+        KpDestroyWindow(host);
+    }
+    Graph(Graph const&) = delete;
+    Graph& operator=(Graph const&) = delete;
+    TkWnd host = 0;
+    TkGraph graph = 0;
+};
+
+// Boxed axes with inside pips, the primary and secondary grid, labels, the three titles.
+void set_up_2d_frame(TkGraph g)
+{
+    TkSetGraphParam(g, 131, 3);
+    TkSetGraphParam(g, 140, 2);
+    TkSetGraphParam(g, 16, 1);
+    TkSetGraphParam(g, 17, 1);
+    TkSetGraphParam(g, 143, 1);
+    TkSetTitleString(g, 4, "The x-axis");
+    TkSetTitleString(g, 5, "The y-axis");
+    TkSetTitleString(g, 7, "Kelvo Graphics");
+    TkSetRanges(g, -15, 3, 7, 65);
+    TkSetScales(g);
+}
+
+void set_up_3d_frame(TkGraph g)
+{
+    TkSetView3D(g);
+    TkSetGraphParam(g, 131, 3);
+    TkSetRanges3(g, -18, 28, 0, 30, 20, 40);
+    TkSetScales(g);
+}
+
+void draw_frame(TkGraph g)
+{
+    TkDrawAxes(g);
+    TkLabelAxes(g);
+}
+
+void BM_Ours2DFrameDrawing(benchmark::State& state)
+{
+    Graph g;
+    set_up_2d_frame(g.graph);
+    for (auto _ : state)
+        draw_frame(g.graph);
+}
+BENCHMARK(BM_Ours2DFrameDrawing);
+
+void BM_Ours2DFrameWhole(benchmark::State& state)
+{
+    Graph g;
+    set_up_2d_frame(g.graph);
+    for (auto _ : state) {
+        TkClearWindow(g.graph);
+        draw_frame(g.graph);
+        TkDispatchToWindow(g.graph);
+    }
+}
+BENCHMARK(BM_Ours2DFrameWhole);
+
+void BM_Ours3DBoxDrawing(benchmark::State& state)
+{
+    Graph g;
+    set_up_3d_frame(g.graph);
+    for (auto _ : state)
+        draw_frame(g.graph);
+}
+BENCHMARK(BM_Ours3DBoxDrawing);
+
+void BM_Ours3DBoxWhole(benchmark::State& state)
+{
+    Graph g;
+    set_up_3d_frame(g.graph);
+    for (auto _ : state) {
+        TkClearWindow(g.graph);
+        draw_frame(g.graph);
+        TkDispatchToWindow(g.graph);
+    }
+}
+BENCHMARK(BM_Ours3DBoxWhole);
+
+// Clearing and publishing a graph, and its floor: one memset and one memcpy of its pixels.
+void BM_OursClearAndDispatch(benchmark::State& state)
+{
+    Graph g;
+    for (auto _ : state) {
+        TkClearWindow(g.graph);
+        TkDispatchToWindow(g.graph);
+    }
+}
+BENCHMARK(BM_OursClearAndDispatch);
+
+void BM_MemsetMemcpyFloor(benchmark::State& state)
+{
+    std::vector<uint32_t> image(static_cast<std::size_t>(width) * height);
+    std::vector<uint32_t> window(image.size());
+    for (auto _ : state) {
+        std::memset(image.data(), 0xFF, image.size() * sizeof(uint32_t));
+        benchmark::ClobberMemory();
+        std::memcpy(window.data(), image.data(), image.size() * sizeof(uint32_t));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_MemsetMemcpyFloor);
+
+// ---- The animated cube: draw it in exclusive or, publish the rectangle around it, erase it
+
+struct Vector {
+    double x, y, z;
+};
+
+Vector operator+(Vector a, Vector b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+Vector operator-(Vector a, Vector b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vector operator*(double f, Vector a) { return {f * a.x, f * a.y, f * a.z}; }
+
+Vector along_edge(Vector a)
+{
+    double const length = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+    return (3.0 / length) * a;
+}
+
+Vector path(double t)
+{
+    return {(std::cos(3 * t) + 3) * std::cos(2 * t), (std::sin(3 * t) + 3) * std::cos(2 * t), 3 * std::sin(2 * t)};
+}
+
+struct Cube {
+    Vector centre, e1, e2, e3;
+    explicit Cube(double t)
+    {
+        centre = path(t);
+        e1 = along_edge(path(t + 0.0001) - centre);
+        e2 = along_edge({e1.y, -e1.x, 0});
+        e3 = along_edge({-e1.z * e2.y, e1.z * e2.x, e1.x * e2.y - e1.y * e2.x});
+    }
+};
+
+struct Face {
+    Face() : x(TkNewArray1(4)), y(TkNewArray1(4)), z(TkNewArray1(4)) {}
+    ~Face()
+    {
+        TkDisposeArray(x);
+        TkDisposeArray(y);
+        TkDisposeArray(z);
+    }
+    Face(Face const&) = delete;
+    Face& operator=(Face const&) = delete;
+    TkArray x, y, z;
+};
+
+void draw_cube(TkGraph g, Cube const& c, Face const& face)
+{
+    Vector const c0 = c.centre + 0.5 * (c.e1 + c.e2 + c.e3);
+    TkMoveabs3(g, c0.x, c0.y, c0.z);
+    auto draw = [g](Vector d) { TkDrawrel3(g, d.x, d.y, d.z); };
+    auto move = [g](Vector d) { TkMoverel3(g, d.x, d.y, d.z); };
+    Vector const zero{0, 0, 0};
+    draw(zero - c.e1);
+    draw(zero - c.e2);
+    draw(c.e1);
+    draw(c.e2);
+    draw(zero - c.e3);
+    draw(zero - c.e1);
+    draw(c.e3);
+    move(zero - c.e3);
+    draw(zero - c.e2);
+    draw(c.e3);
+    move(zero - c.e3);
+    draw(c.e1);
+    draw(c.e3);
+    move(zero - c.e3);
+    draw(c.e2);
+    Vector const corners[4] = {c0 - c.e1, c0 - c.e1 - c.e2, c0 - c.e2, c0};
+    for (int32_t i = 0; i < 4; ++i) {
+        TkSetArray1(face.x, i + 1, corners[i].x);
+        TkSetArray1(face.y, i + 1, corners[i].y);
+        TkSetArray1(face.z, i + 1, corners[i].z);
+    }
+    TkFillPolygon3(g, face.x, face.y, face.z, 4);
+}
+
+void BM_CubeFrame(benchmark::State& state)
+{
+    Graph g;
+    Face const face;
+    TkSetRanges3(g.graph, -5, 5, -8, 5, -5, 15);
+    TkSetScales(g.graph);
+    int32_t const u = std::abs(TkUserToWindowX(g.graph, 3, 0) - TkUserToWindowX(g.graph, 0, 0));
+    int32_t const v = std::abs(TkUserToWindowY(g.graph, 0, 3) - TkUserToWindowY(g.graph, 0, 0));
+    TkSetView3D(g.graph);
+    TkSetScales(g.graph);
+    TkDrawBox(g.graph);
+    TkDispatchToWindow(g.graph);
+    TkWritemode(g.graph, 5);
+    std::vector<Cube> cubes;
+    for (int step = 0; step < 600; ++step)
+        cubes.emplace_back(0.01 * step);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        Cube const& cube = cubes[i++ % cubes.size()];
+        draw_cube(g.graph, cube, face);
+        int32_t const sx = TkUserToWindowX3(g.graph, cube.centre.x, cube.centre.y, cube.centre.z);
+        int32_t const sy = TkUserToWindowY3(g.graph, cube.centre.x, cube.centre.y, cube.centre.z);
+        TkDispatchToRect(g.graph, sx - u, sy - v, sx + u, sy + v);
+        draw_cube(g.graph, cube, face);
+    }
+}
+BENCHMARK(BM_CubeFrame);
+
+void BM_WholeWindowDispatch(benchmark::State& state)
+{
+    Graph g;
+    for (auto _ : state)
+        TkDispatchToWindow(g.graph);
+}
+BENCHMARK(BM_WholeWindowDispatch);
+
+// ---- PLplot into its memory driver
+
+// PLplot keeps one stream, opened once on an RGB buffer of the graph's size. The driver
+// can write a little past the end of its buffer, hence the padding. It neither clears the
+// buffer at a new page nor keeps it across one: each page clears it to white and hands it
+// over again.
+class PlplotPage {
+public:
+    PlplotPage() : buffer_(static_cast<std::size_t>(width) * height * 3 + 65536)
+    {
+        plsdev("mem");
+        plsmem(width, height, buffer_.data());
+        plscolbg(255, 255, 255);
+        plscol0(1, 0, 0, 0);
+        plinit();
+    }
+    ~PlplotPage() { plend(); }
+    PlplotPage(PlplotPage const&) = delete;
+    PlplotPage& operator=(PlplotPage const&) = delete;
+
+    void begin()
+    {
+        std::memset(buffer_.data(), 0xFF, static_cast<std::size_t>(width) * height * 3);
+        pladv(0);
+        plsmem(width, height, buffer_.data());
+    }
+
+private:
+    std::vector<unsigned char> buffer_;
+};
+
+PlplotPage& plplot()
+{
+    static PlplotPage page;
+    return page;
+}
+
+void plplot_2d_frame()
+{
+    plplot().begin();
+    plcol0(1);
+    plvsta();
+    plwind(-16, 4, 0, 70);
+    // Our axes: x in steps of 2, y in steps of 10, five secondary intervals each; the
+    // secondary grid (PLplot draws it only with the primary one) in short dashes first, as
+    // ours is dotted, then the primary grid, box, inside ticks and numbers.
+    pllsty(2);
+    plbox("ghst", 2, 5, "ghst", 10, 5);
+    pllsty(1);
+    plbox("bcginst", 2, 5, "bcginstv", 10, 5);
+    pllab("The x-axis", "The y-axis", "Kelvo Graphics");
+}
+
+void plplot_3d_box()
+{
+    plplot().begin();
+    plcol0(1);
+    plvpor(0.0, 1.0, 0.0, 0.9);
+    plwind(-1.0, 1.0, -0.9, 1.1);
+    plw3d(1.0, 1.0, 1.0, -20, 30, 0, 30, 20, 40, 30, 15);
+    plbox3("bnstu", "", 5, 5, "bnstu", "", 5, 5, "bcdmnstuv", "", 5, 5);
+    // The rest of the box that our frame draws: the top face and the two other vertical
+    // edges (the three edges behind the box are left out, as ours leaves them).
+    PLFLT const x[] = {-20, -20, 30, 30, -20};
+    PLFLT const y[] = {0, 30, 30, 0, 0};
+    PLFLT const z[] = {40, 40, 40, 40, 40};
+    plline3(5, x, y, z);
+    PLFLT const vx[] = {30, 30};
+    PLFLT const vy[] = {30, 30};
+    PLFLT const vz[] = {20, 40};
+    plline3(2, vx, vy, vz);
+}
+
+void BM_Plplot2DFramePage(benchmark::State& state)
+{
+    for (auto _ : state)
+        plplot_2d_frame();
+}
+BENCHMARK(BM_Plplot2DFramePage);
+
+void BM_Plplot3DBoxPage(benchmark::State& state)
+{
+    for (auto _ : state)
+        plplot_3d_box();
+}
+BENCHMARK(BM_Plplot3DBoxPage);
+
+// A page with nothing drawn on it: the clear of its buffer and the page change.
+void BM_PlplotEmptyPage(benchmark::State& state)
+{
+    for (auto _ : state)
+        plplot().begin();
+}
+BENCHMARK(BM_PlplotEmptyPage);
+
+} // namespace
+
+BENCHMARK_MAIN();
