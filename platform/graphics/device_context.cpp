@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/graphics/graphics_objects.h"
+#include "platform/record/recording.h"
 
 namespace kp {
 
@@ -70,6 +71,11 @@ uint32_t DeviceContext::select_object(uint32_t handle)
     }
     uint32_t const previous = selected_[slot].handle;
     select_into(slot, handle, object);
+    if (slot == BitmapSlot && recording_) {
+        // Other pixels altogether: the recording keeps them as they are until drawn over.
+        Surface const* surface = selected_bitmap_surface();
+        recording_->patch(Region(surface->bounds()), {});
+    }
     return previous;
 }
 
@@ -173,13 +179,18 @@ std::optional<DeviceContext::Canvas> DeviceContext::canvas()
     return Canvas{f->surface, f->origin, f->region};
 }
 
-void DeviceContext::report_damage(Rect const& device_rect)
+void DeviceContext::report_damage(Rect const& device_rect, Recorded recorded)
 {
-    if (!device_rect.is_empty())
-        damaged(device_rect);
+    if (device_rect.is_empty())
+        return;
+    if (recording_ && recorded == Recorded::No) {
+        if (std::optional<Frame> f = frame())
+            recording_->patch(f->region.intersected(Region(device_rect)), f->origin);
+    }
+    damaged(device_rect);
 }
 
-void DeviceContext::report_damage(Frame const& frame, DeviceBox box)
+Rect DeviceContext::damage_in(Frame const& frame, DeviceBox box)
 {
     Rect const bounds = frame.clip.bounds();
     box.left = std::max<int64_t>(box.left, bounds.left());
@@ -187,8 +198,43 @@ void DeviceContext::report_damage(Frame const& frame, DeviceBox box)
     box.right = std::min<int64_t>(box.right, bounds.right());
     box.bottom = std::min<int64_t>(box.bottom, bounds.bottom());
     if (box.is_empty())
+        return {};
+    return Rect::from_edges(box.left, box.top, box.right, box.bottom);
+}
+
+void DeviceContext::report_damage(Frame const& frame, DeviceBox box)
+{
+    Rect const changed = damage_in(frame, box);
+    if (!changed.is_empty())
+        damaged(changed);
+}
+
+DrawingCall DeviceContext::call_on(Frame const& frame, Rect const& damage) const
+{
+    return {frame.region, frame.origin, raster_op_, damage};
+}
+
+Gaps DeviceContext::gaps() const
+{
+    return {background_mode_, background_color_};
+}
+
+void DeviceContext::start_recording(Rect area)
+{
+    recording_ = std::make_unique<Recording>(area);
+}
+
+void DeviceContext::stop_recording()
+{
+    recording_.reset();
+}
+
+void DeviceContext::changed_behind_drawing(Region const& device_region)
+{
+    if (!recording_)
         return;
-    damaged(Rect::from_edges(box.left, box.top, box.right, box.bottom));
+    DrawingTarget const drawing_target = target();
+    recording_->patch(device_region, drawing_target.origin);
 }
 
 } // namespace kp

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -38,7 +39,10 @@
 namespace kp {
 
 class Coverage;
+class Recording;
 class SpanSink;
+struct DrawingCall;
+struct Gaps;
 
 // What a context draws on at the moment of a call. The concrete context owns the region
 // and keeps it unchanged until the call returns. A null surface or an empty region means
@@ -131,8 +135,24 @@ public:
         Region clip;
     };
     std::optional<Canvas> canvas();
-    // Tells the context's owner that pixels in this device rectangle changed.
-    void report_damage(Rect const& device_rect);
+    // Tells the context's owner that pixels in this device rectangle changed. A caller that
+    // painted through the canvas says whether it has told the recording (if any) what it
+    // drew; what the recording was not told, it keeps as the rectangle's final pixels.
+    enum class Recorded : uint8_t { No, Yes };
+    void report_damage(Rect const& device_rect, Recorded recorded = Recorded::No);
+
+    // --- Recording (recording.h) -----------------------------------------------------
+    // Starts a new recording of what is drawn into `area` (logical coordinates), replacing
+    // the one there was; its first step is the area's present picture.
+    void start_recording(Rect area);
+    void stop_recording();
+    // Null when the context is not recording.
+    Recording* recording() { return recording_.get(); }
+    Recording const* recording() const { return recording_.get(); }
+    // Pixels of this context's target changed without a drawing call (the window system
+    // erased part of a window): a recording keeps them as final pixels. `device_region` is
+    // in device coordinates.
+    void changed_behind_drawing(Region const& device_region);
 
 protected:
     DeviceContext();
@@ -173,7 +193,12 @@ private:
     std::optional<Frame> frame();
 
     void select_into(Slot slot, uint32_t handle, GraphicsObject* object);
+    // Clips the box to the frame: the device rectangle a call may have changed.
+    static Rect damage_in(Frame const& frame, DeviceBox box);
     void report_damage(Frame const& frame, DeviceBox box);
+    // What the recording needs to know of a call on `frame` that may change `damage`.
+    DrawingCall call_on(Frame const& frame, Rect const& damage) const;
+    Gaps gaps() const;
 
     // Outlines: the pen along a path, segment by segment for one-pixel pens.
     void stroke_path(Frame const& frame, std::span<DevicePoint const> path, bool closed, Coverage* record);
@@ -197,6 +222,7 @@ private:
     // Pixels the pen has walked since the last move-to, so that dashes run on across
     // consecutive line-tos.
     int64_t pattern_index_ = 0;
+    std::unique_ptr<Recording> recording_;
 };
 
 } // namespace kp

@@ -4,6 +4,7 @@
 
 #include "platform/graphics/device_context.h"
 #include "platform/raster/block_copy.h"
+#include "platform/record/recording.h"
 
 namespace kp {
 
@@ -69,10 +70,22 @@ void DeviceContext::copy_block(Rect area, DeviceContext& source, Point from, Ras
     Point const shift{static_cast<int32_t>(shift_x), static_cast<int32_t>(shift_y)};
     // An off-screen picture copied as it is; combining an image into what is there draws.
     bool const shows_picture = op == RasterOp::Copy && source.holds_bitmaps();
+    if (recording_) {
+        // A picture from another context is an image; anything else reads pixels back.
+        DrawingCall const call{destination->region, destination->origin, op, block};
+        if (shows_picture && &source != this) {
+            Surface pixels(block.size());
+            kp::copy_block(pixels, {0, 0}, src.surface, block.translated(shift.x, shift.y), RasterOp::Copy);
+            Point const at{block.x - destination->origin.x, block.y - destination->origin.y};
+            recording_->image(call, at, std::move(pixels));
+        } else {
+            recording_->patch(call);
+        }
+    }
 
     if (destination->clip.rects().size() == 1 && src.clip.rects().size() == 1) {
         kp::copy_block(destination->surface, block.origin(), src.surface, block.translated(shift.x, shift.y), op);
-        report_damage(block);
+        report_damage(block, Recorded::Yes);
         if (shows_picture)
             picture_copied_in(block);
         return;
@@ -80,7 +93,7 @@ void DeviceContext::copy_block(Rect area, DeviceContext& source, Point from, Ras
     Region const pieces
         = Region(block).intersected(destination->region).intersected(src.region.translated(-shift.x, -shift.y));
     copy_pieces(destination->surface, pieces, src.surface, shift, op);
-    report_damage(pieces.bounds());
+    report_damage(pieces.bounds(), Recorded::Yes);
     if (shows_picture && !pieces.is_empty())
         picture_copied_in(pieces.bounds());
 }
@@ -100,7 +113,9 @@ Region DeviceContext::scroll(Rect area, int32_t dx, int32_t dy, Rect clip)
     Region const source = Region(a).intersected(f->region);
     Region const moved = source.translated(dx, dy).intersected(Region(c)).intersected(f->region);
     copy_pieces(f->surface, moved, f->surface, {-dx, -dy}, RasterOp::Copy);
-    report_damage(moved.bounds());
+    if (recording_)
+        recording_->patch(moved, o);
+    report_damage(moved.bounds(), Recorded::Yes);
 
     Region const uncovered = Region(a.intersected(c)).intersected(f->region).subtracted(moved);
     return uncovered.translated(o.negated());

@@ -11,6 +11,7 @@
 #include "platform/raster/line.h"
 #include "platform/raster/span_painter.h"
 #include "platform/raster/wide_line.h"
+#include "platform/record/recording.h"
 
 namespace kp {
 
@@ -185,16 +186,18 @@ void DeviceContext::line_to(Point to)
     if (!f)
         return;
     DevicePoint const ends[] = {f->device(from), f->device(to)};
+    DeviceBox const reach = bounding_box(ends, pen_.is_wide() ? pen_.width : 0);
     if (pen_.is_wide()) {
         Coverage coverage(f->clip.bounds());
         add_wide_segment(coverage, ends[0], ends[1], pen_.width);
         coverage.normalize();
         paint_coverage(*f, coverage, pen_.color.pixel());
-        report_damage(*f, bounding_box(ends, pen_.width));
-        return;
+    } else {
+        stroke_segment(*f, ends[0], ends[1], first_index, nullptr);
     }
-    stroke_segment(*f, ends[0], ends[1], first_index, nullptr);
-    report_damage(*f, bounding_box(ends, 0));
+    if (recording_)
+        recording_->line(call_on(*f, damage_in(*f, reach)), from, to, pen_, first_index, gaps());
+    report_damage(*f, reach);
 }
 
 void DeviceContext::polyline(std::span<Point const> points)
@@ -213,6 +216,8 @@ void DeviceContext::polyline(std::span<Point const> points)
     } else {
         stroke_path(*f, path, false, nullptr);
     }
+    if (recording_)
+        recording_->path(call_on(*f, damage_in(*f, bounding_box(path, pen_.width))), points, false, pen_, 0, gaps());
     report_damage(*f, bounding_box(path, pen_.width));
 }
 
@@ -225,6 +230,8 @@ void DeviceContext::set_pixel(Point point, Color color)
     if (!f->clip.contains(p.x, p.y))
         return;
     f->surface.at(static_cast<int32_t>(p.x), static_cast<int32_t>(p.y)) = color.pixel();
+    if (recording_)
+        recording_->pixel(call_on(*f, damage_in(*f, {p.x, p.y, p.x + 1, p.y + 1})), point, color);
     report_damage(*f, {p.x, p.y, p.x + 1, p.y + 1});
 }
 
@@ -249,6 +256,10 @@ void DeviceContext::rectangle(Rect box)
     if (!f)
         return;
     DeviceBox const b = device_box(box, f->origin);
+    if (recording_) {
+        int32_t const reach = pen_.is_visible() && pen_.is_wide() ? pen_.width : 0;
+        recording_->rectangle(call_on(*f, damage_in(*f, grown(b, reach))), box.normalized(), pen_, brush_, gaps());
+    }
     SpanPainter brush_painter(f->surface, f->clip, raster_op_, brush_.color.pixel());
 
     if (!pen_.is_visible()) {
@@ -340,6 +351,9 @@ void DeviceContext::polygon(std::span<Point const> points, FillRule rule)
         else
             stroke_path(*f, path, true, nullptr);
     }
+    if (recording_)
+        recording_->polygon(call_on(*f, damage_in(*f, bounding_box(path, pen_.width))), points, rule, pen_, brush_,
+                            gaps());
     report_damage(*f, bounding_box(path, pen_.width));
 }
 
@@ -372,7 +386,10 @@ void DeviceContext::ellipse(Rect box)
         });
         paint_pixels_in_pattern(*f, outline.pixels);
     }
-    report_damage(*f, grown(b, pen_.is_visible() ? pen_.width : 0));
+    DeviceBox const reach = grown(b, pen_.is_visible() ? pen_.width : 0);
+    if (recording_)
+        recording_->ellipse(call_on(*f, damage_in(*f, reach)), box.normalized(), pen_, brush_, gaps());
+    report_damage(*f, reach);
 }
 
 void DeviceContext::arc(Rect box, Point start, Point end)
@@ -410,6 +427,8 @@ void DeviceContext::arc(Rect box, Point start, Point end)
         });
         paint_pixels_in_pattern(*f, outline.pixels);
     }
+    if (recording_)
+        recording_->arc(call_on(*f, damage_in(*f, grown(b, pen_.width))), box.normalized(), start, end, pen_, gaps());
     report_damage(*f, grown(b, pen_.width));
 }
 
@@ -426,7 +445,9 @@ void DeviceContext::paint_region(Region const& region)
     for (Rect const& rect : painted.rects())
         for (int32_t y = rect.top(); y < rect.bottom(); ++y)
             fill_row(f->surface.row(y) + rect.left(), rect.width, value, raster_op_);
-    report_damage(painted.bounds());
+    if (recording_)
+        recording_->fill(call_on(*f, painted.bounds()), region, brush_.color);
+    report_damage(painted.bounds(), Recorded::Yes);
 }
 
 } // namespace kp

@@ -2,6 +2,7 @@
 
 #include "platform/font/font_engine.h"
 #include "platform/font/text_renderer.h"
+#include "platform/record/recording.h"
 
 namespace kp {
 
@@ -17,8 +18,10 @@ TextPaint paint_of(DeviceContext const& context)
     return paint;
 }
 
+// Draws the characters with their first cell's corner at `corner` and tells the context's
+// recording what it drew.
 template <typename Draw>
-void draw_on_canvas(DeviceContext& context, Draw&& draw)
+void draw_on_canvas(DeviceContext& context, Point corner, std::u32string_view characters, Draw&& draw)
 {
     std::shared_ptr<Font const> font = selected_font(context);
     if (!font)
@@ -27,9 +30,16 @@ void draw_on_canvas(DeviceContext& context, Draw&& draw)
     if (!canvas)
         return;
     TextTarget const target{canvas->surface, canvas->origin, canvas->clip};
-    Rect const changed = draw(target, *font, paint_of(context));
-    if (!changed.is_empty())
-        context.report_damage(changed);
+    TextPaint const paint = paint_of(context);
+    Rect const changed = draw(target, *font, paint);
+    if (changed.is_empty())
+        return;
+    if (Recording* recording = context.recording()) {
+        RecordedText text{font, corner, std::u32string(characters), paint.text, context.background_mode(),
+                          paint.background};
+        recording->text({canvas->clip, canvas->origin, RasterOp::Copy, changed}, std::move(text));
+    }
+    context.report_damage(changed, DeviceContext::Recorded::Yes);
 }
 
 } // namespace
@@ -66,14 +76,16 @@ std::u32string decode_text(DeviceContext const& context, std::string_view text)
 
 void draw_character(DeviceContext& context, Point corner, char32_t character)
 {
-    draw_on_canvas(context, [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
-        return kp::draw_character(target, font, corner, character, paint);
-    });
+    draw_on_canvas(context, corner, std::u32string_view(&character, 1),
+                   [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
+                       return kp::draw_character(target, font, corner, character, paint);
+                   });
 }
 
 void draw_text(DeviceContext& context, Point corner, std::string_view text)
 {
-    draw_on_canvas(context, [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
+    std::u32string const characters = decode_text(context, text);
+    draw_on_canvas(context, corner, characters, [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
         return kp::draw_text(target, font, corner, text, paint);
     });
 }

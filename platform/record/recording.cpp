@@ -1,0 +1,548 @@
+#include "platform/record/recording.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+#include "platform/font/font.h"
+#include "platform/font/text_rotation.h"
+#include "platform/raster/line.h"
+
+namespace kp {
+
+namespace {
+
+// A region built from many step boxes can have as many rectangles; past this many a patch
+// keeps the region's bounds instead, which is coarser but just as faithful.
+constexpr std::size_t most_patch_rects = 4096;
+// The hidden-step pass stops growing its covered region past this many rectangles.
+constexpr std::size_t most_covered_rects = 1024;
+
+Rect points_bounds(std::span<Point const> points, int32_t margin)
+{
+    int64_t left = points.front().x, top = points.front().y, right = left, bottom = top;
+    for (Point const& p : points) {
+        left = std::min<int64_t>(left, p.x);
+        top = std::min<int64_t>(top, p.y);
+        right = std::max<int64_t>(right, p.x);
+        bottom = std::max<int64_t>(bottom, p.y);
+    }
+    return Rect::from_edges(left - margin, top - margin, right + 1 + margin, bottom + 1 + margin);
+}
+
+bool covers(Region const& region, Rect const& rect)
+{
+    return rect.is_empty() || Region(rect).subtracted(region).is_empty();
+}
+
+Region coarsened(Region region)
+{
+    if (region.rects().size() > most_patch_rects)
+        return Region(region.bounds());
+    return region;
+}
+
+int32_t pattern_phase(Pen const& pen, int64_t index)
+{
+    int64_t const period = pen.pattern().period;
+    return static_cast<int32_t>(((index % period) + period) % period);
+}
+
+} // namespace
+
+Recording::Recording(Rect area, std::size_t budget_bytes)
+    : area_(area)
+    , budget_(budget_bytes)
+{
+    add_patch(Region(area_));
+}
+
+std::span<Point const> Recording::points(RecordedStep const& step) const
+{
+    return std::span<Point const>(points_).subspan(step.first, step.count);
+}
+
+Region const* Recording::clip(RecordedStep const& step) const
+{
+    return step.clip == 0 ? nullptr : &clips_[step.clip - 1];
+}
+
+Rect Recording::bounds(RecordedStep const& step) const
+{
+    int32_t const pen_reach = step.pen.is_visible() ? step.pen.width : 0;
+    switch (step.kind) {
+    case StepKind::Path:
+    case StepKind::Polygon:
+        return points_bounds(points(step), pen_reach);
+    case StepKind::Rectangle:
+    case StepKind::Ellipse:
+    case StepKind::Arc:
+        return step.box.inflated(pen_reach, pen_reach);
+    case StepKind::Patch:
+        return patches_[step.first].bounds();
+    case StepKind::Pixel:
+    case StepKind::Fill:
+    case StepKind::Text:
+    case StepKind::Image:
+        break;
+    }
+    return step.box;
+}
+
+std::size_t Recording::step_bytes(RecordedStep const& step) const
+{
+    std::size_t bytes = sizeof(RecordedStep);
+    switch (step.kind) {
+    case StepKind::Path:
+    case StepKind::Polygon:
+    case StepKind::Arc:
+        bytes += step.count * sizeof(Point);
+        break;
+    case StepKind::Text:
+        bytes += sizeof(RecordedText) + texts_[step.first].characters.size() * sizeof(char32_t);
+        break;
+    case StepKind::Image:
+        bytes += sizeof(RecordedImage) + images_[step.first].pixels.pixels().size() * sizeof(uint32_t);
+        break;
+    case StepKind::Patch:
+        bytes += sizeof(Region) + patches_[step.first].rects().size() * sizeof(Rect);
+        break;
+    default:
+        break;
+    }
+    return bytes;
+}
+
+// --- Steps --------------------------------------------------------------------------------
+
+uint32_t Recording::clip_index(DrawingCall const& call)
+{
+    // The common case first: a clip that lets the whole area through is no clip.
+    Rect const device_area = area_.translated(call.origin.x, call.origin.y);
+    std::span<Rect const> const rects = call.clip.rects();
+    if (rects.size() == 1 && rects.front().contains(device_area))
+        return 0;
+    Region logical = call.clip.translated(call.origin.negated()).intersected(Region(area_));
+    if (logical == Region(area_))
+        return 0;
+    if (clips_.empty() || clips_.back() != logical)
+        clips_.push_back(std::move(logical));
+    return static_cast<uint32_t>(clips_.size());
+}
+
+bool Recording::begin_step(DrawingCall const& call, RecordedStep& step)
+{
+    if (!call.damage.translated(-call.origin.x, -call.origin.y).intersects(area_))
+        return false;
+    switch (call.op) {
+    case RasterOp::Copy:
+        break;
+    case RasterOp::NotCopy: {
+        // NOT P does not read the page either: it is P's complement, painted.
+        auto complement = [](Color c) { return Color::from_pixel(~c.pixel()); };
+        step.pen.color = complement(step.pen.color);
+        step.brush.color = complement(step.brush.color);
+        step.gaps.color = complement(step.gaps.color);
+        break;
+    }
+    case RasterOp::And:
+    case RasterOp::Or:
+    case RasterOp::Xor:
+        patch(call);
+        return false;
+    }
+    step.clip = clip_index(call);
+    return true;
+}
+
+void Recording::add(RecordedStep step)
+{
+    if (hides_whole_area(step))
+        forget_everything();
+    bytes_ += step_bytes(step);
+    steps_.push_back(step);
+    drawn_since_cleared_ = true;
+    next_pattern_index_ = -1;
+    keep_within_budget();
+}
+
+void Recording::path(DrawingCall const& call, std::span<Point const> points, bool closed, Pen const& pen,
+                     int64_t pattern_start, Gaps gaps)
+{
+    add_path(call, points, closed, pen, pattern_start, gaps);
+}
+
+bool Recording::add_path(DrawingCall const& call, std::span<Point const> points, bool closed, Pen const& pen,
+                         int64_t pattern_start, Gaps gaps)
+{
+    if (points.empty())
+        return false;
+    RecordedStep step;
+    step.kind = StepKind::Path;
+    step.closed = closed;
+    step.pen = pen;
+    step.gaps = gaps;
+    step.pattern_start = pattern_phase(pen, pattern_start);
+    if (!begin_step(call, step))
+        return false;
+    step.first = static_cast<uint32_t>(points_.size());
+    step.count = static_cast<uint32_t>(points.size());
+    points_.insert(points_.end(), points.begin(), points.end());
+    add(step);
+    return true;
+}
+
+void Recording::line(DrawingCall const& call, Point from, Point to, Pen const& pen, int64_t pattern_start, Gaps gaps)
+{
+    if (call.op == RasterOp::Copy && !steps_.empty()) {
+        RecordedStep& last = steps_.back();
+        bool const continues = last.kind == StepKind::Path && !last.closed && last.pen == pen && last.gaps == gaps
+            && last.first + last.count == points_.size() && points_.back() == from
+            && (pen.pattern().is_solid() || next_pattern_index_ == pattern_start)
+            && call.damage.translated(-call.origin.x, -call.origin.y).intersects(area_)
+            && last.clip == clip_index(call);
+        if (continues) {
+            points_.push_back(to);
+            ++last.count;
+            bytes_ += sizeof(Point);
+            drawn_since_cleared_ = true;
+            next_pattern_index_ = pattern_start + line_pixel_count(DevicePoint::from(from, {}), DevicePoint::from(to, {}));
+            keep_within_budget();
+            return;
+        }
+    }
+    Point const ends[] = {from, to};
+    if (add_path(call, ends, false, pen, pattern_start, gaps))
+        next_pattern_index_ = pattern_start + line_pixel_count(DevicePoint::from(from, {}), DevicePoint::from(to, {}));
+}
+
+void Recording::rectangle(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps)
+{
+    RecordedStep step;
+    step.kind = StepKind::Rectangle;
+    step.box = box;
+    step.pen = pen;
+    step.brush = brush;
+    step.gaps = gaps;
+    if (begin_step(call, step))
+        add(step);
+}
+
+void Recording::polygon(DrawingCall const& call, std::span<Point const> points, FillRule rule, Pen const& pen,
+                        Brush const& brush, Gaps gaps)
+{
+    if (points.empty())
+        return;
+    RecordedStep step;
+    step.kind = StepKind::Polygon;
+    step.rule = rule;
+    step.pen = pen;
+    step.brush = brush;
+    step.gaps = gaps;
+    if (!begin_step(call, step))
+        return;
+    step.first = static_cast<uint32_t>(points_.size());
+    step.count = static_cast<uint32_t>(points.size());
+    points_.insert(points_.end(), points.begin(), points.end());
+    add(step);
+}
+
+void Recording::ellipse(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps)
+{
+    RecordedStep step;
+    step.kind = StepKind::Ellipse;
+    step.box = box;
+    step.pen = pen;
+    step.brush = brush;
+    step.gaps = gaps;
+    if (begin_step(call, step))
+        add(step);
+}
+
+void Recording::arc(DrawingCall const& call, Rect box, Point start, Point end, Pen const& pen, Gaps gaps)
+{
+    RecordedStep step;
+    step.kind = StepKind::Arc;
+    step.box = box;
+    step.pen = pen;
+    step.gaps = gaps;
+    if (!begin_step(call, step))
+        return;
+    step.first = static_cast<uint32_t>(points_.size());
+    step.count = 2;
+    points_.push_back(start);
+    points_.push_back(end);
+    add(step);
+}
+
+void Recording::pixel(DrawingCall const& call, Point point, Color color)
+{
+    RecordedStep step;
+    step.kind = StepKind::Pixel;
+    step.box = {point.x, point.y, 1, 1};
+    step.color = color;
+    // Pixels are set whatever the raster operation says.
+    DrawingCall const copy{call.clip, call.origin, RasterOp::Copy, call.damage};
+    if (begin_step(copy, step))
+        add(step);
+}
+
+void Recording::fill(DrawingCall const& call, Region const& region, Color color)
+{
+    for (Rect const& rect : region.rects()) {
+        RecordedStep step;
+        step.kind = StepKind::Fill;
+        step.box = rect;
+        step.color = color;
+        DrawingCall const part{call.clip, call.origin, call.op, rect.translated(call.origin.x, call.origin.y)};
+        if (begin_step(part, step))
+            add(step);
+    }
+}
+
+void Recording::text(DrawingCall const& call, RecordedText text)
+{
+    if (!text.font || text.characters.empty())
+        return;
+    // The cells, grown by an em on every side for ink that leans out of them.
+    Font const& font = *text.font;
+    int64_t advance = 0;
+    for (char32_t character : text.characters)
+        advance += font.char_width(character);
+    int64_t const height = font.metrics().height;
+    int64_t const lean = std::max(font.metrics().em_size, 1);
+    WideRect const cells = rotated_cell_edges({-lean, -lean, advance + lean, height + lean},
+                                              {text.corner.x, text.corner.y}, font.rotation());
+    Rect const box = Rect::from_edges(cells.left, cells.top, cells.right, cells.bottom);
+    text.end = advanced_corner(text.corner, static_cast<int32_t>(std::clamp<int64_t>(advance, 0, INT32_MAX)),
+                               font.rotation());
+
+    // Text ignores the raster operation.
+    DrawingCall const copy{call.clip, call.origin, RasterOp::Copy, call.damage};
+    if (!steps_.empty() && steps_.back().kind == StepKind::Text
+        && call.damage.translated(-call.origin.x, -call.origin.y).intersects(area_)) {
+        RecordedStep& last = steps_.back();
+        RecordedText& run = texts_[last.first];
+        bool const continues = run.font == text.font && run.end == text.corner && run.color == text.color
+            && run.background_mode == text.background_mode && run.background == text.background
+            && last.clip == clip_index(copy);
+        if (continues) {
+            run.characters += text.characters;
+            run.end = text.end;
+            last.box.unite(box);
+            bytes_ += text.characters.size() * sizeof(char32_t);
+            drawn_since_cleared_ = true;
+            keep_within_budget();
+            return;
+        }
+    }
+    RecordedStep step;
+    step.kind = StepKind::Text;
+    if (!begin_step(copy, step))
+        return;
+    step.box = box;
+    step.first = static_cast<uint32_t>(texts_.size());
+    texts_.push_back(std::move(text));
+    add(step);
+}
+
+void Recording::image(DrawingCall const& call, Point at, Surface pixels)
+{
+    if (pixels.is_empty())
+        return;
+    RecordedStep step;
+    step.kind = StepKind::Image;
+    step.box = {at.x, at.y, pixels.width(), pixels.height()};
+    if (!begin_step(call, step))
+        return;
+    step.first = static_cast<uint32_t>(images_.size());
+    images_.push_back({std::move(pixels)});
+    add(step);
+}
+
+void Recording::patch(DrawingCall const& call)
+{
+    Region damaged = call.clip.intersected(Region(call.damage));
+    add_patch(damaged.translated(call.origin.negated()));
+}
+
+void Recording::patch(Region const& device_region, Point origin)
+{
+    add_patch(device_region.translated(origin.negated()));
+}
+
+void Recording::add_patch(Region region)
+{
+    region.intersect(Region(area_));
+    if (region.is_empty())
+        return;
+    if (covers(region, area_))
+        forget_everything();
+    // Steps at the end that the patch hides show nothing; a patch just before them joins it.
+    while (!steps_.empty() && covers(region, bounds(steps_.back()).intersected(area_))) {
+        bytes_ -= std::min(bytes_, step_bytes(steps_.back()));
+        steps_.pop_back();
+    }
+    next_pattern_index_ = -1;
+    if (!steps_.empty() && steps_.back().kind == StepKind::Patch) {
+        Region& previous = patches_[steps_.back().first];
+        bytes_ -= std::min(bytes_, previous.rects().size() * sizeof(Rect));
+        previous = coarsened(previous.united(region));
+        bytes_ += previous.rects().size() * sizeof(Rect);
+        keep_within_budget();
+        return;
+    }
+    RecordedStep step;
+    step.kind = StepKind::Patch;
+    step.first = static_cast<uint32_t>(patches_.size());
+    patches_.push_back(coarsened(std::move(region)));
+    add(step);
+}
+
+// --- Keeping the recording small --------------------------------------------------------------
+
+bool Recording::hides_whole_area(RecordedStep const& step) const
+{
+    // Opaque paint over the whole area, unclipped: nothing before it shows.
+    return step.clip == 0
+        && ((step.kind == StepKind::Fill && step.box.contains(area_))
+            || (step.kind == StepKind::Rectangle && step.brush.is_visible() && step.box.contains(area_)));
+}
+
+void Recording::forget_everything()
+{
+    steps_.clear();
+    points_.clear();
+    clips_.clear();
+    texts_.clear();
+    images_.clear();
+    patches_.clear();
+    bytes_ = 0;
+    next_pattern_index_ = -1;
+}
+
+void Recording::keep_within_budget()
+{
+    if (bytes_ <= budget_)
+        return;
+    drop_hidden_steps();
+    if (bytes_ > budget_ / 2)
+        fold_oldest_steps();
+}
+
+void Recording::drop_hidden_steps()
+{
+    // From the newest step back: a step inside what later opaque steps cover never shows.
+    Region covered;
+    std::vector<bool> hidden(steps_.size(), false);
+    for (std::size_t i = steps_.size(); i-- > 0;) {
+        RecordedStep const& step = steps_[i];
+        if (covers(covered, bounds(step).intersected(area_))) {
+            hidden[i] = true;
+            continue;
+        }
+        if (covered.rects().size() >= most_covered_rects)
+            continue;
+        Region opaque;
+        if (step.kind == StepKind::Patch)
+            opaque = patches_[step.first];
+        else if (step.kind == StepKind::Fill || step.kind == StepKind::Image
+                 || (step.kind == StepKind::Rectangle && step.brush.is_visible()))
+            opaque = Region(step.box);
+        if (opaque.is_empty())
+            continue;
+        if (Region const* c = clip(step))
+            opaque.intersect(*c);
+        covered.unite(opaque);
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < steps_.size(); ++i)
+        if (!hidden[i])
+            steps_[kept++] = steps_[i];
+    steps_.resize(kept);
+    compact();
+}
+
+void Recording::fold_oldest_steps()
+{
+    // The oldest steps that make up the excess over half the budget become one patch of
+    // the rectangles they may have painted.
+    std::size_t const excess = bytes_ - budget_ / 2;
+    std::size_t folded_bytes = 0;
+    std::size_t folded = 0;
+    std::vector<Rect> painted;
+    while (folded < steps_.size() && folded_bytes < excess) {
+        RecordedStep const& step = steps_[folded];
+        Rect rect = bounds(step).intersected(area_);
+        if (Region const* c = clip(step))
+            rect.intersect(c->bounds());
+        if (step.kind == StepKind::Patch) {
+            std::span<Rect const> const rects = patches_[step.first].rects();
+            painted.insert(painted.end(), rects.begin(), rects.end());
+        } else if (!rect.is_empty()) {
+            painted.push_back(rect);
+        }
+        folded_bytes += step_bytes(step);
+        ++folded;
+    }
+    Region region = coarsened(Region::from_rects(painted));
+    steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(folded));
+    RecordedStep step;
+    step.kind = StepKind::Patch;
+    step.first = static_cast<uint32_t>(patches_.size());
+    patches_.push_back(std::move(region));
+    steps_.insert(steps_.begin(), step);
+    compact();
+}
+
+void Recording::compact()
+{
+    std::vector<Point> points;
+    std::vector<Region> clips;
+    std::vector<RecordedText> texts;
+    std::vector<RecordedImage> images;
+    std::vector<Region> patches;
+    bytes_ = 0;
+    for (RecordedStep& step : steps_) {
+        if (step.clip != 0) {
+            Region& c = clips_[step.clip - 1];
+            if (clips.empty() || clips.back() != c)
+                clips.push_back(c);
+            step.clip = static_cast<uint32_t>(clips.size());
+        }
+        switch (step.kind) {
+        case StepKind::Path:
+        case StepKind::Polygon:
+        case StepKind::Arc: {
+            std::span<Point const> const own = points(step);
+            step.first = static_cast<uint32_t>(points.size());
+            points.insert(points.end(), own.begin(), own.end());
+            break;
+        }
+        case StepKind::Text:
+            texts.push_back(std::move(texts_[step.first]));
+            step.first = static_cast<uint32_t>(texts.size() - 1);
+            break;
+        case StepKind::Image:
+            images.push_back(std::move(images_[step.first]));
+            step.first = static_cast<uint32_t>(images.size() - 1);
+            break;
+        case StepKind::Patch:
+            patches.push_back(std::move(patches_[step.first]));
+            step.first = static_cast<uint32_t>(patches.size() - 1);
+            break;
+        default:
+            break;
+        }
+    }
+    points_ = std::move(points);
+    clips_ = std::move(clips);
+    texts_ = std::move(texts);
+    images_ = std::move(images);
+    patches_ = std::move(patches);
+    for (RecordedStep const& step : steps_)
+        bytes_ += step_bytes(step);
+    next_pattern_index_ = -1;
+}
+
+} // namespace kp

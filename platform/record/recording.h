@@ -1,0 +1,189 @@
+#pragma once
+
+// A recording of what a device context has drawn into one picture area, kept so that the
+// picture can be saved as vector graphics (picture_file.h).
+//
+// Each drawing call of the context becomes a step in logical coordinates: a pen path, a
+// rectangle, polygon, ellipse or arc with its pen and brush, pixels, a run of text with its
+// font, or an image. What vector graphics cannot say faithfully (raster operations that
+// combine with what is there, scrolling, blocks read back from the surface, drawing the
+// context did not see itself) becomes a patch: a region whose picture is taken from the
+// surface's final pixels when the picture is saved. Replaying the steps in order over a
+// white page therefore gives the surface's picture:
+// - a step paints with a colour or an image, never reading the page, so painting a step a
+//   second time over pixels that already hold its result changes nothing;
+// - a patch puts the final pixels there; the steps after it paint again what those pixels
+//   already show.
+// The same two facts make the recording's memory bounded: an opaque step or patch that hides
+// earlier steps lets them go, and when the recording outgrows its budget the oldest steps
+// are folded into one patch of the area they covered.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/base/color.h"
+#include "platform/base/point.h"
+#include "platform/base/rect.h"
+#include "platform/base/region.h"
+#include "platform/graphics/background_mode.h"
+#include "platform/graphics/brush.h"
+#include "platform/graphics/pen.h"
+#include "platform/raster/polygon.h"
+#include "platform/raster/raster_op.h"
+#include "platform/raster/surface.h"
+
+namespace kp {
+
+class Font;
+
+enum class StepKind : uint8_t {
+    Path,      // the pen along points; `closed` joins the last point to the first
+    Rectangle, // `box` outlined with the pen and filled with the brush
+    Polygon,   // points filled by `rule` with the brush and outlined with the pen
+    Ellipse,   // in `box`, outlined and filled
+    Arc,       // in `box`, counter-clockwise from the ray through points[0] to points[1]
+    Pixel,     // `box` is the pixel, `color` its colour
+    Fill,      // `box` filled with `color` (regions are filled rectangle by rectangle)
+    Text,      // texts[index]
+    Image,     // images[index] at box
+    Patch,     // patches[index]: the final pixels of that region
+};
+
+// How a one-pixel pen's dash gaps are painted.
+struct Gaps {
+    BackgroundMode mode = BackgroundMode::Transparent;
+    Color color;
+    constexpr bool operator==(Gaps const&) const = default;
+};
+
+struct RecordedStep {
+    StepKind kind = StepKind::Path;
+    bool closed = false;
+    FillRule rule = FillRule::Alternate;
+    Pen pen;
+    Brush brush;
+    Gaps gaps;
+    Color color;
+    // Where a one-pixel pen's dash pattern starts at the first point, in pixels along the
+    // pattern, reduced to one period.
+    int32_t pattern_start = 0;
+    uint32_t clip = 0;  // 0: none; else clips[clip - 1]
+    uint32_t first = 0; // points of paths, polygons and arcs; the index of texts, images, patches
+    uint32_t count = 0;
+    Rect box;
+};
+
+// Characters drawn one cell after the other in one font and colour.
+struct RecordedText {
+    std::shared_ptr<Font const> font;
+    Point corner;              // the first cell's top-left corner
+    std::u32string characters; // as the font reads them (code points, or symbol bytes)
+    Point end;                 // the corner of the cell that would follow the last (set on recording)
+    Color color;
+    BackgroundMode background_mode = BackgroundMode::Transparent;
+    Color background;
+};
+
+struct RecordedImage {
+    Surface pixels; // shown at the step's box origin
+};
+
+// What a drawing call drew on, in device coordinates: its clip, the device position of
+// logical (0, 0), its raster operation, and the device rectangle it may have changed.
+struct DrawingCall {
+    Region const& clip;
+    Point origin;
+    RasterOp op = RasterOp::Copy;
+    Rect damage;
+};
+
+class Recording {
+public:
+    // A recording of `area` (logical coordinates) that starts with the area's present
+    // pixels: one patch over all of it, until something hides it.
+    explicit Recording(Rect area, std::size_t budget_bytes = default_budget_bytes);
+
+    static constexpr std::size_t default_budget_bytes = std::size_t{16} << 20;
+
+    Rect area() const { return area_; }
+
+    // --- What the context draws -----------------------------------------------------
+    void path(DrawingCall const& call, std::span<Point const> points, bool closed, Pen const& pen,
+              int64_t pattern_start, Gaps gaps);
+    // A line-to: continues the last path when it ends at `from` with the same pen and dash
+    // phase, so that a run of line-tos is one path.
+    void line(DrawingCall const& call, Point from, Point to, Pen const& pen, int64_t pattern_start, Gaps gaps);
+    void rectangle(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps);
+    void polygon(DrawingCall const& call, std::span<Point const> points, FillRule rule, Pen const& pen,
+                 Brush const& brush, Gaps gaps);
+    void ellipse(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps);
+    void arc(DrawingCall const& call, Rect box, Point start, Point end, Pen const& pen, Gaps gaps);
+    void pixel(DrawingCall const& call, Point point, Color color);
+    void fill(DrawingCall const& call, Region const& region, Color color);
+    // Text that starts where the last text ended, in the same font, colours and clip,
+    // continues it: the library draws a text character by character.
+    void text(DrawingCall const& call, RecordedText text);
+    // An image shown unchanged with its top-left pixel at `at`.
+    void image(DrawingCall const& call, Point at, Surface pixels);
+    // The call's damage is kept as final pixels.
+    void patch(DrawingCall const& call);
+    // Pixels changed in a device region without any drawing call (the window system erased
+    // or moved them): kept as final pixels.
+    void patch(Region const& device_region, Point origin);
+
+    // --- Clearing -----------------------------------------------------------------------
+    // Everything recorded so far is the cleared picture: nothing has been drawn on it yet.
+    void mark_cleared() { drawn_since_cleared_ = false; }
+    // Whether anything was drawn since the last mark_cleared (true until the first one).
+    bool shows_drawing() const { return drawn_since_cleared_; }
+
+    // --- For saving and for tests -------------------------------------------------------
+    std::span<RecordedStep const> steps() const { return steps_; }
+    std::span<Point const> points(RecordedStep const& step) const;
+    Region const* clip(RecordedStep const& step) const;
+    RecordedText const& text(RecordedStep const& step) const { return texts_[step.first]; }
+    RecordedImage const& image(RecordedStep const& step) const { return images_[step.first]; }
+    Region const& patch(RecordedStep const& step) const { return patches_[step.first]; }
+    // The logical rectangle a step may paint, before its clip.
+    Rect bounds(RecordedStep const& step) const;
+    // What the recording holds, in bytes (an estimate that counts what grows).
+    std::size_t memory_bytes() const { return bytes_; }
+    std::size_t budget_bytes() const { return budget_; }
+
+private:
+    // Prepares a step for a call: false when the call cannot change the area; for a raster
+    // operation that combines with what is there, records a patch instead and says false.
+    bool begin_step(DrawingCall const& call, RecordedStep& step);
+    uint32_t clip_index(DrawingCall const& call);
+    bool add_path(DrawingCall const& call, std::span<Point const> points, bool closed, Pen const& pen,
+                  int64_t pattern_start, Gaps gaps);
+    void add(RecordedStep step);
+    void add_patch(Region region);
+    // Whether `step` covers the whole area with opaque paint, so that nothing before it shows.
+    bool hides_whole_area(RecordedStep const& step) const;
+    void forget_everything();
+    void keep_within_budget();
+    void drop_hidden_steps();
+    void fold_oldest_steps();
+    // Rebuilds the pools so that they hold only what the steps refer to.
+    void compact();
+    std::size_t step_bytes(RecordedStep const& step) const;
+
+    Rect area_;
+    std::size_t budget_;
+    std::vector<RecordedStep> steps_;
+    std::vector<Point> points_;
+    std::vector<Region> clips_;
+    std::vector<RecordedText> texts_;
+    std::vector<RecordedImage> images_;
+    std::vector<Region> patches_;
+    std::size_t bytes_ = 0;
+    bool drawn_since_cleared_ = true;
+    // The last line's end and where its pattern stopped, to continue it.
+    int64_t next_pattern_index_ = -1;
+};
+
+} // namespace kp
