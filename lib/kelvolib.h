@@ -286,6 +286,25 @@ KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffe
 /* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
 
 /* ---- Plotting: curves and function sampling ----------------------------------------------- */
+/* Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
+ * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data specified",
+ * a formula error (10400..10425), or heap error 1. A graph identifier that names no open graph
+ * does nothing and returns 0. */
+
+/* Formula sampled on an even grid into library arrays: XArray(i) = x_i, and YArray(i) =
+ * f(x_i); ZArray(i, j) = f(x_i, y_j); WArray(i, j, k) = f(x_i, y_j, z_k), the intervals used
+ * as given. Counts below 2, intervals that are not finite, arrays of the wrong kind (20804)
+ * or too short (20802) write nothing. A failed evaluation writes 0 and the call returns
+ * the code of the last one that failed. */
+KELVO_API int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
+                                    TkArray y_array, int32_t n);
+KELVO_API int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                                    double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array,
+                                    int32_t nx, int32_t ny);
+KELVO_API int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                                    double x1, double x2, double y1, double y2, double z1, double z2,
+                                    TkArray x_array, TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx,
+                                    int32_t ny, int32_t nz);
 
 /* ---- Plotting: arrays and histograms ------------------------------------------------------ */
 
