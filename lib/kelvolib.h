@@ -296,6 +296,27 @@ KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffe
  * as given. Counts below 2, intervals that are not finite, arrays of the wrong kind (20804)
  * or too short (20802) write nothing. A failed evaluation writes 0 and the call returns
  * the code of the last one that failed. */
+/* Curves in graph colour `colour`, sampled at n points over the interval nudged slightly
+ * inwards (equal ends are therefore a bad range), long steps refined, steps that jump across
+ * more than a quarter of the range drawn dashed. Option: 0 draw only, 1 fit the ranges first
+ * (2D view for y = f(x) and plane curves, a 3D view for space curves), 2 draw and label the
+ * axes first, 3 both. The formulae take the graph's parameters and one variable, var_name.
+ * The caller's functions of the Func2/3 forms get t, store the point into the variables
+ * (which hold t, 0 and the z plane before each call) and return 0 where there is no point,
+ * which lifts the pen. */
+KELVO_API int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, double x1, double x2,
+                               int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y, const char* var_name,
+                               double t1, double t2, int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y, const char* formula_z,
+                               const char* var_name, double t1, double t2, int32_t n, TkColor colour,
+                               uint8_t option);
+KELVO_API int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, int32_t n, TkColor colour,
+                                   uint8_t option);
+KELVO_API int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double t1,
+                                   double t2, int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double* z_var,
+                                   double t1, double t2, int32_t n, TkColor colour, uint8_t option);
 KELVO_API int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
                                     TkArray y_array, int32_t n);
 KELVO_API int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,

@@ -2,7 +2,9 @@
 
 #include <string_view>
 
+#include "lib/graph/graph_call.h"
 #include "lib/kelvolib.h"
+#include "lib/plot/curves.h"
 #include "lib/plot/sampling.h"
 #include "lib/runtime/guarded_call.h"
 
@@ -16,11 +18,77 @@ std::string_view text_of(char const* text)
     return text == nullptr ? std::string_view{} : std::string_view{text};
 }
 
+// Running out of memory inside a plotting call on an open graph returns heap error 1, as a
+// refused allocation does.
+template <typename Work>
+int32_t or_heap_error(Work&& work)
+{
+    return guarded_call(int32_t{heap_error_code}, work);
+}
+
 } // namespace
 
 extern "C" {
 
 // ---- Curves and function sampling
+
+int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, double x1, double x2, int32_t n,
+                     TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            std::string_view const formulae[] = {text_of(formula)};
+            return draw_formula_curve(g, formulae, text_of(var_name), {x1, x2, n, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y, const char* var_name, double t1,
+                     double t2, int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y)};
+            return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y, const char* formula_z,
+                     const char* var_name, double t1, double t2, int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y), text_of(formula_z)};
+            return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, int32_t n, TkColor colour,
+                         uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_function_curve(g, func, {x1, x2, n, colour, option}); });
+    });
+}
+
+int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double t1, double t2,
+                         int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_function_curve(g, func, x_var, y_var, {t1, t2, n, colour, option}); });
+    });
+}
+
+int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double* z_var, double t1,
+                         double t2, int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_function_curve(g, func, x_var, y_var, z_var, {t1, t2, n, colour, option}); });
+    });
+}
 
 int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
                           TkArray y_array, int32_t n)
