@@ -284,6 +284,30 @@ KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffe
 /* ---- Axes, pips, grids, labels and titles ------------------------------------------- */
 
 /* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
+/* Symbol codes: 0 none, 1 dot, 2 plus, 3 cross, 4 square, 5 triangle, 6 circle, 7 filled
+ * square, 8 filled triangle, 9 filled circle; half-size graph parameter 137 in pixels. Symbols
+ * and error bars use the symbol colour when the graph uses it (graph colour 14), else the pen
+ * colour; the graph's pen is left as it was. Points beyond +-30000 window pixels draw nothing.
+ * TkErrorBar: bars of half-widths ex and ey about (x, y), left out when no longer than the
+ * symbol size, then the symbol. TkGraphlabel: text (cut to 255 bytes) at the graph-label
+ * offsets (parameters 11, 12) from the point, in the graph's font, justification and text
+ * colour. Polygons: the first n points of one-dimensional library arrays, open (Draw) or filled
+ * (Fill); the 2D forms return the plot array check (20802 arrays too short, 20804 missing or
+ * of the wrong kind), the 3D forms 1 (an array missing), 2 (one not one-dimensional) or 3 (one
+ * shorter than n); a non-zero result draws nothing. More than 125000 points draw nothing and
+ * set error 10601. Vertices beyond +-30000 window pixels are dropped. Cross-wires: lines
+ * through the point parallel to each axis across its effective range. */
+KELVO_API void TkPlotSymbol(TkGraph graph, int32_t code, double x, double y);
+KELVO_API void TkPlotSymbol3(TkGraph graph, int32_t code, double x, double y, double z);
+KELVO_API void TkErrorBar(TkGraph graph, int32_t code, double x, double y, double ex, double ey);
+KELVO_API void TkGraphlabel(TkGraph graph, const char* text, double x, double y);
+KELVO_API void TkGraphlabel3(TkGraph graph, const char* text, double x, double y, double z);
+KELVO_API int32_t TkDrawPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n);
+KELVO_API int32_t TkFillPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n);
+KELVO_API int32_t TkDrawPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n);
+KELVO_API int32_t TkFillPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n);
+KELVO_API void TkCrossWires(TkGraph graph, double x, double y);
+KELVO_API void TkCrossWires3(TkGraph graph, double x, double y, double z);
 
 /* ---- Plotting: curves and function sampling ----------------------------------------------- */
 /* Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
