@@ -352,6 +352,29 @@ KELVO_API int32_t TkSampleFunction3(const char* formula, const char* x_name, con
                                     int32_t ny, int32_t nz);
 
 /* ---- Plotting: arrays and histograms ------------------------------------------------------ */
+/* Data in library arrays. Mark: the units digit is the symbol (0 none, 1..9 as TkPlotSymbol3);
+ * 10 or more also joins the points with lines (TkDrawArray3: lines only, no symbols). The
+ * colour becomes the symbol colour when the graph uses one, else the pen colour. Arrays of
+ * the wrong kind give 20804 and arrays shorter than the counts 20802, without a message;
+ * counts below 1 give 20802 "Not enough data". */
+KELVO_API int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t mark,
+                               TkColor colour, uint8_t option);
+/* Stems from (X(i), Y(j), 0) up to Z(i, j) for marks of 10 or more, the symbol at the top. */
+KELVO_API int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                               int32_t ny, int32_t mark, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t n,
+                               int32_t mark, TkColor colour, uint8_t option);
+/* Bars from y = 0 to Y(i), starting at X(i) + w offset width and w width wide, where w is the
+ * distance to the next point (the last bar uses the one before it; a single bar is 1 wide):
+ * offset 0 and width 1 fill the spaces between points, offset -0.5 centres the bars. Filled
+ * in colour, outlined in the graph's own pen colour. Option 1 or 3 also starts the y range
+ * at 0 and gives the x axis one interval per bar when there are fewer than 20. Widths that
+ * are not finite give 20804. */
+KELVO_API int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, double width,
+                                   double offset, TkColor colour, uint8_t option);
+/* 3D bars of heights Z(i, j), painted from back to front for the graph's view angles. */
+KELVO_API int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                                   int32_t ny, double x_width, double y_width, TkColor colour, uint8_t option);
 
 /* ---- Plotting: contours ------------------------------------------------------------------- */
 

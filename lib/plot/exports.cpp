@@ -5,6 +5,8 @@
 #include "lib/graph/graph_call.h"
 #include "lib/kelvolib.h"
 #include "lib/plot/curves.h"
+#include "lib/plot/data_arrays.h"
+#include "lib/plot/histograms.h"
 #include "lib/plot/sampling.h"
 #include "lib/runtime/guarded_call.h"
 
@@ -120,6 +122,51 @@ int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y
 }
 
 // ---- Arrays and histograms
+
+int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t mark, TkColor colour,
+                     uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_plane_points(g, x_array, y_array, n, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
+                     int32_t mark, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_grid_stems(g, x_array, y_array, z_array, nx, ny, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t n, int32_t mark,
+                     TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_space_points(g, x_array, y_array, z_array, n, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, double width, double offset,
+                         TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_histogram(g, x_array, y_array, n, width, offset, {colour, option}); });
+    });
+}
+
+int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
+                         double x_width, double y_width, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            return draw_histogram(g, x_array, y_array, z_array, nx, ny, x_width, y_width, {colour, option});
+        });
+    });
+}
 
 // ---- Contours
 
