@@ -282,6 +282,23 @@ KELVO_API void TkSetTitleString(TkGraph graph, int32_t reference, const char* te
 KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffer, int32_t size);
 
 /* ---- Axes, pips, grids, labels and titles ------------------------------------------- */
+/* After TkSetScales. TkDrawAxes: the grid (graph parameter 140), the axis lines of the axis
+ * type (131: 1 open, 2 corner, 3 boxed), primary and secondary pips (pip modes 16-18: 0
+ * outside, 1 inside, 2 across, 3 none; lengths 19-21 and 119-121 in percent of the cell height
+ * of the axis's label font), then the stored titles. The pen is put back; the write mode is
+ * left at 1 and the font at the last axis's label font. TkDrawBox: the box of the effective
+ * ranges (in 3D the nine edges that do not meet at the hidden corner). TkDrawGrid: nothing in
+ * 3D views. TkDrawBorder: a frame around the whole window. TkLabelAxes: numbers at the primary
+ * pips of x, y (and z in 3D), sharing one power of ten written after the last label; label
+ * widths 13-15 (negative: no labels); the graph's font, justification and text colour are
+ * left as they were. TkGraphTitle: draws a title at once (4, 5, 6 axis titles, 7 the graph
+ * title; the text cut to 255 bytes) without storing it. */
+KELVO_API void TkDrawAxes(TkGraph graph);
+KELVO_API void TkDrawBox(TkGraph graph);
+KELVO_API void TkDrawGrid(TkGraph graph);
+KELVO_API void TkDrawBorder(TkGraph graph);
+KELVO_API void TkLabelAxes(TkGraph graph);
+KELVO_API void TkGraphTitle(TkGraph graph, int32_t reference, const char* text);
 
 /* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
 /* Symbol codes: 0 none, 1 dot, 2 plus, 3 cross, 4 square, 5 triangle, 6 circle, 7 filled

@@ -32,5 +32,19 @@ void draw_font_faces(DemoState& state);
 void draw_font_sizes(DemoState& state);
 void draw_text_justification(DemoState& state);
 void draw_window_scrolling(DemoState& state);
+void draw_open_axes(DemoState& state);
+void draw_corner_axes(DemoState& state);
+void draw_boxed_axes(DemoState& state);
+void draw_no_margins(DemoState& state);
+void draw_no_secondary_pips(DemoState& state);
+void draw_no_nice_values(DemoState& state);
+void draw_symbols_and_error_bars(DemoState& state);
+void draw_titles(DemoState& state);
+void draw_fractal_curves(DemoState& state);
+void draw_boxed_axes_3d(DemoState& state);
+void draw_random_view_angle(DemoState& state);
+void draw_random_view_angle_2(DemoState& state);
+void draw_animate_cube(DemoState& state);
+void draw_log_log_plot(DemoState& state);
 
 } // namespace kelvotour

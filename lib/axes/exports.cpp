@@ -2,7 +2,9 @@
 
 #include <string_view>
 
+#include "lib/axes/axis_labels.h"
 #include "lib/axes/current_point.h"
+#include "lib/axes/frame.h"
 #include "lib/axes/graph_parameters.h"
 #include "lib/axes/label_settings.h"
 #include "lib/axes/marks.h"
@@ -11,11 +13,14 @@
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
 #include "lib/graph/graph_call.h"
+#include "lib/runtime/text_limits.h"
 #include "lib/kelvolib.h"
 
 using namespace kelvo;
 
 namespace {
+
+constexpr std::size_t graph_title_limit = 255; // bytes
 
 void set_range(CoordinateSettings& c, int axis, double min, double max)
 {
@@ -246,6 +251,41 @@ void TkSetTitleString(TkGraph graph, int32_t reference, const char* text)
 int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffer, int32_t size)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) { return get_title_string(g, reference, buffer, size); });
+}
+
+// ---- Axes, pips, grids, labels and titles
+
+void TkDrawAxes(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_axes(g); });
+}
+
+void TkDrawBox(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_box(g); });
+}
+
+void TkDrawGrid(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_grid(g); });
+}
+
+void TkDrawBorder(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_border(g); });
+}
+
+void TkLabelAxes(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { label_axes(g); });
+}
+
+void TkGraphTitle(TkGraph graph, int32_t reference, const char* text)
+{
+    with_graph(graph, [&](GraphRecord& g) {
+        std::string_view const title = text == nullptr ? std::string_view{} : std::string_view{text};
+        draw_title(g, reference, cut_text(title, graph_title_limit));
+    });
 }
 
 // ---- Symbols, error bars, graph labels, polygons and cross-wires

@@ -61,7 +61,8 @@ private slots:
         QCOMPARE(TkWindowHeight(graph), window.graph_panel()->height());
         QCOMPARE(window.state().DrawMode, 2);
         QCOMPARE(window.state().ColorStyle, 1);
-        QVERIFY(!window.menu_item(QStringLiteral("MunOpenAxes"))->isEnabled());
+        for (kelvotour::Scene const& scene : kelvotour::all_scenes())
+            QCOMPARE(window.menu_item(QString::fromUtf8(scene.item_name))->isEnabled(), scene.draw != nullptr);
         QVERIFY(window.menu_item(QStringLiteral("MnuLines"))->isEnabled());
     }
 
@@ -80,9 +81,11 @@ private slots:
         MainWindow window;
         shown_and_settled(window);
         QSet<QByteArray> pictures;
+        int available = 0;
         for (kelvotour::Scene const& scene : kelvotour::all_scenes()) {
             if (scene.draw == nullptr)
                 continue;
+            ++available;
             window.show_scene(scene.number);
             QCOMPARE(window.state().CurrentScene, scene.number);
             QVERIFY2(colour_count(window) > 2, scene.caption);
@@ -90,7 +93,8 @@ private slots:
             QVERIFY2(!pictures.contains(hash), scene.caption);
             pictures.insert(hash);
         }
-        QCOMPARE(pictures.size(), 7);
+        QCOMPARE(pictures.size(), available);
+        QVERIFY(available >= 21);
     }
 
     void resizingRepeatsTheCurrentScene()
