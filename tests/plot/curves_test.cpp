@@ -300,6 +300,11 @@ struct TruthCase {
     double x1, x2, y1, y2;
 };
 
+void PrintTo(TruthCase const& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class CurveAgainstTruth : public Curves, public ::testing::WithParamInterface<TruthCase> {};
 
 TEST_P(CurveAgainstTruth, EveryDrawnPixelIsWithinOnePixelOfTheTrueCurve)
