@@ -194,6 +194,12 @@ private:
         plinit();
         plfontld(1);
     }
+
+public:
+    // The driver lets go of its buffer at the end of every page: each page needs it again.
+    void lend_buffer() { plsmem(width, height, buffer_.data()); }
+
+private:
     std::vector<unsigned char> buffer_;
 };
 
@@ -261,8 +267,9 @@ void plplot_curve_3d()
 template <typename Draw>
 void run_plplot(benchmark::State& state, Draw&& draw)
 {
-    PLplotPage::instance();
+    PLplotPage& page = PLplotPage::instance();
     for (auto _ : state) {
+        page.lend_buffer();
         plbop();
         draw();
         pleop();

@@ -129,10 +129,17 @@ void fit_ranges_to_samples(GraphRecord& graph, SampleStore const& samples, int32
     set_scales(graph);
 }
 
+// Selecting a pen makes one per drawing target: only a change is worth it.
 void use_pen_style(GraphRecord& graph, int32_t style)
 {
     if (graph.pen.style != style)
         set_pen_style(graph, style);
+}
+
+void use_pen_colour(GraphRecord& graph, TkColor colour)
+{
+    if (graph.pen.colour != colour)
+        set_pen_colour(graph, colour);
 }
 
 // A coordinate warning raised while the scales were recomputed or the axes drawn describes
@@ -162,7 +169,7 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
 {
     Thresholds const limits = thresholds_of(graph.scales, r.shape);
     double const z_plane = graph.coordinates.ZPlane;
-    set_pen_colour(graph, r.colour);
+    use_pen_colour(graph, r.colour);
 
     Triple current = samples.point(0);
     bool current_valid = samples.valid(0);
@@ -179,12 +186,17 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
         double t = t_target;
 
         // Halve a long step towards its start until it is short enough, at most three
-        // times; the target sample stays the target until a step reaches it unrefined.
+        // times; the target sample stays the target until a step reaches it unrefined. A
+        // step too short to be halved (a jump right at a sample, approached to the last
+        // bit of the parameter) is taken as it is, so that every step makes progress.
         int halvings = 0;
         while (halvings < max_halvings && from_valid && current_valid && !error_pending()
                && differs_by_more_than(current, from, limits.refine, limits.axes)
                && !on_same_far_side(current, from, limits)) {
-            t = t_from + (t - t_from) / 2;
+            double const half = t_from + (t - t_from) / 2;
+            if (!(half > t_from && half < t))
+                break;
+            t = half;
             current_valid = evaluate_point(source, t, z_plane, current);
             ++halvings;
         }
@@ -253,7 +265,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         HeldWarning const warning;
         draw_samples(graph, source, r, samples, h);
     }
-    set_pen_colour(graph, graph.style.pen_colour);
+    use_pen_colour(graph, graph.style.pen_colour);
 }
 
 } // namespace kelvo

@@ -200,6 +200,28 @@ TEST_F(Curves, StepsBeyondTheSameSideOfTheFarBandAreNotRefined)
     asked.clear();
 }
 
+// A jump exactly at a sample: refinement closes in on it from below until the step cannot
+// be halved any more. Those steps used to halve to their own start and never end.
+double jump_at = 0;
+long jump_calls = 0;
+double step_at_a_sample(double t)
+{
+    ++jump_calls;
+    return t >= jump_at ? 0.5 : 0;
+}
+
+TEST_F(Curves, AJumpRightAtASampleEnds)
+{
+    frame(0, 1, -1, 1);
+    // The third sample of 5 from 0 to 1, as the samples are laid out: nudged, accumulated.
+    double const first = 1.37e-6;
+    double const h = (1 - 1.41e-6 - first) / 4;
+    jump_at = first + h + h;
+    EXPECT_EQ(TkDrawCurveFunc1(graph, step_at_a_sample, 0, 1, 5, ink, 0), 0);
+    EXPECT_LT(jump_calls, 5000);
+    EXPECT_GT(count_shown(graph, ink), 200);
+}
+
 TEST_F(Curves, ACallerFunctionReturningZeroLiftsThePen)
 {
     frame(-2, 2, -2, 2);

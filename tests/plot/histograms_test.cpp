@@ -78,6 +78,16 @@ TEST_F(Histograms, FittedRangesStartAtZeroAndHalfABarWider)
     EXPECT_DOUBLE_EQ(settings().UserMin[1], -3.001) << "negative bars keep the lower end";
 }
 
+TEST_F(Histograms, TheAxesAreDrawnAgainOverTheBars)
+{
+    // The bars' bases lie on the x axis: drawn once more afterwards, it shows over them.
+    EXPECT_EQ(TkDrawHistogram1(graph, line({0, 1, 2}), line({5, 6, 7}), 3, 1, -0.5, fill, 3), 0);
+    int32_t const x = TkUserToWindowX(graph, 1.2, 0);
+    int32_t const y = TkUserToWindowY(graph, 1.2, 0);
+    EXPECT_EQ(shown(graph, x, y), TkGetGraphColor(graph, 1));
+    EXPECT_EQ(shown(graph, x, y - 5), fill);
+}
+
 TEST_F(Histograms, ASingleBarIsOneWide)
 {
     // Widths come from the distance to the next point; one point has none to go by.
