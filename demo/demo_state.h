@@ -37,6 +37,11 @@ struct DemoState {
     double ViewPhi = 0;
     Vector3 cube_centre, tangent_edge, normal_edge, binormal_edge;
     bool BoxOnly = false;
+    // The graph's size when the "User-defined Function" demonstration last ran: when it runs
+    // again as the current scene at another size, it is the repeat after a resize, which
+    // plots the stored formula without asking for it again.
+    int32_t UserFunctionWidth = 0;
+    int32_t UserFunctionHeight = 0;
 };
 
 // TkDefaults and the chosen colour style; with clearing also a cleared, dispatched window.

@@ -327,8 +327,71 @@ KELVO_API void TkCrossWires(TkGraph graph, double x, double y);
 KELVO_API void TkCrossWires3(TkGraph graph, double x, double y, double z);
 
 /* ---- Plotting: curves and function sampling ----------------------------------------------- */
+/* Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
+ * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data specified",
+ * a formula error (10400..10425), or heap error 1. A graph identifier that names no open graph
+ * does nothing and returns 0. */
+
+/* Formula sampled on an even grid into library arrays: XArray(i) = x_i, and YArray(i) =
+ * f(x_i); ZArray(i, j) = f(x_i, y_j); WArray(i, j, k) = f(x_i, y_j, z_k), the intervals used
+ * as given. Counts below 2, intervals that are not finite, arrays of the wrong kind (20804)
+ * or too short (20802) write nothing. A failed evaluation writes 0 and the call returns
+ * the code of the last one that failed. */
+/* Curves in graph colour `colour`, sampled at n points over the interval nudged slightly
+ * inwards (equal ends are therefore a bad range), long steps refined, steps that jump across
+ * more than a quarter of the range drawn dashed. Option: 0 draw only, 1 fit the ranges first
+ * (2D view for y = f(x) and plane curves, a 3D view for space curves), 2 draw and label the
+ * axes first, 3 both. The formulae take the graph's parameters and one variable, var_name.
+ * The caller's functions of the Func2/3 forms get t, store the point into the variables
+ * (which hold t, 0 and the z plane before each call) and return 0 where there is no point,
+ * which lifts the pen. */
+KELVO_API int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, double x1, double x2,
+                               int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y, const char* var_name,
+                               double t1, double t2, int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y, const char* formula_z,
+                               const char* var_name, double t1, double t2, int32_t n, TkColor colour,
+                               uint8_t option);
+KELVO_API int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, int32_t n, TkColor colour,
+                                   uint8_t option);
+KELVO_API int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double t1,
+                                   double t2, int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double* z_var,
+                                   double t1, double t2, int32_t n, TkColor colour, uint8_t option);
+KELVO_API int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
+                                    TkArray y_array, int32_t n);
+KELVO_API int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                                    double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array,
+                                    int32_t nx, int32_t ny);
+KELVO_API int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                                    double x1, double x2, double y1, double y2, double z1, double z2,
+                                    TkArray x_array, TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx,
+                                    int32_t ny, int32_t nz);
 
 /* ---- Plotting: arrays and histograms ------------------------------------------------------ */
+/* Data in library arrays. Mark: the units digit is the symbol (0 none, 1..9 as TkPlotSymbol3);
+ * 10 or more also joins the points with lines (TkDrawArray3: lines only, no symbols). The
+ * colour becomes the symbol colour when the graph uses one, else the pen colour. Arrays of
+ * the wrong kind give 20804 and arrays shorter than the counts 20802, without a message;
+ * counts below 1 give 20802 "Not enough data". */
+KELVO_API int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t mark,
+                               TkColor colour, uint8_t option);
+/* Stems from (X(i), Y(j), 0) up to Z(i, j) for marks of 10 or more, the symbol at the top. */
+KELVO_API int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                               int32_t ny, int32_t mark, TkColor colour, uint8_t option);
+KELVO_API int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t n,
+                               int32_t mark, TkColor colour, uint8_t option);
+/* Bars from y = 0 to Y(i), starting at X(i) + w offset width and w width wide, where w is the
+ * distance to the next point (the last bar uses the one before it; a single bar is 1 wide):
+ * offset 0 and width 1 fill the spaces between points, offset -0.5 centres the bars. Filled
+ * in colour, outlined in the graph's own pen colour. Option 1 or 3 also starts the y range
+ * at 0 and gives the x axis one interval per bar when there are fewer than 20. Widths that
+ * are not finite give 20804. */
+KELVO_API int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, double width,
+                                   double offset, TkColor colour, uint8_t option);
+/* 3D bars of heights Z(i, j), painted from back to front for the graph's view angles. */
+KELVO_API int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                                   int32_t ny, double x_width, double y_width, TkColor colour, uint8_t option);
 
 /* ---- Plotting: contours ------------------------------------------------------------------- */
 

@@ -46,5 +46,13 @@ void draw_random_view_angle(DemoState& state);
 void draw_random_view_angle_2(DemoState& state);
 void draw_animate_cube(DemoState& state);
 void draw_log_log_plot(DemoState& state);
+void draw_2d_curve(DemoState& state);
+void draw_normal_distribution(DemoState& state);
+void draw_3d_curve(DemoState& state);
+void draw_histogram_2d(DemoState& state);
+void draw_more_fractals(DemoState& state);
+// Asks for the formula, unless it runs again after a resize; a cancelled question draws
+// nothing and still makes this the current scene.
+void draw_user_defined_function(DemoState& state);
 
 } // namespace kelvotour

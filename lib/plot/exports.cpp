@@ -1,12 +1,172 @@
 // The exported functions of the plotting subsystem.
 
+#include <string_view>
+
+#include "lib/graph/graph_call.h"
 #include "lib/kelvolib.h"
+#include "lib/plot/curves.h"
+#include "lib/plot/data_arrays.h"
+#include "lib/plot/histograms.h"
+#include "lib/plot/sampling.h"
+#include "lib/runtime/guarded_call.h"
+
+using namespace kelvo;
+
+namespace {
+
+// A null text reads as the empty text.
+std::string_view text_of(char const* text)
+{
+    return text == nullptr ? std::string_view{} : std::string_view{text};
+}
+
+// Running out of memory inside a plotting call on an open graph returns heap error 1, as a
+// refused allocation does.
+template <typename Work>
+int32_t or_heap_error(Work&& work)
+{
+    return guarded_call(int32_t{heap_error_code}, work);
+}
+
+} // namespace
 
 extern "C" {
 
 // ---- Curves and function sampling
 
+int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, double x1, double x2, int32_t n,
+                     TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            std::string_view const formulae[] = {text_of(formula)};
+            return draw_formula_curve(g, formulae, text_of(var_name), {x1, x2, n, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y, const char* var_name, double t1,
+                     double t2, int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y)};
+            return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y, const char* formula_z,
+                     const char* var_name, double t1, double t2, int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y), text_of(formula_z)};
+            return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, int32_t n, TkColor colour,
+                         uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_function_curve(g, func, {x1, x2, n, colour, option}); });
+    });
+}
+
+int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double t1, double t2,
+                         int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_function_curve(g, func, x_var, y_var, {t1, t2, n, colour, option}); });
+    });
+}
+
+int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double* z_var, double t1,
+                         double t2, int32_t n, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_function_curve(g, func, x_var, y_var, z_var, {t1, t2, n, colour, option}); });
+    });
+}
+
+int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
+                          TkArray y_array, int32_t n)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, n}, y_array);
+    });
+}
+
+int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                          double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                          int32_t ny)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
+                               {text_of(y_name), y1, y2, y_array, ny}, z_array);
+    });
+}
+
+int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                          double x1, double x2, double y1, double y2, double z1, double z2, TkArray x_array,
+                          TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx, int32_t ny, int32_t nz)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
+                               {text_of(y_name), y1, y2, y_array, ny}, {text_of(z_name), z1, z2, z_array, nz},
+                               w_array);
+    });
+}
+
 // ---- Arrays and histograms
+
+int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t mark, TkColor colour,
+                     uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_plane_points(g, x_array, y_array, n, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
+                     int32_t mark, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_grid_stems(g, x_array, y_array, z_array, nx, ny, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t n, int32_t mark,
+                     TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_space_points(g, x_array, y_array, z_array, n, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, double width, double offset,
+                         TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error(
+            [&] { return draw_histogram(g, x_array, y_array, n, width, offset, {colour, option}); });
+    });
+}
+
+int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
+                         double x_width, double y_width, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] {
+            return draw_histogram(g, x_array, y_array, z_array, nx, ny, x_width, y_width, {colour, option});
+        });
+    });
+}
 
 // ---- Contours
 

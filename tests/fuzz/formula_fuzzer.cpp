@@ -1,6 +1,7 @@
 // Compiles and evaluates arbitrary bytes as a formula, with three variables and a few
-// parameters registered, through the internal entry points and the exported calls.
-// Nothing may crash, leak or hit undefined behaviour, whatever the text.
+// parameters registered, through the internal entry points and the exported calls, and
+// draws it as a curve on a graph of a headless host. Nothing may crash, leak or hit
+// undefined behaviour, whatever the text.
 
 #include <cmath>
 #include <cstddef>
@@ -12,6 +13,7 @@
 #include "lib/formula/formula_state.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/error_state.h"
+#include "platform/kelvoplatform.h"
 
 namespace {
 
@@ -31,6 +33,31 @@ kelvo::ParameterList make_parameters()
     parameters.add("tiny", 1e-200);
     return parameters;
 }
+
+// A small graph that lives as long as the fuzzer: opening one per input would cost more
+// than the formula. It holds two parameters, as a program's graph would.
+class CurveGraph {
+public:
+    CurveGraph()
+        : host_(KpCreateHeadlessHost(160, 120))
+        , graph_(TkOpenGraph(host_, 0, 0, 160, 120, 4))
+    {
+        TkAddParaList(graph_, "a", 3.0);
+        TkAddParaList(graph_, "b", -1e-3);
+    }
+    ~CurveGraph()
+    {
+        TkCloseGraph(graph_);
+        KpDestroyWindow(host_);
+    }
+    CurveGraph(CurveGraph const&) = delete;
+    CurveGraph& operator=(CurveGraph const&) = delete;
+    TkGraph id() const { return graph_; }
+
+private:
+    TkWnd host_;
+    TkGraph graph_;
+};
 
 } // namespace
 
@@ -70,5 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size)
     double result = 0.0;
     (void)TkEvaluate1ByVar(text.c_str(), "x", &result, 0.5);
     (void)TkEvaluate3ByVar(text.c_str(), "x", "y", "z", -1.0, 2.0, 1e-3, &result);
+
+    // As a curve over an interval that contains 0, with every plot option in turn (fitted
+    // ranges follow whatever the formula gives, axes are drawn and labelled).
+    static CurveGraph const graph;
+    auto const option = static_cast<uint8_t>(size % 4);
+    int32_t const code = TkDrawCurve1(graph.id(), text.c_str(), "x", -2.5, 4.0, 97, 0x0000FF, option);
+    if (code != 0 && code != kelvo::error_state().code)
+        __builtin_trap(); // the call returns the error it leaves
     return 0;
 }

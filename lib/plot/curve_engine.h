@@ -1,0 +1,45 @@
+#pragma once
+
+// The curve engine that every curve call shares: it samples the curve once, fits the ranges
+// and draws the axes when the plot option asks for them, then draws the polyline, halving
+// long steps up to three times and drawing steps that jump across most of the range dashed.
+
+#include <cstdint>
+
+#include "lib/graph/graph_record.h"
+
+namespace kelvo {
+
+// A curve as a function of its parameter t.
+class CurveSource {
+public:
+    virtual ~CurveSource() = default;
+    // Computes the point at t into `point`, which holds (t, 0, ZPlane) on entry. Returns
+    // false for a point that does not exist there; a failure reported through the error
+    // state makes the point invalid as well.
+    virtual bool evaluate(double t, Triple& point) = 0;
+};
+
+enum class CurveShape {
+    Graph = 1, // y = f(x), with x the parameter
+    Plane = 2, // (x(t), y(t)) at the graph's ZPlane
+    Space = 3, // (x(t), y(t), z(t))
+};
+
+struct CurveRequest {
+    CurveShape shape = CurveShape::Graph;
+    double t1 = 0; // the interval, already nudged inwards
+    double t2 = 0;
+    int32_t count = 0; // samples, at least 2
+    TkColor colour = 0;
+    uint8_t option = 0;
+};
+
+// Draws the curve in the current graph; failures are left in the error state: 20802 for
+// fewer than 2 samples, 20803 for a reversed or unbounded interval, heap error 1 for more
+// samples than the heap admits, or the source's evaluation error (an error while sampling
+// draws nothing; one while refining ends the curve there). Afterwards the pen has the
+// colour of the graph's style and the style of the last segment.
+void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& request);
+
+} // namespace kelvo
