@@ -83,6 +83,29 @@ QImage grab_from_screen(QRect area)
     return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
 }
 
+bool is_vector_file(QString const& path)
+{
+    return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+        || path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+}
+
+// The graph's picture as the file's extension asks: SVG and PDF from the graph's recording,
+// anything else as a PNG of what the graph window shows.
+Problem save_graph_picture(MainWindow& window, QString const& path)
+{
+    QByteArray const file = QFile::encodeName(path);
+    TkGraph const graph = window.state().GraphId;
+    if (is_vector_file(path)) {
+        int32_t const code = TkSaveGraph(graph, file.constData());
+        if (code != 0)
+            return QStringLiteral("cannot save %1 (code %2)").arg(QDir::toNativeSeparators(path)).arg(code);
+        return std::nullopt;
+    }
+    if (KpSavePng(TkGetGraphHWnd(graph), file.constData()) != 0)
+        return cannot_write(path);
+    return std::nullopt;
+}
+
 } // namespace
 
 Problem render_scene(MainWindow& window, int scene, QString const& path)
@@ -92,10 +115,21 @@ Problem render_scene(MainWindow& window, int scene, QString const& path)
     settle(window);
     window.show_scene(scene);
     settle(window);
-    if (KpSavePng(TkGetGraphHWnd(window.state().GraphId), QFile::encodeName(path).constData()) != 0)
-        return cannot_write(path);
+    return save_graph_picture(window, path);
+}
+
+namespace {
+
+// The scene's graph also as SVG and PDF beside its PNG, named like it.
+Problem save_vector_pictures(MainWindow& window, QDir const& dir, QString const& stem)
+{
+    for (QString const& extension : {QStringLiteral(".svg"), QStringLiteral(".pdf")})
+        if (Problem problem = save_graph_picture(window, dir.filePath(stem + QStringLiteral("-graph") + extension)))
+            return problem;
     return std::nullopt;
 }
+
+} // namespace
 
 GalleryResult render_gallery(MainWindow& window, QString const& folder)
 {
@@ -125,6 +159,10 @@ GalleryResult render_gallery(MainWindow& window, QString const& folder)
             result.problem = std::move(problem);
             return result;
         }
+        if (Problem problem = save_vector_pictures(window, dir, stem)) {
+            result.problem = std::move(problem);
+            return result;
+        }
         if (!window.grab().save(dir.filePath(window_file), "PNG")) {
             result.problem = cannot_write(dir.filePath(window_file));
             return result;
@@ -132,7 +170,8 @@ GalleryResult render_gallery(MainWindow& window, QString const& folder)
         QString const caption = html_escaped(QString::fromUtf8(scene.caption));
         html << "<h2>" << scene.number << ". " << caption << "</h2>\n"
              << "<figure><img src=\"" << graph_file << "\" alt=\"graph of " << caption
-             << "\"><figcaption>graph window</figcaption></figure>\n"
+             << "\"><figcaption>graph window (<a href=\"" << stem << "-graph.svg\">SVG</a>, <a href=\"" << stem
+             << "-graph.pdf\">PDF</a>)</figcaption></figure>\n"
              << "<figure><img src=\"" << window_file << "\" alt=\"main window with " << caption
              << "\"><figcaption>main window</figcaption></figure>\n";
         if (!written(html, index)) {

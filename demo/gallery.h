@@ -19,13 +19,14 @@ struct GalleryResult {
     Problem problem;
 };
 
-// Renders every available scene into `folder`: the graph window's picture and the whole
-// main window, plus an index.html that shows them. Stops at the first file that cannot be
-// written.
+// Renders every available scene into `folder`: the graph window's picture (PNG, SVG and
+// PDF) and the whole main window, plus an index.html that shows them. Stops at the first
+// file that cannot be written.
 GalleryResult render_gallery(MainWindow& window, QString const& folder);
 
-// Renders one scene's graph picture into a PNG file. Fails when the scene is unavailable or
-// the file cannot be written.
+// Renders one scene's graph picture into a file: SVG or PDF for those extensions (from the
+// graph's recording), PNG otherwise. Fails when the scene is unavailable or the file cannot
+// be written.
 Problem render_scene(MainWindow& window, int scene, QString const& path);
 
 // Shows scene `scene` on the real display, saves a screenshot of the main window taken from

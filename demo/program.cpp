@@ -48,7 +48,7 @@ int run_kelvotour(QStringList const& arguments, QTextStream& out, QTextStream& e
     parser.addHelpOption();
     QCommandLineOption const gallery = option("gallery", "Render every scene into a folder.", "folder");
     QCommandLineOption const scene = option("scene", "The scene to render.", "number");
-    QCommandLineOption const picture = option("out", "PNG file for --scene.", "file");
+    QCommandLineOption const picture = option("out", "Picture file for --scene: PNG, or SVG or PDF by its extension.", "file");
     QCommandLineOption const screenshot = option("screenshot", "Screenshot file for --scene on a real display.", "file");
     QCommandLineOption const sequence = option("screenshot-sequence",
                                                "Folder for screenshots of --scene's frames on a real display.", "folder");

@@ -131,6 +131,27 @@ KELVO_API int32_t TkHideGraph(TkGraph graph);
 KELVO_API TkWnd TkGetGraphHWnd(TkGraph graph);
 KELVO_API int32_t TkWindowWidth(TkGraph graph);
 KELVO_API int32_t TkWindowHeight(TkGraph graph);
+/**
+ * Saves what the graph shows as a picture file, in the format the file's extension names.
+ *
+ * `.svg` and `.pdf` files hold lines, shapes and fills as vector paths and text as text in
+ * its face, size, style, orientation and colour, with the font embedded (in SVG, cairo sets
+ * each glyph as an outline). Areas drawn in a way vector graphics cannot repeat (write modes
+ * other than copy, scrolling, pixels read back and put elsewhere) are kept as pixels, so
+ * the picture matches the window. `.png` files hold the graph's pixels. In modes 3 and 4
+ * the picture is that of the retained image: what the next dispatch shows. The file is
+ * written under a temporary name beside `path` and renamed into place; on failure nothing
+ * is written. The current graph does not change.
+ *
+ * @param graph the graph to save.
+ * @param path  the file to write; its extension (`.svg`, `.pdf` or `.png`, any case)
+ *              chooses the format. An existing file is replaced.
+ * @return 0 when the file was written; 25001 when `graph` names no open graph; 25002 when
+ *         nothing was drawn since the graph was opened or last cleared; 25003 when the
+ *         extension names no format; 25004 when the file cannot be written (a null or
+ *         empty path, a missing folder, no permission, a full disk).
+ */
+KELVO_API int32_t TkSaveGraph(TkGraph graph, const char* path);
 /* A modal dialog from the named template, owned by the current graph's window. */
 KELVO_API void ShowAboutBox(uint32_t instance, const char* template_name);
 

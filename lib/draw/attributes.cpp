@@ -6,6 +6,7 @@
 #include "lib/draw/fonts.h"
 #include "lib/graph/pixel_boxes.h"
 #include "lib/graph/drawing_targets.h"
+#include "lib/graph/graph_recording.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/object_guards.h"
 
@@ -113,7 +114,9 @@ void clear_window(GraphRecord& graph)
 {
     graph.end_text_x = 0;
     graph.end_text_y = 0;
+    start_new_recording(graph);
     fill_rectangle(graph, 0, 0, graph.window_width, graph.window_height, graph.back_colour, 1);
+    mark_recording_cleared(graph);
 }
 
 } // namespace kelvo

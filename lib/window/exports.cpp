@@ -6,6 +6,7 @@
 #include "lib/runtime/guarded_call.h"
 #include "lib/graph/graph_call.h"
 #include "lib/window/graph_lifecycle.h"
+#include "lib/window/graph_picture.h"
 #include "lib/window/graph_services.h"
 #include "lib/graph/target_copies.h"
 #include "lib/window/mode_and_size.h"
@@ -46,6 +47,12 @@ int32_t TkHideGraph(TkGraph graph)
 TkWnd TkGetGraphHWnd(TkGraph graph)
 {
     return with_found_graph(graph, TkWnd{0}, [](GraphRecord& g) { return g.window; });
+}
+
+int32_t TkSaveGraph(TkGraph graph, const char* path)
+{
+    // Saving reads the graph and leaves the current graph as it was.
+    return with_found_graph(graph, save_no_graph, [&](GraphRecord& g) { return save_graph(g, path); });
 }
 
 int32_t TkWindowWidth(TkGraph graph)

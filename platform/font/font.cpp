@@ -15,6 +15,16 @@ Font::Font(LogicalFont logical, FaceMatch match, std::unique_ptr<FontFace> face)
 
 Font::~Font() = default;
 
+double Font::em_pixels() const
+{
+    return face_->em_pixels();
+}
+
+double Font::x_em_pixels() const
+{
+    return face_->x_em_pixels();
+}
+
 uint32_t Font::glyph_index(char32_t character) const
 {
     return face_->glyph_index(character, encoding());

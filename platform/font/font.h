@@ -34,6 +34,10 @@ public:
     TextMetrics const& metrics() const { return metrics_; }
     TextRotation rotation() const { return rotation_; }
     TextEncoding encoding() const { return match_.encoding; }
+    // The em square of the outlines in pixels, vertically and horizontally, unrounded: the
+    // size at which vector output sets the same face.
+    double em_pixels() const;
+    double x_em_pixels() const;
 
     // The characters of a text as this font reads them (see text_decoding.h).
     std::u32string decode(std::string_view text) const { return decode_text(text, encoding()); }

@@ -201,6 +201,8 @@ FontFace::FontFace(std::unique_ptr<freetype::Face> face, FaceMatch const& match,
     , synthetic_bold_(match.synthetic_bold)
     , synthetic_italic_(match.synthetic_italic)
     , embolden_pixels_(match.synthetic_bold ? std::max(1, rounded(scale.em / 24)) : 0)
+    , em_pixels_(scale.em)
+    , x_em_pixels_(scale.x_em)
 {
     FT_Face const ft = face_->get();
     DesignMetrics const design = design_metrics(ft);

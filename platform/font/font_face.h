@@ -35,6 +35,10 @@ public:
     FontFace& operator=(FontFace const&) = delete;
 
     TextMetrics const& metrics() const { return metrics_; }
+    // The em square in pixels as the outlines are scaled, before rounding: vertically and
+    // horizontally (they differ for a logical font with its own width).
+    double em_pixels() const { return em_pixels_; }
+    double x_em_pixels() const { return x_em_pixels_; }
 
     // The glyph of a character in `encoding`; 0 when the face has none.
     uint32_t glyph_index(char32_t character, TextEncoding encoding) const;
@@ -53,6 +57,8 @@ private:
     bool synthetic_bold_;
     bool synthetic_italic_;
     int32_t embolden_pixels_;
+    double em_pixels_;
+    double x_em_pixels_;
     TextMetrics metrics_;
 };
 

@@ -36,7 +36,7 @@ void draw_on_canvas(DeviceContext& context, Point corner, std::u32string_view ch
         return;
     if (Recording* recording = context.recording()) {
         RecordedText text{font, corner, std::u32string(characters), paint.text, context.background_mode(),
-                          paint.background};
+                          paint.background, {}};
         recording->text({canvas->clip, canvas->origin, RasterOp::Copy, changed}, std::move(text));
     }
     context.report_damage(changed, DeviceContext::Recorded::Yes);

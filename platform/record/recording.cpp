@@ -497,7 +497,7 @@ void Recording::fold_oldest_steps()
 
 void Recording::compact()
 {
-    std::vector<Point> points;
+    std::vector<Point> kept_points;
     std::vector<Region> clips;
     std::vector<RecordedText> texts;
     std::vector<RecordedImage> images;
@@ -515,8 +515,8 @@ void Recording::compact()
         case StepKind::Polygon:
         case StepKind::Arc: {
             std::span<Point const> const own = points(step);
-            step.first = static_cast<uint32_t>(points.size());
-            points.insert(points.end(), own.begin(), own.end());
+            step.first = static_cast<uint32_t>(kept_points.size());
+            kept_points.insert(kept_points.end(), own.begin(), own.end());
             break;
         }
         case StepKind::Text:
@@ -535,7 +535,7 @@ void Recording::compact()
             break;
         }
     }
-    points_ = std::move(points);
+    points_ = std::move(kept_points);
     clips_ = std::move(clips);
     texts_ = std::move(texts);
     images_ = std::move(images);

@@ -81,10 +81,10 @@ struct RecordedText {
     std::shared_ptr<Font const> font;
     Point corner;              // the first cell's top-left corner
     std::u32string characters; // as the font reads them (code points, or symbol bytes)
-    Point end;                 // the corner of the cell that would follow the last (set on recording)
     Color color;
     BackgroundMode background_mode = BackgroundMode::Transparent;
     Color background;
+    Point end; // the corner of the cell that would follow the last (set on recording)
 };
 
 struct RecordedImage {
