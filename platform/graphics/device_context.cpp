@@ -219,9 +219,9 @@ Gaps DeviceContext::gaps() const
     return {background_mode_, background_color_};
 }
 
-void DeviceContext::start_recording(Rect area)
+void DeviceContext::start_recording(Rect area, std::size_t budget_bytes)
 {
-    recording_ = std::make_unique<Recording>(area);
+    recording_ = std::make_unique<Recording>(area, budget_bytes);
 }
 
 void DeviceContext::stop_recording()

@@ -143,8 +143,10 @@ public:
 
     // --- Recording (recording.h) -----------------------------------------------------
     // Starts a new recording of what is drawn into `area` (logical coordinates), replacing
-    // the one there was; its first step is the area's present picture.
-    void start_recording(Rect area);
+    // the one there was; its first step is the area's present picture. The recording folds
+    // old steps into pixels to stay within `budget_bytes`.
+    void start_recording(Rect area, std::size_t budget_bytes = default_recording_budget);
+    static constexpr std::size_t default_recording_budget = std::size_t{16} << 20;
     void stop_recording();
     // Null when the context is not recording.
     Recording* recording() { return recording_.get(); }

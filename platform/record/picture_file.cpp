@@ -28,7 +28,7 @@ bool ends_with_ignoring_case(std::string_view text, std::string_view ending)
     if (text.size() < ending.size())
         return false;
     return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 // A file beside the destination under a fresh name, removed again unless kept.

@@ -104,9 +104,7 @@ class Recording {
 public:
     // A recording of `area` (logical coordinates) that starts with the area's present
     // pixels: one patch over all of it, until something hides it.
-    explicit Recording(Rect area, std::size_t budget_bytes = default_budget_bytes);
-
-    static constexpr std::size_t default_budget_bytes = std::size_t{16} << 20;
+    Recording(Rect area, std::size_t budget_bytes);
 
     Rect area() const { return area_; }
 

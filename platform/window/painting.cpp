@@ -60,7 +60,11 @@ PaintRecord begin_paint(WindowHandle handle)
     std::optional<Color> background = window->host ? window->host->background : window->window_class->background;
     if (background && !region.is_empty()) {
         Point const origin = client_origin_in_host(*window);
-        fill_host_region(host_of(handle), region.translated(origin.x, origin.y), *background);
+        Region const erased = region.translated(origin.x, origin.y);
+        fill_host_region(host_of(handle), erased, *background);
+        // A recording of the window's drawing keeps the erased pixels as they now are.
+        if (window->device_context)
+            window->device_context->changed_behind_drawing(erased);
         record.erase = 0;
     } else {
         record.erase = 1;

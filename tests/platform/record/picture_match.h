@@ -19,7 +19,15 @@ namespace kp::testing {
 struct PictureMatch {
     int64_t pixels = 0;
     int64_t matching = 0;
+    // The same for the pixels that differ from the top-left one (the background, mostly):
+    // a stricter measure, as plain background matches however little else does.
+    int64_t ink_pixels = 0;
+    int64_t ink_matching = 0;
     double share() const { return pixels == 0 ? 0.0 : static_cast<double>(matching) / static_cast<double>(pixels); }
+    double ink_share() const
+    {
+        return ink_pixels == 0 ? 1.0 : static_cast<double>(ink_matching) / static_cast<double>(ink_pixels);
+    }
 };
 
 // Rounding in the renderers' colour pipelines moves a channel by a step or two.
@@ -31,12 +39,18 @@ inline PictureMatch match_pictures(Surface const& expected, Surface const& actua
     if (expected.size() != actual.size())
         return match;
     int32_t const w = expected.width(), h = expected.height();
+    if (w == 0 || h == 0)
+        return match;
+    uint32_t const background = expected.at(0, 0);
     for (int32_t y = 0; y < h; ++y) {
         for (int32_t x = 0; x < w; ++x) {
             ++match.pixels;
+            bool const ink = expected.at(x, y) != background;
+            match.ink_pixels += ink ? 1 : 0;
             uint32_t const got = actual.at(x, y);
             if (got == expected.at(x, y)) {
                 ++match.matching;
+                match.ink_matching += ink ? 1 : 0;
                 continue;
             }
             bool inside = true;
@@ -52,6 +66,7 @@ inline PictureMatch match_pictures(Surface const& expected, Surface const& actua
                 inside = inside && v >= low - channel_slack && v <= high + channel_slack;
             }
             match.matching += inside ? 1 : 0;
+            match.ink_matching += inside && ink ? 1 : 0;
         }
     }
     return match;

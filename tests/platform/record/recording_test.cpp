@@ -1,0 +1,126 @@
+// What a recording keeps of a context's drawing, and how it stays small.
+
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "platform/graphics/graphics_objects.h"
+#include "platform/graphics/device_context_text.h"
+#include "platform/record/recording.h"
+#include "tests/platform/graphics/test_bitmap.h"
+
+namespace {
+
+using kp::Point;
+using kp::RasterOp;
+using kp::Rect;
+using kp::Recording;
+using kp::StepKind;
+using kp::testing::red;
+using kp::testing::TestBitmap;
+
+class RecordingTest : public ::testing::Test {
+protected:
+    RecordingTest() { bitmap.dc.start_recording(area); }
+
+    Recording const& recording() const { return *bitmap.dc.recording(); }
+    std::vector<StepKind> kinds() const
+    {
+        std::vector<StepKind> result;
+        for (kp::RecordedStep const& step : recording().steps())
+            result.push_back(step.kind);
+        return result;
+    }
+    // A white fill over everything, as a graph is cleared.
+    void clear()
+    {
+        bitmap.pen(kp::PenStyle::Solid, 1, kp::colors::white);
+        bitmap.brush(kp::colors::white);
+        bitmap.dc.rectangle(area);
+        bitmap.pen(kp::PenStyle::Solid, 1, kp::colors::black);
+    }
+
+    Rect const area{0, 0, 40, 30};
+    TestBitmap bitmap{40, 30};
+};
+
+TEST_F(RecordingTest, StartsWithThePresentPictureUntilAFillHidesIt)
+{
+    EXPECT_EQ(kinds(), std::vector{StepKind::Patch});
+    clear();
+    EXPECT_EQ(kinds(), std::vector{StepKind::Rectangle});
+}
+
+TEST_F(RecordingTest, LineTosThatContinueEachOtherAreOnePath)
+{
+    clear();
+    bitmap.dc.move_to({2, 2});
+    for (Point p : {Point{20, 2}, Point{20, 20}, Point{2, 20}})
+        bitmap.dc.line_to(p);
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Path}));
+    EXPECT_EQ(recording().points(recording().steps()[1]).size(), 4u);
+    // A move elsewhere starts another path.
+    bitmap.dc.move_to({5, 5});
+    bitmap.dc.line_to({9, 9});
+    EXPECT_EQ(kinds().size(), 3u);
+}
+
+TEST_F(RecordingTest, CombiningWriteModesKeepPixelsAndHideWhatTheyCover)
+{
+    clear();
+    bitmap.dc.move_to({4, 4});
+    bitmap.dc.line_to({10, 4});
+    bitmap.dc.set_raster_op(RasterOp::Xor);
+    bitmap.brush(red);
+    bitmap.dc.rectangle({2, 2, 12, 6});
+    // The line lies inside the exclusive-or rectangle, so only the final pixels tell it.
+    EXPECT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Patch}));
+    EXPECT_EQ(recording().patch(recording().steps()[1]).bounds(), (Rect{2, 2, 12, 6}));
+}
+
+TEST_F(RecordingTest, ScrollingAndReadingBackKeepPixels)
+{
+    clear();
+    bitmap.dc.scroll({0, 0, 40, 10}, 0, 3, {0, 0, 40, 10});
+    EXPECT_EQ(kinds().back(), StepKind::Patch);
+    clear();
+    bitmap.dc.copy_block({20, 0, 10, 10}, bitmap.dc, {0, 0}, RasterOp::Copy);
+    EXPECT_EQ(kinds().back(), StepKind::Patch) << "a block of the context's own pixels";
+}
+
+TEST_F(RecordingTest, CharactersDrawnOneAfterAnotherAreOneRun)
+{
+    kp::LogicalFont logical;
+    logical.height = -14;
+    kp::OwnedObject font(kp::create_font(logical));
+    uint32_t const previous = bitmap.dc.select_object(font.get());
+    clear();
+    Point corner{1, 1};
+    for (char c : std::string_view("Kelvo")) {
+        kp::draw_character(bitmap.dc, corner, static_cast<char32_t>(c));
+        corner.x += kp::selected_font(bitmap.dc)->char_width(static_cast<char32_t>(c));
+    }
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Text}));
+    EXPECT_EQ(recording().text(recording().steps()[1]).characters, U"Kelvo");
+    bitmap.dc.select_object(previous);
+}
+
+TEST_F(RecordingTest, EndlessDrawingStaysWithinTheBudget)
+{
+    constexpr std::size_t budget = 64 << 10;
+    bitmap.dc.start_recording(area, budget);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int32_t> coordinate(-5, 45);
+    std::size_t largest = 0;
+    for (int i = 0; i < 20'000; ++i) {
+        bitmap.pen(kp::PenStyle::Solid, 1 + i % 3, kp::Color::from_pixel(random() & 0xFFFFFF));
+        bitmap.dc.set_raster_op(i % 7 == 0 ? RasterOp::Xor : RasterOp::Copy);
+        bitmap.dc.move_to({coordinate(random), coordinate(random)});
+        bitmap.dc.line_to({coordinate(random), coordinate(random)});
+        largest = std::max(largest, recording().memory_bytes());
+    }
+    EXPECT_LE(largest, budget);
+    EXPECT_FALSE(recording().steps().empty());
+}
+
+} // namespace
