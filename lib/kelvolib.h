@@ -286,6 +286,25 @@ KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffe
 /* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
 
 /* ---- Plotting: curves and function sampling ----------------------------------------------- */
+/* Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
+ * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data specified",
+ * a formula error (10400..10425), or heap error 1. A graph identifier that names no open graph
+ * does nothing and returns 0. */
+
+/* Formula sampled on an even grid into library arrays: XArray(i) = x_i, and YArray(i) =
+ * f(x_i); ZArray(i, j) = f(x_i, y_j); WArray(i, j, k) = f(x_i, y_j, z_k), the intervals used
+ * as given. Counts below 2, intervals that are not finite, arrays of the wrong kind (20804)
+ * or too short (20802) write nothing. A failed evaluation writes 0 and the call returns
+ * the code of the last one that failed. */
+KELVO_API int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
+                                    TkArray y_array, int32_t n);
+KELVO_API int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                                    double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array,
+                                    int32_t nx, int32_t ny);
+KELVO_API int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                                    double x1, double x2, double y1, double y2, double z1, double z2,
+                                    TkArray x_array, TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx,
+                                    int32_t ny, int32_t nz);
 
 /* ---- Plotting: arrays and histograms ------------------------------------------------------ */
 
@@ -298,6 +317,11 @@ KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffe
 KELVO_API int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                                       int32_t ny, int32_t contours, double z1, double z2, uint8_t mode,
                                       TkColor colour, uint8_t option);
+/* The formula, which may use the graph's parameters, sampled on an NX by NY grid over the
+ * intervals (their ends moved inwards by about 1.4e-6 of their size). */
+KELVO_API int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                                 double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
+                                 double z2, uint8_t mode, TkColor colour, uint8_t option);
 
 /* ---- Plotting: surfaces --------------------------------------------------------------------- */
 /* Style 3: wire frame with edges in the upper colour where the surface faces the viewer,
@@ -306,6 +330,10 @@ KELVO_API int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_
 KELVO_API int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                                      int32_t ny, uint8_t style, TkColor upper_colour, TkColor lower_colour,
                                      uint8_t option);
+/* The formula, which may use the graph's parameters, sampled as for TkDrawContours. */
+KELVO_API int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                                double x2, double y1, double y2, int32_t nx, int32_t ny, uint8_t style,
+                                TkColor upper_colour, TkColor lower_colour, uint8_t option);
 
 /* ---- Plotting: surfaces of revolution ------------------------------------------------------- */
 /* The profile (z values in XArray, radii in YArray) turned about the z axis in NAngles steps
@@ -314,6 +342,11 @@ KELVO_API int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_a
  * error code. */
 KELVO_API int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
                                         uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option);
+/* The radius r(x) a formula of one variable, sampled at N points over [X1, X2] (ends moved
+ * inwards); the graph's parameters are not available to it. */
+KELVO_API int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2,
+                                   int32_t n, int32_t angles, uint8_t style, TkColor upper_colour,
+                                   TkColor lower_colour, uint8_t option);
 
 /* ---- Formulae ------------------------------------------------------------------------- */
 /* Formula text such as "sin(x) / (1 + x)" is compiled and evaluated with checked

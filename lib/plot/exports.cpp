@@ -1,18 +1,61 @@
 // The exported functions of the plotting subsystem.
 
+#include <string_view>
+
 #include "lib/kelvolib.h"
 #include "lib/plot/contours.h"
 #include "lib/plot/plot_call.h"
 #include "lib/plot/revolution.h"
+#include "lib/plot/sampled_plot.h"
+#include "lib/plot/sampling.h"
 #include "lib/plot/surfaces.h"
 #include "lib/runtime/error_state.h"
 #include "lib/runtime/guarded_call.h"
 
 using namespace kelvo;
 
+namespace {
+
+// A null text reads as the empty text.
+std::string_view text_of(char const* text)
+{
+    return text == nullptr ? std::string_view{} : std::string_view{text};
+}
+
+} // namespace
+
 extern "C" {
 
 // ---- Curves and function sampling
+
+int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
+                          TkArray y_array, int32_t n)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, n}, y_array);
+    });
+}
+
+int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                          double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                          int32_t ny)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
+                               {text_of(y_name), y1, y2, y_array, ny}, z_array);
+    });
+}
+
+int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y_name, const char* z_name,
+                          double x1, double x2, double y1, double y2, double z1, double z2, TkArray x_array,
+                          TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx, int32_t ny, int32_t nz)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
+                               {text_of(y_name), y1, y2, y_array, ny}, {text_of(z_name), z1, z2, z_array, nz},
+                               w_array);
+    });
+}
 
 // ---- Arrays and histograms
 
@@ -21,11 +64,25 @@ extern "C" {
 int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
                             int32_t contours, double z1, double z2, uint8_t mode, TkColor colour, uint8_t option)
 {
-    return guarded_call(heap_error_code, [&] {
-        GridArguments const call(graph, {x_array, y_array, z_array, nx, ny});
-        if (GraphRecord* g = call.graph())
-            draw_contours(*g, call.grid(), {contours, z1, z2, mode, colour, option});
-        return error_state().code;
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
+            draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                       double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
+                       double z2, uint8_t mode, TkColor colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        SampledGrid const samples(graph, text_of(formula), {text_of(x_name), x1, x2, nx}, {text_of(y_name), y1, y2, ny});
+        if (samples.code() != 0)
+            return samples.code();
+        return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), nx, ny},
+                                     [&](GraphRecord& g, PlotGrid const& grid) {
+                                         draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
+                                     });
     });
 }
 
@@ -34,11 +91,25 @@ int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkA
 int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
                            uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(heap_error_code, [&] {
-        GridArguments const call(graph, {x_array, y_array, z_array, nx, ny});
-        if (GraphRecord* g = call.graph())
-            draw_surface(*g, call.grid(), {style, upper_colour, lower_colour, option});
-        return error_state().code;
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
+            draw_surface(g, grid, {style, upper_colour, lower_colour, option});
+        });
+    });
+}
+
+int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                      double y1, double y2, int32_t nx, int32_t ny, uint8_t style, TkColor upper_colour,
+                      TkColor lower_colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        SampledGrid const samples(graph, text_of(formula), {text_of(x_name), x1, x2, nx}, {text_of(y_name), y1, y2, ny});
+        if (samples.code() != 0)
+            return samples.code();
+        return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), nx, ny},
+                                     [&](GraphRecord& g, PlotGrid const& grid) {
+                                         draw_surface(g, grid, {style, upper_colour, lower_colour, option});
+                                     });
     });
 }
 
@@ -47,11 +118,23 @@ int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkAr
 int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
                               uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(heap_error_code, [&] {
-        ProfileArguments const call(graph, x_array, y_array, n);
-        if (GraphRecord* g = call.graph())
-            draw_revolution(*g, call.profile(), {angles, style, upper_colour, lower_colour, option});
-        return error_state().code;
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return draw_from_profile_arrays(graph, x_array, y_array, n, [&](GraphRecord& g, Profile const& profile) {
+            draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
+        });
+    });
+}
+
+int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2, int32_t n,
+                         int32_t angles, uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        SampledProfile const samples(graph, text_of(formula), {text_of(var_name), x1, x2, n});
+        if (samples.code() != 0)
+            return samples.code();
+        return draw_from_profile_arrays(graph, samples.z(), samples.radii(), n, [&](GraphRecord& g, Profile const& profile) {
+            draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
+        });
     });
 }
 

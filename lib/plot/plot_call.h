@@ -12,6 +12,7 @@
 #include "lib/plot/plot_grid.h"
 #include "lib/plot/revolution.h"
 #include "lib/plot/transposed_copy.h"
+#include "lib/runtime/error_state.h"
 
 namespace kelvo {
 
@@ -53,5 +54,25 @@ private:
     GraphRecord* graph_ = nullptr;
     Profile profile_;
 };
+
+// The whole of an array form: draw(graph, grid) runs when the arguments allow it; the
+// result is the error code at the end.
+template <typename Draw>
+int32_t draw_from_grid_arrays(TkGraph graph, GridArrays const& arrays, Draw&& draw)
+{
+    GridArguments const call(graph, arrays);
+    if (GraphRecord* const g = call.graph())
+        draw(*g, call.grid());
+    return error_state().code;
+}
+
+template <typename Draw>
+int32_t draw_from_profile_arrays(TkGraph graph, TkArray z_values, TkArray radii, int32_t count, Draw&& draw)
+{
+    ProfileArguments const call(graph, z_values, radii, count);
+    if (GraphRecord* const g = call.graph())
+        draw(*g, call.profile());
+    return error_state().code;
+}
 
 } // namespace kelvo
