@@ -282,8 +282,49 @@ KELVO_API void TkSetTitleString(TkGraph graph, int32_t reference, const char* te
 KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffer, int32_t size);
 
 /* ---- Axes, pips, grids, labels and titles ------------------------------------------- */
+/* After TkSetScales. TkDrawAxes: the grid (graph parameter 140), the axis lines of the axis
+ * type (131: 1 open, 2 corner, 3 boxed), primary and secondary pips (pip modes 16-18: 0
+ * outside, 1 inside, 2 across, 3 none; lengths 19-21 and 119-121 in percent of the cell height
+ * of the axis's label font), then the stored titles. The pen is put back; the write mode is
+ * left at 1 and the font at the last axis's label font. TkDrawBox: the box of the effective
+ * ranges (in 3D the nine edges that do not meet at the hidden corner). TkDrawGrid: nothing in
+ * 3D views. TkDrawBorder: a frame around the whole window. TkLabelAxes: numbers at the primary
+ * pips of x, y (and z in 3D), sharing one power of ten written after the last label; label
+ * widths 13-15 (negative: no labels); the graph's font, justification and text colour are
+ * left as they were. TkGraphTitle: draws a title at once (4, 5, 6 axis titles, 7 the graph
+ * title; the text cut to 255 bytes) without storing it. */
+KELVO_API void TkDrawAxes(TkGraph graph);
+KELVO_API void TkDrawBox(TkGraph graph);
+KELVO_API void TkDrawGrid(TkGraph graph);
+KELVO_API void TkDrawBorder(TkGraph graph);
+KELVO_API void TkLabelAxes(TkGraph graph);
+KELVO_API void TkGraphTitle(TkGraph graph, int32_t reference, const char* text);
 
 /* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
+/* Symbol codes: 0 none, 1 dot, 2 plus, 3 cross, 4 square, 5 triangle, 6 circle, 7 filled
+ * square, 8 filled triangle, 9 filled circle; half-size graph parameter 137 in pixels. Symbols
+ * and error bars use the symbol colour when the graph uses it (graph colour 14), else the pen
+ * colour; the graph's pen is left as it was. Points beyond +-30000 window pixels draw nothing.
+ * TkErrorBar: bars of half-widths ex and ey about (x, y), left out when no longer than the
+ * symbol size, then the symbol. TkGraphlabel: text (cut to 255 bytes) at the graph-label
+ * offsets (parameters 11, 12) from the point, in the graph's font, justification and text
+ * colour. Polygons: the first n points of one-dimensional library arrays, open (Draw) or filled
+ * (Fill); the 2D forms return the plot array check (20802 arrays too short, 20804 missing or
+ * of the wrong kind), the 3D forms 1 (an array missing), 2 (one not one-dimensional) or 3 (one
+ * shorter than n); a non-zero result draws nothing. More than 125000 points draw nothing and
+ * set error 10601. Vertices beyond +-30000 window pixels are dropped. Cross-wires: lines
+ * through the point parallel to each axis across its effective range. */
+KELVO_API void TkPlotSymbol(TkGraph graph, int32_t code, double x, double y);
+KELVO_API void TkPlotSymbol3(TkGraph graph, int32_t code, double x, double y, double z);
+KELVO_API void TkErrorBar(TkGraph graph, int32_t code, double x, double y, double ex, double ey);
+KELVO_API void TkGraphlabel(TkGraph graph, const char* text, double x, double y);
+KELVO_API void TkGraphlabel3(TkGraph graph, const char* text, double x, double y, double z);
+KELVO_API int32_t TkDrawPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n);
+KELVO_API int32_t TkFillPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n);
+KELVO_API int32_t TkDrawPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n);
+KELVO_API int32_t TkFillPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n);
+KELVO_API void TkCrossWires(TkGraph graph, double x, double y);
+KELVO_API void TkCrossWires3(TkGraph graph, double x, double y, double z);
 
 /* ---- Plotting: curves and function sampling ----------------------------------------------- */
 /* Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local

@@ -9,9 +9,14 @@
 
 namespace kelvo {
 
-// Labels the x and y axes, and z in a 3D view.
+// Labels the x and y axes, and z in a 3D view. With AutoPlace the placement chosen is
+// written into the axis's stored label settings. The graph's font, justification and text
+// colour are left as they were.
 void label_axes(GraphRecord& graph);
 // Draws a title at once: references 4, 5, 6 the x, y, z axis titles, 7 the graph title.
+// The stored settings and the graph's own text settings are left as they were.
 void draw_title(GraphRecord& graph, int32_t reference, std::string_view text);
+// The stored titles: x, y, z (3D views only) and the graph title, in this order.
+void draw_stored_titles(GraphRecord& graph);
 
 } // namespace kelvo

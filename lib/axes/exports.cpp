@@ -2,18 +2,25 @@
 
 #include <string_view>
 
+#include "lib/axes/axis_labels.h"
 #include "lib/axes/current_point.h"
+#include "lib/axes/frame.h"
 #include "lib/axes/graph_parameters.h"
 #include "lib/axes/label_settings.h"
+#include "lib/axes/marks.h"
+#include "lib/axes/polygons.h"
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
 #include "lib/graph/graph_call.h"
+#include "lib/runtime/text_limits.h"
 #include "lib/kelvolib.h"
 
 using namespace kelvo;
 
 namespace {
+
+constexpr std::size_t graph_title_limit = 255; // bytes
 
 void set_range(CoordinateSettings& c, int axis, double min, double max)
 {
@@ -244,6 +251,102 @@ void TkSetTitleString(TkGraph graph, int32_t reference, const char* text)
 int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffer, int32_t size)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) { return get_title_string(g, reference, buffer, size); });
+}
+
+// ---- Axes, pips, grids, labels and titles
+
+void TkDrawAxes(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_axes(g); });
+}
+
+void TkDrawBox(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_box(g); });
+}
+
+void TkDrawGrid(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_grid(g); });
+}
+
+void TkDrawBorder(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { draw_border(g); });
+}
+
+void TkLabelAxes(TkGraph graph)
+{
+    with_graph(graph, [](GraphRecord& g) { label_axes(g); });
+}
+
+void TkGraphTitle(TkGraph graph, int32_t reference, const char* text)
+{
+    with_graph(graph, [&](GraphRecord& g) {
+        std::string_view const title = text == nullptr ? std::string_view{} : std::string_view{text};
+        draw_title(g, reference, cut_text(title, graph_title_limit));
+    });
+}
+
+// ---- Symbols, error bars, graph labels, polygons and cross-wires
+
+void TkPlotSymbol(TkGraph graph, int32_t code, double x, double y)
+{
+    with_graph(graph, [&](GraphRecord& g) { plot_symbol(g, code, x, y, g.coordinates.ZPlane); });
+}
+
+void TkPlotSymbol3(TkGraph graph, int32_t code, double x, double y, double z)
+{
+    with_graph(graph, [&](GraphRecord& g) { plot_symbol(g, code, x, y, z); });
+}
+
+void TkErrorBar(TkGraph graph, int32_t code, double x, double y, double ex, double ey)
+{
+    with_graph(graph, [&](GraphRecord& g) { draw_error_bar(g, code, x, y, ex, ey); });
+}
+
+void TkGraphlabel(TkGraph graph, const char* text, double x, double y)
+{
+    with_graph(graph, [&](GraphRecord& g) {
+        draw_graph_label(g, text == nullptr ? std::string_view{} : std::string_view{text}, x, y, g.coordinates.ZPlane);
+    });
+}
+
+void TkGraphlabel3(TkGraph graph, const char* text, double x, double y, double z)
+{
+    with_graph(graph, [&](GraphRecord& g) {
+        draw_graph_label(g, text == nullptr ? std::string_view{} : std::string_view{text}, x, y, z);
+    });
+}
+
+int32_t TkDrawPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n)
+{
+    return guarded_call(int32_t{0}, [&] { return draw_array_polygon(graph, x, y, n, Filling::Outline); });
+}
+
+int32_t TkFillPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n)
+{
+    return guarded_call(int32_t{0}, [&] { return draw_array_polygon(graph, x, y, n, Filling::Filled); });
+}
+
+int32_t TkDrawPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n)
+{
+    return guarded_call(int32_t{0}, [&] { return draw_array_polygon(graph, x, y, z, n, Filling::Outline); });
+}
+
+int32_t TkFillPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n)
+{
+    return guarded_call(int32_t{0}, [&] { return draw_array_polygon(graph, x, y, z, n, Filling::Filled); });
+}
+
+void TkCrossWires(TkGraph graph, double x, double y)
+{
+    with_graph(graph, [&](GraphRecord& g) { draw_cross_wires(g, x, y); });
+}
+
+void TkCrossWires3(TkGraph graph, double x, double y, double z)
+{
+    with_graph(graph, [&](GraphRecord& g) { draw_cross_wires(g, x, y, z); });
 }
 
 } // extern "C"

@@ -8,9 +8,14 @@
 namespace kelvo {
 
 // Grid (if any), axis lines, pips in each axis's label font, then the titles that are set.
+// The pen is put back afterwards; the write mode is left at 1 (copy) and the font at the
+// last axis's label font.
 void draw_axes(GraphRecord& graph);
+// 2D: the rectangle of the effective ranges. 3D: the nine edges of the box that do not meet
+// at the corner hidden behind it.
 void draw_box(GraphRecord& graph);
-// Nothing in a 3D view.
+// Lines at the secondary (grid mode 2) and primary pip positions across the plot, in their
+// own pens; the write mode is left at 1. Nothing in a 3D view.
 void draw_grid(GraphRecord& graph);
 void draw_border(GraphRecord& graph);
 

@@ -1,10 +1,204 @@
 #include "lib/axes/marks.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "lib/axes/current_point.h"
+#include "lib/axes/projection.h"
+#include "lib/axes/scales.h"
+#include "lib/draw/pen_scope.h"
+#include "lib/draw/text.h"
+#include "lib/runtime/debug_report.h"
+#include "lib/runtime/text_limits.h"
+
 namespace kelvo {
 
-// FIXME: symbols and polygons are drawn by the axes work in progress; until it lands these
-// draw nothing.
-void plot_symbol(GraphRecord&, int32_t, double, double, double) {}
-void draw_user_polygon(GraphRecord&, std::span<Triple const>, Filling) {}
+namespace {
+
+enum class Symbol : int32_t {
+    None = 0,
+    Dot = 1,
+    Plus = 2,
+    Cross = 3,
+    Square = 4,
+    Triangle = 5,
+    Circle = 6,
+    FilledSquare = 7,
+    FilledTriangle = 8,
+    FilledCircle = 9,
+};
+
+constexpr bool is_symbol(int32_t code)
+{
+    return code >= 0 && code <= 9;
+}
+
+constexpr std::size_t graph_label_limit = 255; // bytes
+
+// Sizes and bar lengths in pixels never need to reach beyond twice the window limit, and
+// keeping them there keeps every sum of pixel coordinates inside 32 bits.
+constexpr int32_t longest_mark = 2 * static_cast<int32_t>(window_limit);
+
+int32_t symbol_size(GraphRecord const& graph)
+{
+    return std::clamp(graph.coordinates.SymbolSize, -longest_mark, longest_mark);
+}
+
+// A distance in whole pixels (ties to even); one that is not a number counts as none.
+int32_t pixel_length(double length)
+{
+    if (!(length > 0))
+        return 0;
+    return static_cast<int32_t>(std::nearbyint(std::min(length, static_cast<double>(longest_mark))));
+}
+
+// The symbol's pen: the symbol colour when the graph uses it, else the pen colour; always a
+// solid line one pixel wide.
+PenRecord symbol_pen(GraphRecord const& graph)
+{
+    TkColor const colour = graph.coordinates.UseSymbolColour ? graph.coordinates.SymbolColour : graph.pen.colour;
+    return {colour, 1, 1};
+}
+
+void draw_shape(GraphRecord& graph, Symbol symbol, int32_t x, int32_t y, int32_t h)
+{
+    // The triangle points up: apex, lower right, lower left, apex again.
+    std::array<int32_t, 8> const triangle{x, y - h, x + h, y + h, x - h, y + h, x, y - h};
+    switch (symbol) {
+    case Symbol::None:
+        break;
+    case Symbol::Dot:
+        draw_pixel(graph, x, y);
+        break;
+    case Symbol::Plus:
+        draw_line(graph, x - h, y, x + h, y);
+        draw_line(graph, x, y - h, x, y + h);
+        break;
+    case Symbol::Cross:
+        draw_line(graph, x + h, y + h, x - h, y - h);
+        draw_line(graph, x - h, y + h, x + h, y - h);
+        break;
+    case Symbol::Square:
+        draw_rectangle(graph, x - h, y - h, x + h, y + h, Filling::Outline);
+        break;
+    case Symbol::Triangle:
+        draw_poly(graph, 4, triangle.data(), Filling::Outline);
+        break;
+    case Symbol::Circle:
+        draw_circle(graph, x, y, h, Filling::Outline);
+        break;
+    case Symbol::FilledSquare:
+        draw_rectangle(graph, x - h, y - h, x + h, y + h, Filling::Filled);
+        break;
+    case Symbol::FilledTriangle:
+        draw_poly(graph, 4, triangle.data(), Filling::Filled);
+        break;
+    case Symbol::FilledCircle:
+        draw_circle(graph, x, y, h, Filling::Filled);
+        break;
+    }
+}
+
+// The symbol at a window point already known to lie inside the window limit.
+void draw_symbol_at(GraphRecord& graph, Symbol symbol, WindowPoint p)
+{
+    PenScope const pen(graph, symbol_pen(graph));
+    draw_shape(graph, symbol, window_pixel(p.x), window_pixel(p.y), symbol_size(graph));
+}
+
+// The lines along x and y through (x, y, z), across the effective ranges.
+void draw_plane_wires(GraphRecord& graph, double x, double y, double z)
+{
+    EffectiveScales const& s = graph.scales;
+    move_to(graph, s.AxisMin[axis_x], y, z);
+    draw_to(graph, s.AxisMax[axis_x], y, z);
+    move_to(graph, x, s.AxisMin[axis_y], z);
+    draw_to(graph, x, s.AxisMax[axis_y], z);
+}
+
+} // namespace
+
+void plot_symbol(GraphRecord& graph, int32_t code, double x, double y, double z)
+{
+    if (!is_symbol(code)) {
+        debug_report("wrong symbol constant");
+        return;
+    }
+    if (code == 0)
+        return;
+    WindowPoint const p = project(graph.scales, x, y, z);
+    if (inside_window_limit(p))
+        draw_symbol_at(graph, static_cast<Symbol>(code), p);
+}
+
+void draw_error_bar(GraphRecord& graph, int32_t code, double x, double y, double ex, double ey)
+{
+    EffectiveScales const& s = graph.scales;
+    double const z = graph.coordinates.ZPlane;
+    WindowPoint const p = project(s, x, y, z);
+    if (!inside_window_limit(p))
+        return;
+    PenScope pen(graph);
+    if (graph.coordinates.UseSymbolColour)
+        pen.use(symbol_pen(graph));
+    int32_t const xi = window_pixel(p.x);
+    int32_t const yi = window_pixel(p.y);
+    int32_t const h = symbol_size(graph);
+    int32_t const hx = pixel_length(std::fabs(project(s, x + ex, y, z).x - xi));
+    int32_t const hy = pixel_length(std::fabs(project(s, x, y + ey, z).y - yi));
+    if (hx > h) {
+        draw_line(graph, xi - hx, yi, xi + hx, yi);
+        draw_line(graph, xi - hx, yi - h, xi - hx, yi + h);
+        draw_line(graph, xi + hx, yi - h, xi + hx, yi + h);
+    }
+    if (hy > h) {
+        draw_line(graph, xi, yi - hy, xi, yi + hy);
+        draw_line(graph, xi - h, yi - hy, xi + h, yi - hy);
+        draw_line(graph, xi - h, yi + hy, xi + h, yi + hy);
+    }
+    plot_symbol(graph, code, x, y, z);
+}
+
+void draw_graph_label(GraphRecord& graph, std::string_view text, double x, double y, double z)
+{
+    WindowPoint p = project(graph.scales, x, y, z);
+    p.x += graph.coordinates.GraphLabelDx;
+    p.y += graph.coordinates.GraphLabelDy;
+    if (inside_window_limit(p))
+        draw_long_text(graph, window_pixel(p.x), window_pixel(p.y), cut_text(text, graph_label_limit));
+}
+
+void draw_user_polygon(GraphRecord& graph, std::span<Triple const> points, Filling filling)
+{
+    if (points.size() > polygon_point_limit) {
+        raise_coordinate_warning(warning_no_room);
+        return;
+    }
+    std::vector<int32_t> kept;
+    kept.reserve(2 * points.size());
+    for (Triple const& point : points) {
+        WindowPoint const p = project(graph.scales, point[0], point[1], point[2]);
+        if (!inside_window_limit(p))
+            continue;
+        kept.push_back(window_pixel(p.x));
+        kept.push_back(window_pixel(p.y));
+    }
+    draw_poly(graph, static_cast<int32_t>(kept.size() / 2), kept.data(), filling);
+}
+
+void draw_cross_wires(GraphRecord& graph, double x, double y)
+{
+    draw_plane_wires(graph, x, y, graph.coordinates.ZPlane);
+}
+
+void draw_cross_wires(GraphRecord& graph, double x, double y, double z)
+{
+    draw_plane_wires(graph, x, y, z);
+    EffectiveScales const& s = graph.scales;
+    move_to(graph, x, y, s.AxisMin[axis_z]);
+    draw_to(graph, x, y, s.AxisMax[axis_z]);
+}
 
 } // namespace kelvo
