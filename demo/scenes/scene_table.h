@@ -32,5 +32,9 @@ void draw_font_faces(DemoState& state);
 void draw_font_sizes(DemoState& state);
 void draw_text_justification(DemoState& state);
 void draw_window_scrolling(DemoState& state);
+void draw_revolution(DemoState& state);
+void draw_contours(DemoState& state);
+void draw_wire_frame(DemoState& state);
+void draw_surface(DemoState& state);
 
 } // namespace kelvotour
