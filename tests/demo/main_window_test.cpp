@@ -80,9 +80,11 @@ private slots:
         MainWindow window;
         shown_and_settled(window);
         QSet<QByteArray> pictures;
+        qsizetype available = 0;
         for (kelvotour::Scene const& scene : kelvotour::all_scenes()) {
             if (scene.draw == nullptr)
                 continue;
+            ++available;
             window.show_scene(scene.number);
             QCOMPARE(window.state().CurrentScene, scene.number);
             QVERIFY2(colour_count(window) > 2, scene.caption);
@@ -90,7 +92,7 @@ private slots:
             QVERIFY2(!pictures.contains(hash), scene.caption);
             pictures.insert(hash);
         }
-        QCOMPARE(pictures.size(), 7);
+        QCOMPARE(pictures.size(), available);
     }
 
     void resizingRepeatsTheCurrentScene()
