@@ -8,6 +8,7 @@
 #include "lib/axes/frame.h"
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
+#include "lib/draw/line_batch.h"
 #include "lib/draw/attributes.h"
 #include "lib/plot/plot_option.h"
 #include "lib/plot/range_fit.h"
@@ -33,9 +34,11 @@ double crossing(double a, double b, double level)
 class LevelTracer {
 public:
     LevelTracer(GraphRecord& graph, PlotGrid const& grid, std::vector<uint8_t>& below, std::vector<double>& fraction)
-        : graph_(graph), grid_(grid), below_(below), fraction_(fraction)
+        : graph_(graph), grid_(grid), below_(below), fraction_(fraction), lines_(graph)
     {
     }
+
+    void finish() { lines_.flush(); }
 
     void trace(double level)
     {
@@ -85,7 +88,7 @@ private:
     void visit(double x, double y)
     {
         if (pen_down_)
-            draw_to(graph_, x, y, level_);
+            draw_to(graph_, x, y, level_, lines_);
         else
             move_to(graph_, x, y, level_);
         pen_down_ = true;
@@ -95,6 +98,8 @@ private:
     PlotGrid const& grid_;
     std::vector<uint8_t>& below_;
     std::vector<double>& fraction_;
+    // The segments of every level, drawn together: thousands of lines a few pixels long.
+    LineBatch lines_;
     double level_ = 0;
     bool pen_down_ = false;
 };
@@ -120,6 +125,7 @@ void trace_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest con
         return;
     LevelTracer tracer(graph, grid, below, fraction);
     for_each_contour_level(request.count, request.z1, request.z2, [&](double level) { tracer.trace(level); });
+    tracer.finish();
 }
 
 } // namespace

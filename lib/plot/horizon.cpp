@@ -1,6 +1,5 @@
 #include "lib/plot/horizon.h"
 
-#include <cassert>
 #include <utility>
 
 #include "lib/plot/working_storage.h"
@@ -12,29 +11,6 @@ bool Horizon::reset(int32_t count, int32_t initial_high)
     if (count < 0)
         count = 0;
     return allocate_working_storage(entries_, static_cast<std::size_t>(count), Entry{horizon_unreached, initial_high});
-}
-
-Horizon::Entry& Horizon::entry(int32_t index)
-{
-    assert(index >= 1 && index <= count());
-    return entries_[static_cast<std::size_t>(index - 1)];
-}
-
-Horizon::Entry const& Horizon::entry(int32_t index) const
-{
-    assert(index >= 1 && index <= count());
-    return entries_[static_cast<std::size_t>(index - 1)];
-}
-
-Visibility Horizon::visibility(PixelPoint p) const
-{
-    Entry const& e = entry(index_of(p));
-    int32_t const depth = depth_of(p);
-    if (e.low >= depth)
-        return Visibility::Upper;
-    if (depth >= e.high)
-        return Visibility::Lower;
-    return Visibility::Hidden;
 }
 
 void Horizon::update(PixelPoint a, PixelPoint b)

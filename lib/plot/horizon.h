@@ -8,6 +8,7 @@
 // keeps one per window row and records columns. Below, "index" is the pixel coordinate that
 // chooses the entry and "depth" the one it records.
 
+#include <cassert>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -37,7 +38,16 @@ public:
     int32_t count() const { return static_cast<int32_t>(entries_.size()); }
 
     // Callers pin the index of every point to 1..count.
-    Visibility visibility(PixelPoint p) const;
+    Visibility visibility(PixelPoint p) const
+    {
+        Entry const& e = entry(index_of(p));
+        int32_t const depth = depth_of(p);
+        if (e.low >= depth)
+            return Visibility::Upper;
+        if (depth >= e.high)
+            return Visibility::Lower;
+        return Visibility::Hidden;
+    }
 
     // Records the segment a-b: along it, from the end with the smaller index (a when equal),
     // each index gets the depth of the end plus the rounded running sum of the slope.
@@ -52,8 +62,16 @@ private:
         int32_t low;
         int32_t high;
     };
-    Entry& entry(int32_t index);
-    Entry const& entry(int32_t index) const;
+    Entry& entry(int32_t index)
+    {
+        assert(index >= 1 && index <= count());
+        return entries_[static_cast<std::size_t>(index - 1)];
+    }
+    Entry const& entry(int32_t index) const
+    {
+        assert(index >= 1 && index <= count());
+        return entries_[static_cast<std::size_t>(index - 1)];
+    }
 
     HorizonIndex index_;
     std::vector<Entry> entries_;

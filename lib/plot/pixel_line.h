@@ -2,7 +2,7 @@
 
 // Surfaces and surfaces of revolution work in whole window pixels: grid points are projected
 // once, pinned to a range and rounded, and edges are drawn as pixel lines with both ends
-// painted.
+// painted, collected into one batch per drawing.
 
 #include <cmath>
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "lib/graph/graph_record.h"
+#include "lib/draw/line_batch.h"
 #include "lib/kelvolib.h"
 
 namespace kelvo {
@@ -38,10 +38,19 @@ inline int32_t rounded_pixel(double value)
 
 // A window coordinate clamped to [low, high] and then rounded as every window position is
 // (to nearest, ties to even). A coordinate that is not a number gives `low`.
-int32_t pinned_pixel(double coordinate, int32_t low, int32_t high);
+inline int32_t pinned_pixel(double coordinate, int32_t low, int32_t high)
+{
+    if (std::isnan(coordinate))
+        return low;
+    double const pinned = coordinate < low ? low : coordinate > high ? high : coordinate;
+    return rounded_pixel(pinned);
+}
 
-// Draws with the graph's pen and write mode; the pen changes only when the colour does, so
-// that runs of edges in one colour make no new pens.
-void draw_pixel_line(GraphRecord& graph, PixelPoint from, PixelPoint to, TkColor colour);
+// A pixel line from one point to the other, both ends painted, in the graph's pen and write
+// mode with the pen's colour changed to `colour`.
+inline void add_pixel_line(LineBatch& lines, PixelPoint from, PixelPoint to, TkColor colour)
+{
+    lines.add(from.column, from.row, to.column, to.row, colour);
+}
 
 } // namespace kelvo

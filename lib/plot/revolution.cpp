@@ -88,7 +88,8 @@ public:
           profile_(profile),
           colours_{request.upper_colour, request.lower_colour},
           one_sided_(request.style == revolution_one_sided_style),
-          horizon_(HorizonIndex::Rows)
+          horizon_(HorizonIndex::Rows),
+          lines_(graph)
     {
         height_ = graph.window_height;
         half_turn_steps_ = static_cast<int32_t>((int64_t{request.angles} + 1) / 2);
@@ -147,6 +148,7 @@ public:
                 for (int32_t j = 0; j <= half_turn_steps_; ++j)
                     update_horizon(j);
         }
+        lines_.flush();
     }
 
 private:
@@ -162,7 +164,7 @@ private:
         }
     }
 
-    void draw(PixelPoint a, PixelPoint b) { draw_visible_segment(graph_, horizon_, a, b, colours_, mirror_column_); }
+    void draw(PixelPoint a, PixelPoint b) { draw_visible_segment(lines_, horizon_, a, b, colours_, mirror_column_); }
 
     // The two edges that reached point j of the current circle: along it and from the
     // circle before.
@@ -178,6 +180,7 @@ private:
     SegmentColours colours_;
     bool one_sided_;
     Horizon horizon_;
+    LineBatch lines_;
     int32_t height_ = 0;
     int32_t half_turn_steps_ = 0;
     bool from_top_ = true;

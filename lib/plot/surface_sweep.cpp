@@ -44,7 +44,7 @@ struct Arm {
 class Sweep {
 public:
     Sweep(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours)
-        : graph_(graph), grid_(grid), colours_(colours), horizon_(HorizonIndex::Columns)
+        : graph_(graph), grid_(grid), colours_(colours), horizon_(HorizonIndex::Columns), lines_(graph)
     {
         Arm const along_x{plan.x.step, 0, grid.nx};
         Arm const along_y{0, plan.y.step, grid.ny};
@@ -72,6 +72,7 @@ public:
             draw_layer(layer, Side::A);
             draw_layer(layer, Side::B);
         }
+        lines_.flush();
     }
 
 private:
@@ -100,7 +101,7 @@ private:
                 front(p) = projected(side, m);
                 if (m > 1) {
                     PixelPoint const previous = front(side == Side::A ? p + 1 : p - 1);
-                    draw_pixel_line(graph_, previous, front(p), colours_.upper);
+                    add_pixel_line(lines_, previous, front(p), colours_.upper);
                     horizon_.update(previous, front(p));
                 }
             }
@@ -118,8 +119,8 @@ private:
             PixelPoint const previous_on_arm = front(p + inward);
             PixelPoint const previous_layer = front(p - inward);
             if (m > 1)
-                draw_visible_segment(graph_, horizon_, previous_on_arm, here, colours_);
-            draw_visible_segment(graph_, horizon_, here, previous_layer, colours_);
+                draw_visible_segment(lines_, horizon_, previous_on_arm, here, colours_);
+            draw_visible_segment(lines_, horizon_, here, previous_layer, colours_);
             if (m > 1)
                 horizon_.update(previous_on_arm, here);
             horizon_.update(here, previous_layer);
@@ -130,6 +131,7 @@ private:
     PlotGrid const& grid_;
     SegmentColours colours_;
     Horizon horizon_;
+    LineBatch lines_;
     std::vector<PixelPoint> front_;
     Arm a_;
     Arm b_;

@@ -64,13 +64,14 @@ void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint cons
             cell(c, r) = {facing(p01, p00, p10), facing(p10, p11, p01)};
         }
     auto colour = [&](bool upper) { return upper ? colours.upper : colours.lower; };
+    LineBatch lines(graph);
 
     // Edges within a row: the lower-left triangle of the cell above, the upper-right one of
     // the cell below.
     for (int32_t c = 1; c <= cell_columns; ++c)
         for (int32_t r = 1; r <= rows; ++r) {
             bool const upper = (r <= cell_rows && cell(c, r).lower_left) || (r >= 2 && cell(c, r - 1).upper_right);
-            draw_pixel_line(graph, grid.at(c, r), grid.at(c + 1, r), colour(upper));
+            add_pixel_line(lines, grid.at(c, r), grid.at(c + 1, r), colour(upper));
         }
     // Edges between rows: the lower-left triangle of the cell to the right, the upper-right
     // one of the cell to the left.
@@ -78,8 +79,9 @@ void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint cons
         for (int32_t c = 1; c <= columns; ++c) {
             bool const upper =
                 (c <= cell_columns && cell(c, r).lower_left) || (c >= 2 && cell(c - 1, r).upper_right);
-            draw_pixel_line(graph, grid.at(c, r), grid.at(c, r + 1), colour(upper));
+            add_pixel_line(lines, grid.at(c, r), grid.at(c, r + 1), colour(upper));
         }
+    lines.flush();
 }
 
 } // namespace kelvo

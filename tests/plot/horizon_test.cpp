@@ -74,7 +74,8 @@ protected:
 
     void draw(PixelPoint a, PixelPoint b, std::optional<double> mirror = std::nullopt)
     {
-        draw_visible_segment(*find_graph(graph), horizon, a, b, {upper, lower}, mirror);
+        LineBatch lines(*find_graph(graph));
+        draw_visible_segment(lines, horizon, a, b, {upper, lower}, mirror);
     }
 
     TkGraph graph = 0;
