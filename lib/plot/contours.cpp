@@ -104,18 +104,12 @@ private:
     bool pen_down_ = false;
 };
 
-bool refuse(std::optional<PlotError> error)
-{
-    if (error)
-        report_plot_error(*error);
-    return error.has_value();
-}
-
 void trace_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest const& request)
 {
     int64_t const points = int64_t{grid.nx} * grid.ny;
     std::vector<double> fraction;
     std::vector<uint8_t> below;
+    // A flag byte per grid point, within the limit of one block.
     if (points > working_storage_limit) {
         report_plot_error(PlotError::no_room);
         return;
@@ -145,8 +139,8 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         report_plot_error(PlotError::bad_range);
         return;
     }
-    if (refuse(check_coordinate_order(grid.x, grid.nx)) || refuse(check_coordinate_order(grid.y, grid.ny)) ||
-        refuse(check_finite_heights(grid)))
+    if (refused(check_coordinate_order(grid.x, grid.nx)) || refused(check_coordinate_order(grid.y, grid.ny)) ||
+        refused(check_finite_heights(grid)))
         return;
     if (int64_t{request.count} * grid.nx * grid.ny > contour_work_limit) {
         report_plot_error(PlotError::bad_contours);

@@ -17,6 +17,13 @@ std::optional<PlotError> check_coordinate_order(double const* values, int32_t co
     return std::nullopt;
 }
 
+bool refused(std::optional<PlotError> error)
+{
+    if (error)
+        report_plot_error(*error);
+    return error.has_value();
+}
+
 std::optional<PlotError> check_finite_heights(PlotGrid const& grid)
 {
     for (int32_t j = 0; j < grid.ny; ++j)

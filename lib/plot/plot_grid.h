@@ -29,6 +29,9 @@ struct PlotGrid {
 // place in an order and is refused as a decrease is.
 std::optional<PlotError> check_coordinate_order(double const* values, int32_t count);
 
+// Reports the error, if there is one; true when there was.
+bool refused(std::optional<PlotError> error);
+
 // Heights that are not finite would give ranges and levels without meaning: "Bad data
 // specified".
 std::optional<PlotError> check_finite_heights(PlotGrid const& grid);

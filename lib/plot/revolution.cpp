@@ -110,7 +110,9 @@ public:
             sines_.push_back(std::sin(angle));
             angle -= signed_step;
         }
-        mirror_column_ = project(graph.scales, 0, 0, 0).x;
+        // The axis's pixel column, so that the mirror reflects whole pixels: the meridian
+        // that faces the viewer lies on it and is its own reflection.
+        mirror_column_ = pinned_pixel(project(graph.scales, 0, 0, 0).x, -pixel_limit, pixel_limit);
     }
 
     void run()
@@ -202,10 +204,8 @@ void draw_revolution(GraphRecord& graph, Profile const& profile, RevolutionReque
         report_plot_error(PlotError::bad_data);
         return;
     }
-    if (std::optional<PlotError> const error = check_coordinate_order(profile.z, profile.count)) {
-        report_plot_error(*error);
+    if (refused(check_coordinate_order(profile.z, profile.count)))
         return;
-    }
     if (has_non_finite(profile.radius, profile.count) ||
         int64_t{profile.count} * (int64_t{request.angles} + 1) > revolution_point_limit) {
         report_plot_error(PlotError::bad_data);

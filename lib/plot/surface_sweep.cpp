@@ -80,6 +80,10 @@ private:
 
     Arm const& arm(Side side) const { return side == Side::A ? a_ : b_; }
     int32_t position(Side side, int32_t m) const { return side == Side::A ? a_.length + 2 - m : a_.length + m; }
+    // Where the point before position p on the same arm of the same layer lies, and where
+    // its neighbour in the layer before (one position further out) is still kept.
+    static int32_t before_on_arm(Side side, int32_t p) { return side == Side::A ? p + 1 : p - 1; }
+    static int32_t in_layer_before(Side side, int32_t p) { return side == Side::A ? p - 1 : p + 1; }
 
     PixelPoint projected(Side side, int32_t m) const
     {
@@ -100,7 +104,7 @@ private:
                 int32_t const p = position(side, m);
                 front(p) = projected(side, m);
                 if (m > 1) {
-                    PixelPoint const previous = front(side == Side::A ? p + 1 : p - 1);
+                    PixelPoint const previous = front(before_on_arm(side, p));
                     add_pixel_line(lines_, previous, front(p), colours_.upper);
                     horizon_.update(previous, front(p));
                 }
@@ -111,13 +115,12 @@ private:
     // pair entering the horizon only after both are drawn.
     void draw_layer(int32_t layer, Side side)
     {
-        int32_t const inward = side == Side::A ? 1 : -1;
         for (int32_t m = 1; m <= arm(side).length - layer; ++m) {
             int32_t const p = position(side, m);
             front(p) = projected(side, m);
             PixelPoint const here = front(p);
-            PixelPoint const previous_on_arm = front(p + inward);
-            PixelPoint const previous_layer = front(p - inward);
+            PixelPoint const previous_on_arm = front(before_on_arm(side, p));
+            PixelPoint const previous_layer = front(in_layer_before(side, p));
             if (m > 1)
                 draw_visible_segment(lines_, horizon_, previous_on_arm, here, colours_);
             draw_visible_segment(lines_, horizon_, here, previous_layer, colours_);

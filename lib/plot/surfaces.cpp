@@ -18,13 +18,6 @@ namespace kelvo {
 
 namespace {
 
-bool refuse(std::optional<PlotError> error)
-{
-    if (error)
-        report_plot_error(*error);
-    return error.has_value();
-}
-
 void draw_surface_wire_frame(GraphRecord& graph, PlotGrid const& grid, SegmentColours colours)
 {
     int64_t const cells = int64_t{grid.nx} * grid.ny;
@@ -47,8 +40,8 @@ void draw_surface(GraphRecord& graph, PlotGrid const& grid, SurfaceRequest const
 {
     if (error_state().flag != 0)
         return;
-    if (refuse(check_coordinate_order(grid.x, grid.nx)) || refuse(check_coordinate_order(grid.y, grid.ny)) ||
-        refuse(check_finite_heights(grid)))
+    if (refused(check_coordinate_order(grid.x, grid.nx)) || refused(check_coordinate_order(grid.y, grid.ny)) ||
+        refused(check_finite_heights(grid)))
         return;
     if (fits_ranges(request.option)) {
         set_axis_range(graph, axis_x, fit_range(grid.x, static_cast<std::size_t>(grid.nx)));

@@ -50,7 +50,7 @@ void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint cons
     int32_t const cell_columns = columns - 1;
     int32_t const cell_rows = rows - 1;
     // Each triangle is tested once; every edge then reads its one or two neighbours.
-    std::vector<CellFacing> cells(static_cast<std::size_t>(cell_columns > 0 && cell_rows > 0 ? cell_columns * cell_rows : 0));
+    std::vector<CellFacing> cells(static_cast<std::size_t>(cell_columns) * static_cast<std::size_t>(cell_rows));
     auto cell = [&](int32_t c, int32_t r) -> CellFacing& {
         return cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(cell_columns) +
                      static_cast<std::size_t>(c - 1)];
@@ -66,15 +66,15 @@ void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint cons
     auto colour = [&](bool upper) { return upper ? colours.upper : colours.lower; };
     LineBatch lines(graph);
 
-    // Edges within a row: the lower-left triangle of the cell above, the upper-right one of
-    // the cell below.
+    // The edge from P(c, r) to P(c+1, r) belongs to the lower-left triangle of cell (c, r)
+    // and the upper-right one of cell (c, r-1).
     for (int32_t c = 1; c <= cell_columns; ++c)
         for (int32_t r = 1; r <= rows; ++r) {
             bool const upper = (r <= cell_rows && cell(c, r).lower_left) || (r >= 2 && cell(c, r - 1).upper_right);
             add_pixel_line(lines, grid.at(c, r), grid.at(c + 1, r), colour(upper));
         }
-    // Edges between rows: the lower-left triangle of the cell to the right, the upper-right
-    // one of the cell to the left.
+    // The edge from P(c, r) to P(c, r+1) belongs to the lower-left triangle of cell (c, r)
+    // and the upper-right one of cell (c-1, r).
     for (int32_t r = 1; r <= cell_rows; ++r)
         for (int32_t c = 1; c <= columns; ++c) {
             bool const upper =
