@@ -394,10 +394,49 @@ KELVO_API int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_arr
                                    int32_t ny, double x_width, double y_width, TkColor colour, uint8_t option);
 
 /* ---- Plotting: contours ------------------------------------------------------------------- */
+/* NContours levels strictly between Z1 and Z2 (across the data when Z1 = Z2; one level at
+ * Z1 = Z2 is drawn at Z1 + 0.0005), each drawn at its height. Mode 0 keeps the view, 1 the
+ * plane map, 2 the 3D view (under Option 1 and 3). ZArray is NX by NY, first index along
+ * x; X and Y must not decrease (20806, also for values that are not finite); heights that
+ * are not finite give 20804. More than 100,000,000 grid points over all levels are refused
+ * with 20805. Returns 0 or an error code. */
+KELVO_API int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                                      int32_t ny, int32_t contours, double z1, double z2, uint8_t mode,
+                                      TkColor colour, uint8_t option);
+/* The formula, which may use the graph's parameters, sampled on an NX by NY grid over the
+ * intervals (their ends moved inwards by about 1.4e-6 of their size). */
+KELVO_API int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                                 double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
+                                 double z2, uint8_t mode, TkColor colour, uint8_t option);
 
 /* ---- Plotting: surfaces --------------------------------------------------------------------- */
+/* Style 3: wire frame with edges in the upper colour where the surface faces the viewer,
+ * else the lower colour; style 4: hidden lines removed, swept from the grid corner nearest
+ * the viewer. A view straight down the z axis, or one that gives the sweep no front (both
+ * grid directions on one arm), draws the wire frame instead. Grids as for
+ * TkDrawContoursArray; the wire frame needs 8 bytes a grid point, at most 1,000,000 (20801).
+ * Returns 0 or an error code. */
+KELVO_API int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
+                                     int32_t ny, uint8_t style, TkColor upper_colour, TkColor lower_colour,
+                                     uint8_t option);
+/* The formula, which may use the graph's parameters, sampled as for TkDrawContours. */
+KELVO_API int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                                double x2, double y1, double y2, int32_t nx, int32_t ny, uint8_t style,
+                                TkColor upper_colour, TkColor lower_colour, uint8_t option);
 
 /* ---- Plotting: surfaces of revolution ------------------------------------------------------- */
+/* The profile (z values in XArray, radii in YArray) turned about the z axis in NAngles steps
+ * (2 or more; at most 10,000,000 points N (NAngles + 1) in all). Styles: 0 and 2 parallels,
+ * 3 wire frame, 4 hidden lines, 5 hidden lines with a one-sided horizon; the hidden-line
+ * styles pin the surface's rows to the window. Z must not decrease (20806); radii that are
+ * not finite give 20804. Returns 0 or an error code. */
+KELVO_API int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
+                                        uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option);
+/* The radius r(x) a formula of one variable, sampled at N points over [X1, X2] (ends moved
+ * inwards); the graph's parameters are not available to it. */
+KELVO_API int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2,
+                                   int32_t n, int32_t angles, uint8_t style, TkColor upper_colour,
+                                   TkColor lower_colour, uint8_t option);
 
 /* ---- Formulae ------------------------------------------------------------------------- */
 /* Formula text such as "sin(x) / (1 + x)" is compiled and evaluated with checked
