@@ -18,6 +18,11 @@ constexpr ContractRow contract_rows[] = {
     {"Romb", 0, Contract::work_exponent},
     {"TkIntegrateByVar", 0, Contract::work_exponent},
     {"KpSavePng", 1, Contract::file_path},
+    {"KpCreateHeadlessHost", 1, Contract::pixel_area},
+    {"TkOpenGraph", 4, Contract::pixel_area},
+    {"TkResize", 4, Contract::pixel_area},
+    {"Rkf", 1, Contract::derivatives_time},
+    {"Rkf", 7, Contract::derivatives_state},
     {"Rkf", 8, Contract::derivatives_output},
     {"TkDisposeBlock", 0, Contract::block_to_dispose},
 };

@@ -22,7 +22,14 @@ enum class Contract {
     work_exponent,
     // KpSavePng: the text is a file to write, kept inside the run's own directory.
     file_path,
-    // Rkf: the derivative routine writes dydt, this buffer.
+    // KpCreateHeadlessHost, TkOpenGraph, TkResize: a height that keeps the window (with the
+    // width just before it, both by absolute value) within 4M pixels; larger ones cost
+    // seconds per call and up to gigabytes of images under the sanitizers. Sizes that no
+    // memory could hold stay: they must be refused.
+    pixel_area,
+    // Rkf: the derivative routine reads t and y from these buffers and writes dydt to this.
+    derivatives_time,
+    derivatives_state,
     derivatives_output,
     // TkDisposeBlock: a block to give back, which may have been given back already (the
     // library knows its blocks by address). No other call may get such an address.

@@ -123,8 +123,8 @@ TEST(CallerSource, CallsEveryFunctionAndBoundsCountsInCallsWithBuffers)
     std::string const source = callers_source({parse_declaration("extern void TkGpPoly (TkGraph, int32_t, const int32_t *);"),
                                                parse_declaration("extern int32_t TkSetMouseShape (TkGraph, int32_t);")},
                                               {1, 512}, {"lib/kelvolib.h"});
-    EXPECT_NE(source.find("CallFrame call(session, \"TkGpPoly\", Counts::fit_buffers);"), std::string::npos);
-    EXPECT_NE(source.find("CallFrame call(session, \"TkSetMouseShape\", Counts::free);"), std::string::npos);
+    EXPECT_NE(source.find("CallFrame call(session, \"TkGpPoly\", 3, Counts::fit_buffers);"), std::string::npos);
+    EXPECT_NE(source.find("CallFrame call(session, \"TkSetMouseShape\", 2, Counts::free);"), std::string::npos);
     EXPECT_NE(source.find("TkGpPoly(a0, a1, a2);"), std::string::npos);
     EXPECT_NE(source.find("{\"TkSetMouseShape\", 2, call_TkSetMouseShape}"), std::string::npos);
     EXPECT_NE(source.find("1LL, 512LL,"), std::string::npos);

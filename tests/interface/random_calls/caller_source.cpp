@@ -35,7 +35,7 @@ std::string caller(Prototype const& prototype)
     std::ostringstream out;
     out << "// " << prototype.location << ": " << spelled(prototype) << "\n"
         << "void call_" << prototype.name << "(Session& session)\n{\n"
-        << "    CallFrame call(session, \"" << prototype.name << "\", "
+        << "    CallFrame call(session, \"" << prototype.name << "\", " << prototype.parameters.size() << ", "
         << (has_buffer ? "Counts::fit_buffers" : "Counts::free") << ");\n";
     std::string arguments;
     for (std::size_t i = 0; i < rules.size(); ++i) {

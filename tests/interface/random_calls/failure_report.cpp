@@ -32,6 +32,7 @@ struct NotedCall {
 };
 
 constexpr std::size_t calls_kept = 16;
+constexpr std::size_t deepest_noted = 8;
 
 struct ReportState {
     char program[256] = {};
@@ -40,6 +41,8 @@ struct ReportState {
     char const* volatile phase = "starting";
     NotedCall noted[calls_kept];
     uint64_t noted_count = 0;
+    NotedCall open[deepest_noted]; // the calls under way, outermost first
+    std::size_t open_count = 0;
     unsigned watchdog_seconds = 0;
 };
 
@@ -70,6 +73,16 @@ void put_number(uint64_t value)
     put(start);
 }
 
+void put_call(NotedCall const& call)
+{
+    put("  #");
+    put_number(call.number);
+    for (std::size_t d = 0; d <= call.depth; ++d)
+        put("  ");
+    put(call.text);
+    put("\n");
+}
+
 void put_report(char const* what)
 {
     put("\n==== random calls: ");
@@ -81,17 +94,15 @@ void put_report(char const* what)
     put(" ====\n");
     uint64_t const count = state.noted_count;
     if (count > 0) {
-        put("calls so far (the last is the one under way when calling):\n");
+        put("the last calls:\n");
         uint64_t const first = count > calls_kept ? count - calls_kept : 0;
-        for (uint64_t i = first; i < count; ++i) {
-            NotedCall const& call = state.noted[i % calls_kept];
-            put("  #");
-            put_number(call.number);
-            for (std::size_t d = 0; d <= call.depth; ++d)
-                put("  ");
-            put(call.text);
-            put("\n");
-        }
+        for (uint64_t i = first; i < count; ++i)
+            put_call(state.noted[i % calls_kept]);
+    }
+    if (state.open_count > 0) {
+        put("under way (a call, and the calls its callbacks made):\n");
+        for (std::size_t i = 0; i < state.open_count && i < deepest_noted; ++i)
+            put_call(state.open[i]);
     }
     put("repeat with: ");
     put(state.program);
@@ -193,6 +204,14 @@ void note_call(uint64_t number, std::size_t depth, std::string_view description)
     std::memcpy(call.text, description.data(), length);
     call.text[length] = '\0';
     ++state.noted_count;
+    if (depth < deepest_noted)
+        state.open[depth] = call;
+    state.open_count = depth + 1;
+}
+
+void note_return(std::size_t depth)
+{
+    state.open_count = depth;
 }
 
 void arm_watchdog(unsigned seconds)
@@ -207,3 +226,13 @@ void disarm_watchdog()
 }
 
 } // namespace kelvo::calls
+
+#if defined(KELVO_SANITIZED)
+// UndefinedBehaviorSanitizer ends the process through its own runtime, which does not call
+// the death callback: aborting instead lets the report's SIGABRT handler run, and the stack
+// shows where the behaviour was undefined.
+extern "C" char const* __ubsan_default_options()
+{
+    return "print_stacktrace=1:abort_on_error=1";
+}
+#endif

@@ -16,8 +16,10 @@ void install_failure_report(char const* program, uint64_t seed, uint64_t calls);
 // "setting up", "upkeep", "calling", "ending".
 void note_phase(char const* phase);
 
-// A call starting; depth 0 for the driver's calls, more for calls made from callbacks.
+// A call starting and ending; depth 0 for the driver's calls, more for calls made from
+// callbacks.
 void note_call(uint64_t number, std::size_t depth, std::string_view description);
+void note_return(std::size_t depth);
 
 // A call that runs longer than this many seconds is reported as hanging.
 void arm_watchdog(unsigned seconds);

@@ -59,11 +59,11 @@ void HandlePool::retire(uint32_t value)
     keep_retired(retired_, value);
 }
 
-DrawnHandle HandlePools::draw(HandleKind kind, Random& random) const
+DrawnHandle HandlePools::draw(HandleKind kind, Random& random, Hostility hostility) const
 {
     HandlePool const& pool = (*this)[kind];
-    int const roll = static_cast<int>(random.below(100));
-    if (roll < 72 && !pool.live().empty()) {
+    int const roll = hostility == Hostility::plausible ? 0 : static_cast<int>(random.below(100));
+    if (roll < 50 && !pool.live().empty()) {
         std::vector<uint32_t> const& live = pool.live();
         // Half of the time one of the newest three, which later calls keep working on.
         std::size_t const newest = std::min<std::size_t>(3, live.size());
@@ -71,14 +71,14 @@ DrawnHandle HandlePools::draw(HandleKind kind, Random& random) const
             random.chance(50) ? live.size() - 1 - random.below(newest) : random.below(live.size());
         return {live[index], "live"};
     }
-    if (roll < 82 && !pool.retired().empty())
+    if (roll < 70 && !pool.retired().empty())
         return {pool.retired()[random.below(pool.retired().size())], "retired"};
-    if (roll < 90) {
+    if (roll < 82) {
         HandlePool const& other = pools_[random.below(handle_kind_count)];
         if (!other.live().empty())
             return {other.live()[random.below(other.live().size())], "other kind"};
     }
-    if (roll < 95) {
+    if (roll < 92) {
         uint32_t const never[] = {0xFFFFFFFFu, 0x80000000u, 0x7FFFFFFFu, static_cast<uint32_t>(random.bits()),
                                   static_cast<uint32_t>(random.between(1, 5000))};
         return {never[random.below(std::size(never))], "arbitrary"};

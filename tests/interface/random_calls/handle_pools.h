@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/interface/random_calls/random.h"
+#include "tests/interface/random_calls/value_sources.h"
 
 namespace kelvo::calls {
 
@@ -43,9 +44,9 @@ public:
     HandlePool& operator[](HandleKind kind) { return pools_[static_cast<std::size_t>(kind)]; }
     HandlePool const& operator[](HandleKind kind) const { return pools_[static_cast<std::size_t>(kind)]; }
 
-    // Mostly live handles (the newest most often), some retired ones, handles of another
-    // kind, never-issued values and 0.
-    DrawnHandle draw(HandleKind kind, Random& random) const;
+    // Plausible: a live handle, the newest most often. Hostile: also retired ones, handles of
+    // another kind, arbitrary values and 0.
+    DrawnHandle draw(HandleKind kind, Random& random, Hostility hostility) const;
 
 private:
     std::array<HandlePool, handle_kind_count> pools_;

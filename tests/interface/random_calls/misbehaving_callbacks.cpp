@@ -7,7 +7,6 @@
 #include "lib/kelvolib.h"
 #include "tests/interface/random_calls/call_frame.h"
 #include "tests/interface/random_calls/session.h"
-#include "tests/interface/random_calls/value_sources.h"
 
 namespace kelvo::calls {
 
@@ -16,7 +15,8 @@ namespace {
 double const nan = std::numeric_limits<double>::quiet_NaN();
 double const infinity = std::numeric_limits<double>::infinity();
 
-// How many times the current callback has been called, for callbacks that fail now and then.
+// How many times the current callback has been called, for callbacks that change from
+// call to call.
 unsigned long long& callback_calls()
 {
     static unsigned long long count = 0;
@@ -56,7 +56,7 @@ void call_library()
 double random_value()
 {
     Session* session = Session::active();
-    return session == nullptr ? nan : random_real(session->random());
+    return session == nullptr ? nan : random_real(session->random(), Hostility::hostile);
 }
 
 // ---- double f(double) ----
@@ -64,6 +64,7 @@ double random_value()
 double identity(double x) { return x; }
 double shifted_sine(double x) { return std::sin(x) - 0.5; }
 double parabola(double x) { return x * x - 2; }
+double gaussian(double x) { return std::exp(-x * x); }
 double reciprocal(double x) { return 1 / x; }
 double exponential(double x) { return std::exp(x); }
 double not_a_number(double) { return nan; }
@@ -101,10 +102,14 @@ double leaves_error(double x)
     return x;
 }
 
+// The well-behaved ones first: plausible draws take only those.
+constexpr std::size_t well_behaved_real_functions = 5;
 constexpr NamedCallback<double (*)(double)> real_functions[] = {
     {"f(x) = x", identity},
     {"f(x) = sin x - 0.5", shifted_sine},
     {"f(x) = x^2 - 2", parabola},
+    {"f(x) = exp(-x^2)", gaussian},
+    {"f evaluates a formula", evaluates_formula},
     {"f(x) = 1/x", reciprocal},
     {"f(x) = exp x", exponential},
     {"f returns NaN", not_a_number},
@@ -118,60 +123,87 @@ constexpr NamedCallback<double (*)(double)> real_functions[] = {
     {"f calls the library", calls_library},
     {"f closes the call's graphs and windows", closes_graphs},
     {"f disposes the call's arrays, ODE sets and images", disposes_handles},
-    {"f evaluates a formula", evaluates_formula},
     {"f leaves an error pending", leaves_error},
 };
 
-// ---- void derivs(void): writes the running call's derivative buffers ----
+// ---- void derivs(void): reads t and y, writes dydt, through the running call's buffers ----
 
-template <typename Value>
-void write_derivatives(Value value)
+constexpr std::size_t derivative_count = buffer_bytes / sizeof(double);
+
+// Calls rule(t, y, i) for every element of every derivative buffer of the running call; t
+// and y read as 0 where the call has no such buffer.
+template <typename Rule>
+void write_derivatives(Rule rule)
 {
     Session* session = Session::active();
     CallFrame* frame = session == nullptr ? nullptr : session->innermost();
     if (frame == nullptr)
         return;
-    constexpr std::size_t count = buffer_bytes / sizeof(double);
-    for (double* dydt : frame->derivative_outputs())
-        for (std::size_t i = 0; i < count; ++i)
-            dydt[i] = value(i);
+    DerivativeBuffers const& buffers = frame->derivative_buffers();
+    double const t = buffers.time == nullptr ? 0.0 : *buffers.time;
+    for (double* dydt : buffers.outputs)
+        for (std::size_t i = 0; i < derivative_count; ++i) {
+            double const y = buffers.state == nullptr ? 0.0 : buffers.state[i];
+            double const partner = buffers.state == nullptr ? 0.0 : buffers.state[i ^ 1];
+            dydt[i] = rule(t, y, partner, i);
+        }
 }
 
-void harmonic() { write_derivatives([](std::size_t i) { return std::sin(static_cast<double>(i)); }); }
-void zeros() { write_derivatives([](std::size_t) { return 0.0; }); }
-void first_not_a_number() { write_derivatives([](std::size_t i) { return i == 0 ? nan : 1.0; }); }
-void infinite() { write_derivatives([](std::size_t) { return infinity; }); }
-void huge_derivatives() { write_derivatives([](std::size_t) { return 1e308; }); }
+void decay() { write_derivatives([](double, double y, double, std::size_t) { return -y; }); }
+void oscillator()
+{
+    write_derivatives([](double, double, double partner, std::size_t i) { return i % 2 == 0 ? partner : -partner; });
+}
+void forced() { write_derivatives([](double t, double y, double, std::size_t) { return std::cos(t) - 0.1 * y; }); }
+void growth() { write_derivatives([](double t, double y, double, std::size_t) { return t * y; }); }
+void constant() { write_derivatives([](double, double, double, std::size_t i) { return std::sin(double(i)); }); }
+void blow_up() { write_derivatives([](double, double y, double, std::size_t) { return 1 + y * y; }); }
+void zeros() { write_derivatives([](double, double, double, std::size_t) { return 0.0; }); }
+void first_not_a_number()
+{
+    write_derivatives([](double, double y, double, std::size_t i) { return i == 0 ? nan : -y; });
+}
+void infinite() { write_derivatives([](double, double, double, std::size_t) { return infinity; }); }
+void huge_derivatives() { write_derivatives([](double, double, double, std::size_t) { return 1e308; }); }
 void stiff()
 {
     double const sign = ++callback_calls() % 2 == 0 ? 1 : -1;
-    write_derivatives([sign](std::size_t i) { return sign * 1e6 * static_cast<double>(i + 1); });
+    write_derivatives([sign](double, double, double, std::size_t i) { return sign * 1e6 * double(i + 1); });
 }
-void random_derivatives() { write_derivatives([](std::size_t) { return random_value(); }); }
+void random_derivatives()
+{
+    write_derivatives([](double, double, double, std::size_t) { return random_value(); });
+}
 void leaves_untouched() {}
 void derivs_calls_library()
 {
     call_library();
-    harmonic();
+    decay();
 }
 void derivs_closes_graphs()
 {
     close_running_call_handles();
-    zeros();
+    forced();
 }
 void derivs_disposes_handles()
 {
     dispose_running_call_handles();
-    harmonic();
+    oscillator();
 }
 void derivs_leaves_error()
 {
     leave_error_pending();
-    harmonic();
+    decay();
 }
 
+constexpr std::size_t well_behaved_derivatives = 6;
 constexpr NamedCallback<void (*)()> derivatives_routines[] = {
-    {"derivs: sin i", harmonic},
+    {"derivs: y' = -y", decay},
+    {"derivs: oscillator", oscillator},
+    {"derivs: y' = cos t - y/10", forced},
+    {"derivs: y' = t y", growth},
+    {"derivs: y'[i] = sin i", constant},
+    {"derivs: y' = 1 + y^2", blow_up},
     {"derivs: zeros", zeros},
     {"derivs: NaN first", first_not_a_number},
     {"derivs: +Inf", infinite},
@@ -185,18 +217,24 @@ constexpr NamedCallback<void (*)()> derivatives_routines[] = {
     {"derivs leaves an error pending", derivs_leaves_error},
 };
 
-} // namespace
-
-NamedCallback<double (*)(double)> random_real_function(Random& random)
+template <typename Function, std::size_t N>
+NamedCallback<Function> pick_callback(Random& random, Hostility hostility,
+                                      NamedCallback<Function> const (&callbacks)[N], std::size_t well_behaved)
 {
     callback_calls() = 0;
-    return real_functions[random.below(std::size(real_functions))];
+    return callbacks[random.below(hostility == Hostility::plausible ? well_behaved : N)];
 }
 
-NamedCallback<void (*)()> random_derivatives_routine(Random& random)
+} // namespace
+
+NamedCallback<double (*)(double)> random_real_function(Random& random, Hostility hostility)
 {
-    callback_calls() = 0;
-    return derivatives_routines[random.below(std::size(derivatives_routines))];
+    return pick_callback(random, hostility, real_functions, well_behaved_real_functions);
+}
+
+NamedCallback<void (*)()> random_derivatives_routine(Random& random, Hostility hostility)
+{
+    return pick_callback(random, hostility, derivatives_routines, well_behaved_derivatives);
 }
 
 } // namespace kelvo::calls

@@ -2,7 +2,7 @@
 // arguments, in seeded runs, so that crashes, hangs, memory errors, leaks and undefined
 // behaviour behind the C interfaces show up (best under the sanitizer build).
 //
-//     interface_random_calls [--seed N] [--calls N] [--seconds S] [--call-timeout S] [--trace] [--list]
+//     interface_random_calls [--seed N] [--calls N] [--seconds S] [--call-timeout S] [--trace] [--timings] [--list]
 //
 // A run ends with its graphs, arrays, ODE sets and hosts still open, as programs do: the
 // library's unload at exit is part of every run. Exit code 0 when nothing went wrong.
@@ -29,6 +29,8 @@ bool read_options(int argc, char** argv, RunOptions& options, bool& list)
         bool const has_value = i + 1 < argc;
         if (option == "--trace") {
             options.trace = true;
+        } else if (option == "--timings") {
+            options.timings = true;
         } else if (option == "--list") {
             list = true;
         } else if (option == "--seed" && has_value) {
@@ -55,7 +57,7 @@ int main(int argc, char** argv)
     bool list = false;
     if (!read_options(argc, argv, options, list)) {
         std::fprintf(stderr,
-                     "usage: %s [--seed N] [--calls N] [--seconds S] [--call-timeout S] [--trace] [--list]\n",
+                     "usage: %s [--seed N] [--calls N] [--seconds S] [--call-timeout S] [--trace] [--timings] [--list]\n",
                      argv[0]);
         return 2;
     }

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Runs the random-call driver with seed after seed (FIRST_SEED, FIRST_SEED + 1, ...) of CALLS
 # calls each until SECONDS have passed, and stops at the first run that fails. The
 # environment variable KELVO_FIRST_SEED picks other seeds than the usual ones.

@@ -13,6 +13,7 @@
 #include "platform/box/dialog.h"
 #include "platform/box/message_box.h"
 #include "platform/kelvoplatform.h"
+#include "platform/window/host.h"
 #include "tests/interface/random_calls/call_frame.h"
 #include "tests/interface/random_calls/caller_contracts.h"
 #include "tests/interface/random_calls/failure_report.h"
@@ -32,10 +33,11 @@ constexpr std::size_t fewest_graphs = 3;
 constexpr std::size_t most_graphs = 8;
 constexpr std::size_t most_arrays = 16;
 constexpr std::size_t most_ode_sets = 8;
-constexpr std::size_t most_images = 16;
+constexpr std::size_t most_images = 6;
 constexpr std::size_t most_windows = 24;
 constexpr std::size_t most_blocks = 16;
 constexpr uint32_t outside_pixel = 0xFFFFFFFF;
+constexpr int64_t largest_graph_area = int64_t{1} << 22;
 
 std::string text_of(uint32_t value)
 {
@@ -51,6 +53,8 @@ Session::Session(RunOptions const& options)
     , numbers_(interface_numbers())
     , calls_per_function_(functions_.size(), 0)
 {
+    for (InterfaceFunction const& function : functions_)
+        total_weight_ += 1 + function.parameter_count;
     std::vector<std::string> const stale = stale_contracts(functions_);
     if (!stale.empty())
         throw std::logic_error("caller contracts name parameters the headers do not declare: " + stale.front());
@@ -112,8 +116,10 @@ void Session::enter(CallFrame& frame, std::string const& description)
     if (options_.trace)
         std::fprintf(stderr, "#%llu %*s%s\n", static_cast<unsigned long long>(call_number_),
                      static_cast<int>(2 * depth), "", description.c_str());
-    if (depth == 0)
+    if (depth == 0) {
         arm_watchdog(options_.call_timeout);
+        call_started_ = std::chrono::steady_clock::now();
+    }
 }
 
 void Session::leave(CallFrame& frame)
@@ -121,13 +127,31 @@ void Session::leave(CallFrame& frame)
     if (frames_.empty() || frames_.back() != &frame)
         throw std::logic_error("call frames left out of order");
     frames_.pop_back();
-    if (frames_.empty())
+    note_return(frames_.size());
+    if (frames_.empty()) {
         disarm_watchdog();
+        double const seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - call_started_).count();
+        if (options_.timings && seconds > 0.05)
+            std::fprintf(stderr, "#%llu took %.2f s\n", static_cast<unsigned long long>(call_number_), seconds);
+    }
+}
+
+std::size_t Session::random_function()
+{
+    // A function with more parameters has more combinations to try: it is called more often.
+    std::size_t ticket = random_.below(total_weight_);
+    for (std::size_t i = 0; i < functions_.size(); ++i) {
+        std::size_t const weight = 1 + functions_[i].parameter_count;
+        if (ticket < weight)
+            return i;
+        ticket -= weight;
+    }
+    return functions_.size() - 1;
 }
 
 void Session::call_at_random()
 {
-    std::size_t const index = random_.below(functions_.size());
+    std::size_t const index = random_function();
     callback_budget_ = callback_calls_per_call;
     ++calls_per_function_[index];
     functions_[index].call(*this);
@@ -139,7 +163,7 @@ void Session::call_from_callback()
         return;
     --callback_budget_;
     ++calls_from_callbacks_;
-    std::size_t const index = random_.below(functions_.size());
+    std::size_t const index = random_function();
     ++calls_per_function_[index];
     functions_[index].call(*this);
 }
@@ -186,6 +210,7 @@ void Session::own_call(std::string_view description, std::function<void()> const
         std::fprintf(stderr, "#%llu %*s%s\n", static_cast<unsigned long long>(call_number_),
                      static_cast<int>(2 * frames_.size()), "", noted.c_str());
     call();
+    note_return(frames_.size());
 }
 
 void Session::set_up()
@@ -223,6 +248,7 @@ void Session::keep_hosts()
         if (host == 0)
             throw std::runtime_error("no headless host could be made");
         own_hosts_.push_back(host);
+        answer_notifications(host);
         handles_[HandleKind::window].issue(host);
     }
 }
@@ -249,9 +275,14 @@ void Session::open_graph()
 void Session::keep_graphs()
 {
     HandlePool& graphs = handles_[HandleKind::graph];
-    for (uint32_t graph : std::vector<uint32_t>(graphs.live()))
+    for (uint32_t graph : std::vector<uint32_t>(graphs.live())) {
         if (TkGetGraphHWnd(graph) == 0)
             graphs.retire(graph);
+        // A graph of more than a few million pixels costs seconds per redraw and up to
+        // gigabytes of images: one call may make it, later ones should not keep drawing in it.
+        else if (int64_t{TkWindowWidth(graph)} * TkWindowHeight(graph) > largest_graph_area)
+            close_handle(HandleKind::graph, graph);
+    }
     for (int attempt = 0; attempt < 3 && graphs.live().size() < fewest_graphs; ++attempt)
         open_graph();
     while (graphs.live().size() > most_graphs)
@@ -343,18 +374,49 @@ void Session::keep_images_windows_and_blocks()
     }
 }
 
+void Session::answer_notifications(uint32_t host)
+{
+    // Graphs tell their parent of paints and mouse messages, and routes bring messages
+    // here too. Like callbacks, the program that hears of them may call the library again
+    // or close the graph that sent them, while the graph is still handling its message.
+    kp::set_host_message_handler(host, [](kp::WindowHandle, uint32_t, kp::WParam, kp::LParam value) {
+        Session* session = active();
+        if (session == nullptr || session->frames_.empty())
+            return kp::LResult{0};
+        int const roll = static_cast<int>(session->random_.below(100));
+        auto const sender = static_cast<uint32_t>(value);
+        std::vector<uint32_t> const& graphs = session->handles_[HandleKind::graph].live();
+        if (roll < 4 && std::find(graphs.begin(), graphs.end(), sender) != graphs.end())
+            session->close_handle(HandleKind::graph, sender);
+        else if (roll < 8)
+            session->call_from_callback();
+        return kp::LResult{0};
+    });
+}
+
+void Session::while_modal(char const* what)
+{
+    // A modal box runs an event loop: paint messages are delivered, and the program's other
+    // handlers may call the library, even close the graph whose call showed the box.
+    int const roll = static_cast<int>(random_.below(100));
+    if (roll < 20)
+        own_call(std::string("KpUpdate() while ") + what + " is up", [] { KpUpdate(); });
+    else if (roll < 25)
+        call_from_callback();
+    else if (roll < 28)
+        close_handles_of_running_call(HandleKind::graph);
+}
+
 void Session::install_box_answers()
 {
-    // Boxes answer at once. A modal box runs an event loop, so paint messages may be
-    // delivered while it is up. The debug box is never answered No, which ends the process.
+    // Boxes answer at once. The debug box is never answered No, which ends the process.
     kp::set_message_box_handler([](kp::MessageBoxRequest const& request) {
         Session* session = active();
         if (session == nullptr)
             return kp::default_answer(request.buttons);
         ++session->boxes_answered_;
         Random& random = session->random_;
-        if (random.chance(20))
-            session->own_call("KpUpdate() while a message box is up", [] { KpUpdate(); });
+        session->while_modal("a message box");
         switch (request.buttons) {
         case kp::MessageBoxButtons::YesNo:
             return kp::MessageBoxAnswer::Yes;
@@ -372,8 +434,7 @@ void Session::install_box_answers()
         if (session == nullptr)
             return int32_t{1};
         ++session->boxes_answered_;
-        if (session->random_.chance(20))
-            session->own_call("KpUpdate() while a dialog is up", [] { KpUpdate(); });
+        session->while_modal("a dialog");
         return session->random_.chance(50) ? int32_t{1} : int32_t{2};
     });
 }

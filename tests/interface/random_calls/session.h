@@ -4,6 +4,7 @@
 // made from inside callbacks stack on the call that ran the callback), the driver's own
 // upkeep of hosts, graphs and other handles, and the message-box and dialog answers.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -22,8 +23,9 @@ struct RunOptions {
     uint64_t seed = 1;
     uint64_t calls = 2000;
     double seconds = 0;         // stop after this long as well; 0: no time limit
-    unsigned call_timeout = 30; // a call that takes longer hangs
+    unsigned call_timeout = 60; // a call that takes longer (wall clock) hangs
     bool trace = false;         // print every call as it starts
+    bool timings = false;       // print the calls that take longer than 50 ms
 };
 
 struct RunSummary {
@@ -78,8 +80,11 @@ private:
     void keep_images_windows_and_blocks();
     void open_graph();
     void close_handle(HandleKind kind, uint32_t value);
+    std::size_t random_function();
     void call_at_random();
     void install_box_answers();
+    void answer_notifications(uint32_t host);
+    void while_modal(char const* what);
 
     RunOptions options_;
     Random random_;
@@ -95,7 +100,8 @@ private:
     uint64_t calls_from_callbacks_ = 0;
     uint64_t boxes_answered_ = 0;
     int callback_budget_ = 0;
-    uint32_t opened_graphs_ = 0;
+    std::size_t total_weight_ = 0;
+    std::chrono::steady_clock::time_point call_started_;
 };
 
 } // namespace kelvo::calls
