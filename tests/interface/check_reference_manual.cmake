@@ -4,9 +4,10 @@
 # from the compiler) must have a documented entry in it.
 # Arguments: DOXYGEN, DOXYFILE (the manual's configuration), OUTPUT (a folder), LISTS (files of
 # function names, separated by |).
+cmake_policy(VERSION 3.25)
 file(REMOVE_RECURSE "${OUTPUT}/xml")
 file(MAKE_DIRECTORY "${OUTPUT}")
-file(WRITE "${OUTPUT}/Doxyfile" "@INCLUDE = ${DOXYFILE}\nOUTPUT_DIRECTORY = ${OUTPUT}\nGENERATE_HTML = NO\n")
+file(WRITE "${OUTPUT}/Doxyfile" "@INCLUDE = ${DOXYFILE}\nOUTPUT_DIRECTORY = ${OUTPUT}\n")
 execute_process(COMMAND "${DOXYGEN}" "${OUTPUT}/Doxyfile" WORKING_DIRECTORY "${OUTPUT}"
   RESULT_VARIABLE failed ERROR_VARIABLE warnings)
 if(failed OR warnings)
