@@ -13,7 +13,7 @@
 #include <QWindow>
 
 #include "demo/named_colours.h"
-#include "demo/qt_host/host_widget.h"
+#include "qt/kelvoqt.h"
 #include "demo/scenes/scene_table.h"
 #include "platform/box/message_box.h"
 #include "platform/window/host.h"
@@ -50,7 +50,7 @@ void shown_and_settled(MainWindow& window)
 
 // Keeps the cursor shapes the main window shows at paced frames.
 struct CursorWatch {
-    explicit CursorWatch(kelvotour::HostWidget& panel)
+    explicit CursorWatch(kelvoqt::HostWidget& panel)
         : panel(panel)
     {
     }
@@ -71,7 +71,7 @@ struct CursorWatch {
         });
         panel.set_frame_pacing(true);
     }
-    kelvotour::HostWidget& panel;
+    kelvoqt::HostWidget& panel;
     QSet<Qt::CursorShape> shapes;
 };
 
