@@ -16,9 +16,10 @@
 #include <vector>
 
 #include "demo/main_window.h"
-#include "demo/qt_host/host_widget.h"
 #include "demo/scenes/scene_table.h"
-#include "platform/kelvoplatform.h"
+
+#include <kelvo/kelvoplatform.h>
+#include <kelvo/kelvoqt.h>
 
 namespace kelvotour {
 

@@ -15,13 +15,13 @@
 
 #include <utility>
 
-#include "demo/qt_host/host_widget.h"
 #include "demo/scenes/scene_helpers.h"
 #include "demo/scenes/scene_table.h"
 #include "platform/box/message_box.h"
-#include "platform/window/host.h"
 #include "platform/window/icon.h"
-#include "platform/window/window.h"
+#include "platform/window/message.h"
+
+#include <kelvo/kelvoqt.h>
 
 namespace kelvotour {
 
@@ -58,7 +58,7 @@ private:
 constexpr int open_flags = 3; // drawing mode 3, shown, no border
 constexpr int panel_margin = 4;
 constexpr int smallest_panel = 10;
-kp::Color const purple = kp::Color::from_rgb(128, 0, 128);
+QColor const purple(128, 0, 128);
 
 QButtonGroup* radio_group(QWidget* parent, QString const& title, QRect geometry, QStringList const& items)
 {
@@ -142,7 +142,7 @@ MainWindow::~MainWindow()
         FormCloseQuery();
     // The panel outlives this object's own part of the destruction; its host's last
     // messages (its destruction) must not reach us.
-    kp::set_host_message_handler(GraphPanel->host(), {});
+    GraphPanel->set_message_handler({});
 }
 
 void MainWindow::build_controls()
@@ -168,10 +168,8 @@ void MainWindow::build_controls()
     GraphPanel->setObjectName(QStringLiteral("GraphPanel"));
     GraphPanel->setGeometry(136, 0, 385, 353);
     GraphPanel->follow_size();
-    kp::set_host_background(GraphPanel->host(), purple);
-    kp::set_host_message_handler(GraphPanel->host(), [this](kp::WindowHandle, uint32_t number, kp::WParam, kp::LParam) {
-        return on_panel_message(number);
-    });
+    GraphPanel->set_background(purple);
+    GraphPanel->set_message_handler([this](uint32_t number, uint32_t, uint32_t) { on_panel_message(number); });
 }
 
 void MainWindow::build_menu()
@@ -226,8 +224,8 @@ QAction* MainWindow::menu_item(QString const& name) const
 
 void MainWindow::FormCreate()
 {
-    kp::Rect const panel = kp::client_rect(GraphPanel->host());
-    state_.GraphId = TkOpenGraph(GraphPanel->host(), panel.left(), panel.top(), panel.right(), panel.bottom(), open_flags);
+    // The panel's host has the panel's size (follow_size), so the graph fills it.
+    state_.GraphId = TkOpenGraph(GraphPanel->host(), 0, 0, GraphPanel->width(), GraphPanel->height(), open_flags);
     if (state_.GraphId == 0) {
         kp::MessageBoxRequest request;
         request.text = "Problem creating graph window. Program Aborted.";
@@ -426,15 +424,14 @@ void MainWindow::AboutClick()
     kp::show_message_box(request);
 }
 
-kp::LResult MainWindow::on_panel_message(uint32_t number)
+void MainWindow::on_panel_message(uint32_t number)
 {
     if (closed_)
-        return 0;
+        return;
     if (number == kp::message::mouse_move)
         GraphMouseMove();
     else if (number == kp::message::left_button_up)
         GraphPanelClick();
-    return 0;
 }
 
 } // namespace kelvotour

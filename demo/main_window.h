@@ -6,15 +6,18 @@
 #include <QMainWindow>
 
 #include "demo/demo_state.h"
-#include "platform/window/message.h"
 
 class QAction;
 class QButtonGroup;
 class QLabel;
 
+namespace kelvoqt {
+class HostWidget;
+}
+
 namespace kelvotour {
 
-class HostWidget;
+using kelvoqt::HostWidget;
 
 class MainWindow : public QMainWindow {
 public:
@@ -57,7 +60,7 @@ private:
     void GraphPanelClick();
     void ClearWindowClick();
     void AboutClick();
-    kp::LResult on_panel_message(uint32_t number);
+    void on_panel_message(uint32_t number);
 
     DemoState state_;
     QButtonGroup* DrawModeGrp = nullptr;

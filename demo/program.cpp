@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMessageBox>
 #include <QTextStream>
 
 #include "demo/gallery.h"
 #include "demo/main_window.h"
 #include "demo/named_colours.h"
-#include "demo/qt_host/host_widget.h"
-#include "demo/qt_host/qt_boxes.h"
+
+#include <kelvo/kelvoqt.h>
 
 namespace kelvotour {
 
@@ -22,6 +23,17 @@ QCommandLineOption option(char const* name, char const* description, char const*
     return QCommandLineOption({QString::fromLatin1(name)}, QString::fromLatin1(description), QString::fromLatin1(value));
 }
 
+// The program's one named dialogue, the about box.
+int32_t show_about_dialog(QWidget* owner, QString const&)
+{
+    QMessageBox::about(owner, QStringLiteral("About Kelvotour"),
+                       QStringLiteral("<h3>Kelvotour</h3>"
+                                      "<p>A tour of KelvoLib: graph windows, axes, curves, contours and surfaces, "
+                                      "formulae and numerical methods.</p>"
+                                      "<p>Written by the KelvoLib developers.</p>"));
+    return 1;
+}
+
 int failed(QTextStream& errors, QString const& problem)
 {
     errors << "kelvotour: " << problem << Qt::endl;
@@ -31,7 +43,8 @@ int failed(QTextStream& errors, QString const& problem)
 int run_main_window()
 {
     // Before the window: boxes raised while it is built (a graph that fails to open) show too.
-    QtBoxHandlers boxes;
+    kelvoqt::BoxHandlers boxes;
+    boxes.set_dialog(show_about_dialog);
     MainWindow window;
     boxes.set_owner(&window);
     window.graph_panel()->set_frame_pacing(true);

@@ -54,5 +54,9 @@ void draw_more_fractals(DemoState& state);
 // Asks for the formula, unless it runs again after a resize; a cancelled question draws
 // nothing and still makes this the current scene.
 void draw_user_defined_function(DemoState& state);
+void draw_revolution(DemoState& state);
+void draw_contours(DemoState& state);
+void draw_wire_frame(DemoState& state);
+void draw_surface(DemoState& state);
 
 } // namespace kelvotour

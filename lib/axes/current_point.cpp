@@ -47,13 +47,21 @@ void clip_coordinate(WindowPoint& a, WindowPoint& b, bool vertical)
     }
 }
 
-void draw_segment(GraphRecord& graph, WindowPoint from, WindowPoint to)
+// Drawn at once, or added to a batch when one is given.
+void draw_segment(GraphRecord& graph, WindowPoint from, WindowPoint to, LineBatch* lines)
 {
     if (!inside_window_limit(from) || !inside_window_limit(to)) {
         clip_coordinate(from, to, false);
         clip_coordinate(from, to, true);
     }
-    draw_line(graph, window_pixel(from.x), window_pixel(from.y), window_pixel(to.x), window_pixel(to.y));
+    int32_t const x1 = window_pixel(from.x);
+    int32_t const y1 = window_pixel(from.y);
+    int32_t const x2 = window_pixel(to.x);
+    int32_t const y2 = window_pixel(to.y);
+    if (lines != nullptr)
+        lines->add(x1, y1, x2, y2, graph.pen.colour);
+    else
+        draw_line(graph, x1, y1, x2, y2);
 }
 
 void store_current_point(EffectiveScales& s, double x, double y, double z, WindowPoint window)
@@ -64,14 +72,7 @@ void store_current_point(EffectiveScales& s, double x, double y, double z, Windo
     s.CurInside = inside_window_limit(window);
 }
 
-} // namespace
-
-void move_to(GraphRecord& graph, double x, double y, double z)
-{
-    store_current_point(graph.scales, x, y, z, project(graph.scales, x, y, z));
-}
-
-void draw_to(GraphRecord& graph, double x, double y, double z)
+void draw_line_to(GraphRecord& graph, double x, double y, double z, LineBatch* lines)
 {
     EffectiveScales& s = graph.scales;
     WindowPoint const to = project(s, x, y, z);
@@ -81,8 +82,25 @@ void draw_to(GraphRecord& graph, double x, double y, double z)
     bool const finite =
         std::isfinite(to.x) && std::isfinite(to.y) && std::isfinite(s.CurWinX) && std::isfinite(s.CurWinY);
     if ((inside || s.CurInside) && finite)
-        draw_segment(graph, {s.CurWinX, s.CurWinY}, to);
+        draw_segment(graph, {s.CurWinX, s.CurWinY}, to, lines);
     store_current_point(s, x, y, z, to);
+}
+
+} // namespace
+
+void draw_to(GraphRecord& graph, double x, double y, double z)
+{
+    draw_line_to(graph, x, y, z, nullptr);
+}
+
+void draw_to(GraphRecord& graph, double x, double y, double z, LineBatch& lines)
+{
+    draw_line_to(graph, x, y, z, &lines);
+}
+
+void move_to(GraphRecord& graph, double x, double y, double z)
+{
+    store_current_point(graph.scales, x, y, z, project(graph.scales, x, y, z));
 }
 
 void move_by(GraphRecord& graph, double dx, double dy, double dz)

@@ -2,6 +2,7 @@
 
 #include "lib/draw/colours.h"
 #include "lib/graph/drawing_targets.h"
+#include "lib/graph/graph_table.h"
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/memory_device_context.h"
 #include "platform/graphics/object_guards.h"
@@ -61,7 +62,11 @@ void scroll_rect(GraphRecord& graph, int32_t x1, int32_t y1, int32_t x2, int32_t
 {
     if (x2 < x1 || y2 < y1)
         return;
+    // The pending paint tells the parent, which may close the graph meanwhile.
+    TkGraph const id = graph.id;
     kp::update_window(graph.window);
+    if (find_graph(id) == nullptr)
+        return;
     kp::Rect const area = kp::Rect::from_edges(x1, y1, int64_t{x2} + 1, int64_t{y2} + 1);
     kp::OwnedObject brush(kp::create_solid_brush(to_color(graph.back_colour)));
     for_each_target(graph, [&](kp::DeviceContext& context, Slot) {

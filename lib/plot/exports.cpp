@@ -7,7 +7,13 @@
 #include "lib/plot/curves.h"
 #include "lib/plot/data_arrays.h"
 #include "lib/plot/histograms.h"
+#include "lib/plot/contours.h"
+#include "lib/plot/plot_call.h"
+#include "lib/plot/revolution.h"
+#include "lib/plot/sampled_plot.h"
 #include "lib/plot/sampling.h"
+#include "lib/plot/surfaces.h"
+#include "lib/runtime/error_state.h"
 #include "lib/runtime/guarded_call.h"
 
 using namespace kelvo;
@@ -170,8 +176,81 @@ int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArra
 
 // ---- Contours
 
+int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
+                            int32_t contours, double z1, double z2, uint8_t mode, TkColor colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
+            draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
+        });
+    });
+}
+
+int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                       double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
+                       double z2, uint8_t mode, TkColor colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        SampledGrid const samples(graph, text_of(formula), {text_of(x_name), x1, x2, nx}, {text_of(y_name), y1, y2, ny});
+        if (samples.code() != 0)
+            return samples.code();
+        return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), nx, ny},
+                                     [&](GraphRecord& g, PlotGrid const& grid) {
+                                         draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
+                                     });
+    });
+}
+
 // ---- Surfaces
 
+int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
+                           uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
+            draw_surface(g, grid, {style, upper_colour, lower_colour, option});
+        });
+    });
+}
+
+int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1, double x2,
+                      double y1, double y2, int32_t nx, int32_t ny, uint8_t style, TkColor upper_colour,
+                      TkColor lower_colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        SampledGrid const samples(graph, text_of(formula), {text_of(x_name), x1, x2, nx}, {text_of(y_name), y1, y2, ny});
+        if (samples.code() != 0)
+            return samples.code();
+        return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), nx, ny},
+                                     [&](GraphRecord& g, PlotGrid const& grid) {
+                                         draw_surface(g, grid, {style, upper_colour, lower_colour, option});
+                                     });
+    });
+}
+
 // ---- Surfaces of revolution
+
+int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
+                              uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return draw_from_profile_arrays(graph, x_array, y_array, n, [&](GraphRecord& g, Profile const& profile) {
+            draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
+        });
+    });
+}
+
+int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2, int32_t n,
+                         int32_t angles, uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        SampledProfile const samples(graph, text_of(formula), {text_of(var_name), x1, x2, n});
+        if (samples.code() != 0)
+            return samples.code();
+        return draw_from_profile_arrays(graph, samples.z(), samples.radii(), n, [&](GraphRecord& g, Profile const& profile) {
+            draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
+        });
+    });
+}
 
 } // extern "C"

@@ -57,6 +57,28 @@ std::optional<LineStretch> clip_line(DevicePoint from, DevicePoint to, Rect cons
         return std::nullopt;
     int const major_direction = major_delta > 0 ? 1 : -1;
     int const minor_direction = minor_delta >= 0 ? 1 : -1;
+
+    // A line whose two ends lie in the rectangle has every pixel in it: the stretch is the
+    // whole line, from A with the error term of its first step, found without the search
+    // below. Short lines are the common case and the search its largest cost.
+    auto inside = [&clip](DevicePoint p) {
+        return p.x >= clip.left() && p.x < clip.right() && p.y >= clip.top() && p.y < clip.bottom();
+    };
+    if (inside(from) && inside(to)) {
+        int64_t const major = std::llabs(major_delta);
+        LineStretch stretch;
+        stretch.x = static_cast<int32_t>(from.x);
+        stretch.y = static_cast<int32_t>(from.y);
+        stretch.count = major;
+        stretch.major_dx = x_major ? major_direction : 0;
+        stretch.major_dy = x_major ? 0 : major_direction;
+        stretch.minor_dx = x_major ? 0 : minor_direction;
+        stretch.minor_dy = x_major ? minor_direction : 0;
+        stretch.error = -major - (minor_direction < 0 ? 1 : 0);
+        stretch.error_increment = 2 * std::llabs(minor_delta);
+        stretch.error_decrement = 2 * major;
+        return stretch;
+    }
     Wide const major_start = x_major ? from.x : from.y;
     Wide const minor_start = x_major ? from.y : from.x;
 

@@ -1,5 +1,6 @@
 #include "tests/window/graph_test_fixture.h"
 
+#include "lib/window/graph_window.h"
 #include "platform/graphics/graphics_objects.h"
 
 namespace kelvo::testing {
@@ -106,6 +107,20 @@ TEST_F(GraphTest, ScrollingInModeThreeWaitsForTheDispatch)
     EXPECT_EQ(shown(graph, 2, 10), white);
     TkDispatchToWindow(graph);
     EXPECT_EQ(shown(graph, 2, 10), black);
+}
+
+TEST_F(GraphTest, ScrollingStopsWhenTheParentClosesTheGraphOnThePaintItDelivers)
+{
+    // Scrolling delivers the pending paint first; its notification freed the graph under the scroll.
+    TkGraph graph = open(60, 50, 2);
+    kp::set_host_message_handler(host, [](kp::WindowHandle, uint32_t number, kp::WParam, kp::LParam value) {
+        if (number == paint_notification)
+            TkCloseGraph(static_cast<TkGraph>(value));
+        return kp::LResult{0};
+    });
+    KpExpose(host, 0, 0, 59, 49);
+    TkScrollWindow(graph, 0, -10);
+    EXPECT_EQ(TkGetGraphHWnd(graph), 0u) << "closed by its parent while scrolling";
 }
 
 } // namespace

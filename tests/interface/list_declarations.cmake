@@ -1,6 +1,11 @@
-# From GCC's -aux-info output for kelvolib.h: the declared function names, one per line, and
-# a C program that takes the address of each.
-file(STRINGS "${RAW}" rows REGEX "kelvolib\\.h:[0-9]+:")
+# From GCC's -aux-info output for a header (HEADER, kelvolib.h unless given): the declared
+# function names, one per line, and (when TABLE is given) a C program that takes the
+# address of each.
+if(NOT HEADER)
+  set(HEADER kelvolib.h)
+endif()
+string(REPLACE "." "\\." header_pattern "${HEADER}")
+file(STRINGS "${RAW}" rows REGEX "${header_pattern}:[0-9]+:")
 set(names "")
 foreach(row IN LISTS rows)
   if(row MATCHES "\\*/ extern .*[ *]([A-Za-z_][A-Za-z0-9_]*) \\(")
@@ -14,6 +19,9 @@ if(count EQUAL 0)
 endif()
 string(REPLACE ";" "\n" lines "${names}")
 file(WRITE "${LIST}" "${lines}\n")
+if(NOT TABLE)
+  return()
+endif()
 
 set(entries "")
 foreach(name IN LISTS names)

@@ -1,14 +1,20 @@
-#include "demo/qt_host/host_widget.h"
+#include "qt/kelvoqt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+
+#include "lib/kelvolib.h"
+
 #include "platform/graphics/graphics_objects.h"
 #include "platform/graphics/memory_device_context.h"
 #include "platform/graphics/object_guards.h"
 #include "platform/window/cursor.h"
+#include "platform/window/host.h"
 #include "platform/window/painting.h"
 #include "platform/window/window.h"
 #include "platform/window/window_class.h"
@@ -93,7 +99,7 @@ private slots:
 
     void showsTheFramebuffer()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         widget.resize(60, 40);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -109,7 +115,7 @@ private slots:
 
     void forwardsMouseToTheWindowUnderThePointer()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         widget.resize(100, 100);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -128,7 +134,7 @@ private slots:
 
     void mapsCursors()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         kp::set_cursor(kp::load_system_cursor(kp::SystemCursor::Hourglass));
         QCOMPARE(widget.cursor().shape(), Qt::WaitCursor);
         kp::set_cursor(kp::load_named_cursor("TkHand"));
@@ -143,9 +149,9 @@ private slots:
     {
         QWidget window;
         window.resize(140, 120);
-        auto* widget = new kelvotour::HostWidget(&window);
+        auto* widget = new kelvoqt::HostWidget(&window);
         widget->setGeometry(10, 10, 120, 100);
-        kp::set_host_background(widget->host(), kp::Color::from_rgb(128, 0, 128));
+        widget->set_background(QColor(128, 0, 128));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::qWait(30); // long enough since the last flush that the next change flushes at once
@@ -160,7 +166,7 @@ private slots:
 
     void resizingGrowsTheFramebufferAndRunsThePaintCycle()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         widget.resize(50, 50);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -172,7 +178,7 @@ private slots:
 
     void pacedPicturesReachTheScreenOneFrameApart()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         widget.resize(100, 80);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -194,7 +200,7 @@ private slots:
 
     void picturesBuiltPieceByPieceAreNoFrames()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         widget.resize(100, 80);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -215,7 +221,7 @@ private slots:
     // While it waits for a frame's time the library is inside a call: nothing may reach it.
     void whileWaitingTheHostsWindowsDoNotPaint()
     {
-        kelvotour::HostWidget widget;
+        kelvoqt::HostWidget widget;
         widget.resize(100, 80);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
@@ -230,6 +236,56 @@ private slots:
         QCOMPARE(paints_inside_library_calls, 0);
         QTRY_VERIFY(paints > 0);
         widget.set_frame_pacing(false);
+    }
+
+    // What a graph in the widget draws is what the widget shows, and what it saves.
+    void graphsDrawIntoTheWidget()
+    {
+        kelvoqt::HostWidget widget;
+        widget.resize(120, 90);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        TkGraph const graph = TkOpenGraph(widget.host(), 0, 0, widget.width(), widget.height(), 2);
+        QVERIFY(graph != 0);
+        TkGraphColor(graph, TkRGB(255, 0, 0, 0));
+        TkGpRectangle(graph, 10, 10, 49, 29, 1);
+        widget.flush();
+        QCOMPARE(widget.grab().toImage().pixelColor(20, 20), QColor(255, 0, 0));
+        QCOMPARE(widget.picture().pixelColor(20, 20), QColor(255, 0, 0));
+        QCOMPARE(widget.picture().pixelColor(60, 20), QColor(0, 0, 0)); // style 0: black back colour
+        TkCloseGraph(graph);
+    }
+
+    // A graph tells its parent, the host, of clicks (message + 1024, the graph as value);
+    // messages routed to the host arrive under their own numbers.
+    void hostMessagesReachTheProgram()
+    {
+        kelvoqt::HostWidget widget;
+        widget.resize(120, 90);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        std::vector<std::array<uint32_t, 3>> heard;
+        widget.set_message_handler([&](uint32_t message, uint32_t word, uint32_t value) {
+            heard.push_back({message, word, value});
+        });
+        TkGraph const graph = TkOpenGraph(widget.host(), 0, 0, widget.width(), widget.height(), 2);
+        TkSetMessageRoute(graph, widget.host());
+        heard.clear();
+        QTest::mouseClick(&widget, Qt::LeftButton, Qt::ControlModifier, QPoint(30, 20));
+        auto const heard_message = [&](uint32_t number) {
+            return std::find_if(heard.begin(), heard.end(), [&](auto const& m) { return m[0] == number; });
+        };
+        auto const notification = heard_message(kp::message::left_button_down + 1024);
+        QVERIFY(notification != heard.end());
+        QCOMPARE((*notification)[2], graph);
+        QVERIFY((*notification)[1] & kp::key_flags::control);
+        QVERIFY(heard_message(kp::message::left_button_down) != heard.end());
+
+        widget.set_message_handler({});
+        heard.clear();
+        QTest::mouseClick(&widget, Qt::LeftButton, Qt::NoModifier, QPoint(30, 20));
+        QVERIFY(heard.empty());
+        TkCloseGraph(graph);
     }
 };
 

@@ -1,14 +1,18 @@
-#include "demo/qt_host/qt_boxes.h"
+// Message boxes and named dialogues of the platform, shown with Qt.
+
+#include "qt/kelvoqt.h"
 
 #include <QMessageBox>
 
+#include <memory>
+#include <string_view>
 #include <utility>
 
 #include "platform/box/dialog.h"
 #include "platform/box/message_box.h"
 #include "platform/font/text_decoding.h"
 
-namespace kelvotour {
+namespace kelvoqt {
 
 namespace {
 
@@ -56,37 +60,56 @@ kp::MessageBoxAnswer answer_of(int button)
     }
 }
 
-QString const about_text = QStringLiteral(
-    "<h3>Kelvotour</h3>"
-    "<p>A tour of KelvoLib: graph windows, axes, curves, contours and surfaces, "
-    "formulae and numerical methods.</p>"
-    "<p>Written by the KelvoLib developers.</p>");
-
-} // namespace
-
+// A text as the platform shows it: UTF-8 where it is valid UTF-8, otherwise byte by byte
+// as Windows-1252.
 QString displayed_text(std::string_view bytes)
 {
     std::u32string const characters = kp::decode_text(bytes, kp::TextEncoding::Unicode);
     return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size()));
 }
 
-QtBoxHandlers::QtBoxHandlers()
+// Without a dialogue of its own, a program's named dialogue shows as a box that names it.
+int32_t plain_dialog(QWidget* owner, QString const& template_name)
 {
-    previous_message_box_handler_ = kp::set_message_box_handler([this](kp::MessageBoxRequest const& request) {
+    QMessageBox::information(owner, template_name, QStringLiteral("Dialogue \"%1\"").arg(template_name));
+    return 1;
+}
+
+} // namespace
+
+struct BoxHandlers::Previous {
+    kp::MessageBoxHandler message_box;
+    kp::DialogHandler dialog;
+};
+
+BoxHandlers::BoxHandlers()
+    : dialog_(plain_dialog)
+    , previous_(std::make_unique<Previous>())
+{
+    previous_->message_box = kp::set_message_box_handler([this](kp::MessageBoxRequest const& request) {
         QMessageBox box(icon_of(request.icon), displayed_text(request.caption), displayed_text(request.text),
                         buttons_of(request.buttons), owner_.data());
         return answer_of(box.exec());
     });
-    previous_dialog_handler_ = kp::set_dialog_handler([this](kp::DialogRequest const&) {
-        QMessageBox::about(owner_.data(), QStringLiteral("About Kelvotour"), about_text);
-        return int32_t{1};
+    previous_->dialog = kp::set_dialog_handler([this](kp::DialogRequest const& request) {
+        return dialog_(owner_.data(), displayed_text(request.template_name));
     });
 }
 
-QtBoxHandlers::~QtBoxHandlers()
+BoxHandlers::~BoxHandlers()
 {
-    kp::set_message_box_handler(std::move(previous_message_box_handler_));
-    kp::set_dialog_handler(std::move(previous_dialog_handler_));
+    kp::set_message_box_handler(std::move(previous_->message_box));
+    kp::set_dialog_handler(std::move(previous_->dialog));
 }
 
-} // namespace kelvotour
+void BoxHandlers::set_owner(QWidget* owner)
+{
+    owner_ = owner;
+}
+
+void BoxHandlers::set_dialog(DialogFunction dialog)
+{
+    dialog_ = dialog ? std::move(dialog) : DialogFunction(plain_dialog);
+}
+
+} // namespace kelvoqt

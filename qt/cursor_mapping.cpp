@@ -1,11 +1,11 @@
-#include "demo/qt_host/cursor_mapping.h"
+#include "qt/cursor_mapping.h"
 
 #include <QImage>
 #include <QPixmap>
 
 #include "platform/window/cursor.h"
 
-namespace kelvotour {
+namespace kelvoqt {
 
 QCursor qt_cursor_for(uint32_t handle)
 {
@@ -29,4 +29,4 @@ QCursor qt_cursor_for(uint32_t handle)
     return QCursor(QPixmap::fromImage(image.copy()), cursor->hotspot.x, cursor->hotspot.y);
 }
 
-} // namespace kelvotour
+} // namespace kelvoqt

@@ -2,10 +2,10 @@
 
 #include <QCursor>
 
-namespace kelvotour {
+namespace kelvoqt {
 
 // The Qt cursor for a platform cursor handle: Qt's own shapes for the system cursors, our
 // pictures for the named ones, the blank cursor for none.
 QCursor qt_cursor_for(uint32_t cursor);
 
-} // namespace kelvotour
+} // namespace kelvoqt

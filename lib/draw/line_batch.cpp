@@ -1,0 +1,113 @@
+#include "lib/draw/line_batch.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "lib/draw/attributes.h"
+#include "lib/draw/colours.h"
+#include "lib/draw/shapes.h"
+#include "lib/graph/drawing_targets.h"
+#include "platform/raster/line.h"
+
+namespace kelvo {
+
+namespace {
+
+// The box of device pixels the painted lines touched.
+struct Damage {
+    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+
+    void add(kp::DevicePoint a, kp::DevicePoint b)
+    {
+        left = std::min({left, a.x, b.x});
+        top = std::min({top, a.y, b.y});
+        right = std::max({right, a.x + 1, b.x + 1});
+        bottom = std::max({bottom, a.y + 1, b.y + 1});
+    }
+
+    std::optional<kp::Rect> within(kp::Rect const& bounds) const
+    {
+        int64_t const l = std::max<int64_t>(left, bounds.left());
+        int64_t const t = std::max<int64_t>(top, bounds.top());
+        int64_t const r = std::min<int64_t>(right, bounds.right());
+        int64_t const b = std::min<int64_t>(bottom, bounds.bottom());
+        if (l >= r || t >= b)
+            return std::nullopt;
+        return kp::Rect::from_edges(l, t, r, b);
+    }
+};
+
+// A one-pixel solid pen paints each line's pixels in the line's colour with the context's
+// raster operation, as the context itself would, but through one canvas for all of them:
+// the line from A to B, then its end B (the one-pixel line from B to B + 1).
+void paint_solid_lines(kp::DeviceContext& context, std::span<ColouredLine const> lines)
+{
+    std::optional<kp::DeviceContext::Canvas> canvas = context.canvas();
+    if (!canvas)
+        return;
+    kp::RasterOp const op = context.raster_op();
+    std::span<kp::Rect const> const rects = canvas->clip.rects();
+    kp::Surface& surface = canvas->surface;
+    Damage damage;
+    kp::with_raster_op(op, [&](auto operation) {
+        for (ColouredLine const& line : lines) {
+            kp::DevicePoint const a = kp::DevicePoint::from({line.x1, line.y1}, canvas->origin);
+            kp::DevicePoint const b = kp::DevicePoint::from({line.x2, line.y2}, canvas->origin);
+            uint32_t const value = to_color(line.colour).pixel();
+            // draw_line's end step from B to B + 1 is empty at the largest x.
+            bool const paints_end = line.x2 != INT32_MAX;
+            for (kp::Rect const& rect : rects) {
+                if (std::optional<kp::LineStretch> const stretch = kp::clip_line(a, b, rect))
+                    kp::paint_line(surface, *stretch, value, op);
+                // The end, which the line leaves out: the one-pixel line from B to B + 1.
+                if (paints_end && b.x >= rect.left() && b.x < rect.right() && b.y >= rect.top() && b.y < rect.bottom()) {
+                    uint32_t& pixel = surface.at(static_cast<int32_t>(b.x), static_cast<int32_t>(b.y));
+                    pixel = operation(pixel, value);
+                }
+            }
+            damage.add(a, b);
+        }
+    });
+    if (std::optional<kp::Rect> const changed = damage.within(canvas->clip.bounds()))
+        context.report_damage(*changed);
+}
+
+bool draws_solid_one_pixel_lines(kp::DeviceContext const& context)
+{
+    kp::Pen const& pen = context.pen();
+    return pen.is_visible() && !pen.is_wide() && pen.pattern().is_solid();
+}
+
+} // namespace
+
+LineBatch::~LineBatch()
+{
+    try {
+        flush();
+    } catch (...) {
+    }
+}
+
+void LineBatch::flush()
+{
+    if (pending_.empty())
+        return;
+    TkColor const last = pending_.back().colour;
+    bool fast = true;
+    for_each_target(graph_, [&](kp::DeviceContext& context, Slot) { fast = fast && draws_solid_one_pixel_lines(context); });
+    if (fast) {
+        for_each_target(graph_, [&](kp::DeviceContext& context, Slot) { paint_solid_lines(context, pending_); });
+        if (graph_.pen.colour != last)
+            set_pen_colour(graph_, last);
+    } else {
+        // Wide, patterned or invisible pens: line by line through the pen.
+        for (ColouredLine const& line : pending_) {
+            if (graph_.pen.colour != line.colour)
+                set_pen_colour(graph_, line.colour);
+            draw_line(graph_, line.x1, line.y1, line.x2, line.y2);
+        }
+    }
+    pending_.clear();
+}
+
+} // namespace kelvo

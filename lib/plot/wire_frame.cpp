@@ -1,0 +1,87 @@
+#include "lib/plot/wire_frame.h"
+
+#include <cassert>
+#include <vector>
+
+namespace kelvo {
+
+namespace {
+
+// Whether the screen triangle (a, b, d) turns its front to the viewer. Rows grow
+// downwards; the products are taken in 64 bits since pixel differences reach 60000.
+bool facing(PixelPoint a, PixelPoint b, PixelPoint d)
+{
+    int64_t const lhs = int64_t{b.column - a.column} * (d.row - b.row);
+    int64_t const rhs = int64_t{b.row - a.row} * (d.column - b.column);
+    return lhs <= rhs;
+}
+
+class PointGrid {
+public:
+    PointGrid(std::span<PixelPoint const> points, int32_t columns) : points_(points), columns_(columns) {}
+
+    // Counting from 1, as the grid's description does.
+    PixelPoint at(int32_t c, int32_t r) const
+    {
+        return points_[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(columns_) +
+                       static_cast<std::size_t>(c - 1)];
+    }
+
+private:
+    std::span<PixelPoint const> points_;
+    int32_t columns_;
+};
+
+// Which triangles of each cell face the viewer, cell (c, r) at (r - 1)(columns - 1) + c - 1.
+struct CellFacing {
+    bool lower_left = false;  // P(c, r+1), P(c, r), P(c+1, r)
+    bool upper_right = false; // P(c+1, r), P(c+1, r+1), P(c, r+1)
+};
+
+} // namespace
+
+void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint const> points, int32_t columns,
+                                   int32_t rows, SegmentColours colours)
+{
+    if (columns < 1 || rows < 1)
+        return;
+    assert(points.size() >= static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
+    PointGrid const grid(points, columns);
+    int32_t const cell_columns = columns - 1;
+    int32_t const cell_rows = rows - 1;
+    // Each triangle is tested once; every edge then reads its one or two neighbours.
+    std::vector<CellFacing> cells(static_cast<std::size_t>(cell_columns) * static_cast<std::size_t>(cell_rows));
+    auto cell = [&](int32_t c, int32_t r) -> CellFacing& {
+        return cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(cell_columns) +
+                     static_cast<std::size_t>(c - 1)];
+    };
+    for (int32_t r = 1; r <= cell_rows; ++r)
+        for (int32_t c = 1; c <= cell_columns; ++c) {
+            PixelPoint const p00 = grid.at(c, r);
+            PixelPoint const p10 = grid.at(c + 1, r);
+            PixelPoint const p01 = grid.at(c, r + 1);
+            PixelPoint const p11 = grid.at(c + 1, r + 1);
+            cell(c, r) = {facing(p01, p00, p10), facing(p10, p11, p01)};
+        }
+    auto colour = [&](bool upper) { return upper ? colours.upper : colours.lower; };
+    LineBatch lines(graph);
+
+    // The edge from P(c, r) to P(c+1, r) belongs to the lower-left triangle of cell (c, r)
+    // and the upper-right one of cell (c, r-1).
+    for (int32_t c = 1; c <= cell_columns; ++c)
+        for (int32_t r = 1; r <= rows; ++r) {
+            bool const upper = (r <= cell_rows && cell(c, r).lower_left) || (r >= 2 && cell(c, r - 1).upper_right);
+            add_pixel_line(lines, grid.at(c, r), grid.at(c + 1, r), colour(upper));
+        }
+    // The edge from P(c, r) to P(c, r+1) belongs to the lower-left triangle of cell (c, r)
+    // and the upper-right one of cell (c-1, r).
+    for (int32_t r = 1; r <= cell_rows; ++r)
+        for (int32_t c = 1; c <= columns; ++c) {
+            bool const upper =
+                (c <= cell_columns && cell(c, r).lower_left) || (c >= 2 && cell(c - 1, r).upper_right);
+            add_pixel_line(lines, grid.at(c, r), grid.at(c, r + 1), colour(upper));
+        }
+    lines.flush();
+}
+
+} // namespace kelvo

@@ -1,0 +1,88 @@
+// Lines drawn in a batch paint exactly what draw_line paints one line at a time, whatever
+// the write mode, pen and clip.
+
+#include <random>
+
+#include "lib/draw/attributes.h"
+#include "lib/draw/line_batch.h"
+#include "lib/draw/shapes.h"
+#include "lib/graph/graph_table.h"
+#include "tests/window/graph_test_fixture.h"
+
+namespace kelvo::testing {
+namespace {
+
+struct Case {
+    char const* name;
+    int32_t write_mode;
+    int32_t pen_style;
+    int32_t pen_width;
+};
+
+class LineBatches : public GraphTest, public ::testing::WithParamInterface<Case> {
+protected:
+    // Two graphs of the same size, each partly covered by a small window of its own, so
+    // that what shows of them is not one rectangle.
+    void SetUp() override
+    {
+        GraphTest::SetUp();
+        one_by_one = open(100, 100, 2, 0, 0);
+        batched = open(100, 100, 2, 150, 0);
+        open(30, 20, 2, 60, 70);
+        open(30, 20, 2, 210, 70);
+    }
+
+    void prepare(TkGraph graph)
+    {
+        GraphRecord& g = *find_graph(graph);
+        set_pen(g, 0x00FFFFFF, GetParam().pen_style, GetParam().pen_width);
+        set_back_colour_and_write_mode(g, 0x00102030, GetParam().write_mode);
+    }
+
+    TkGraph one_by_one = 0;
+    TkGraph batched = 0;
+};
+
+TEST_P(LineBatches, PaintWhatDrawLinePaints)
+{
+    prepare(one_by_one);
+    prepare(batched);
+    std::mt19937 random(1234);
+    std::uniform_int_distribution<int32_t> coordinate(-40, 140);
+    std::uniform_int_distribution<int32_t> short_step(-6, 6);
+    TkColor const colours[] = {0x000000FF, 0x0000FF00, 0x00FF0000};
+    GraphRecord& single = *find_graph(one_by_one);
+    GraphRecord& many = *find_graph(batched);
+    {
+        LineBatch lines(many);
+        for (int n = 0; n < 3000; ++n) {
+            int32_t const x1 = coordinate(random);
+            int32_t const y1 = coordinate(random);
+            // Mostly short lines, as surfaces draw them, and some long ones across the edges.
+            bool const long_line = n % 10 == 0;
+            int32_t const x2 = long_line ? coordinate(random) : x1 + short_step(random);
+            int32_t const y2 = long_line ? coordinate(random) : y1 + short_step(random);
+            TkColor const colour = colours[n % 7 % 3];
+            if (single.pen.colour != colour)
+                set_pen_colour(single, colour);
+            draw_line(single, x1, y1, x2, y2);
+            lines.add(x1, y1, x2, y2, colour);
+        }
+    }
+    EXPECT_EQ(many.pen.colour, single.pen.colour) << "the pen ends in the last line's colour";
+    int differences = 0;
+    for (int32_t y = 0; y < 100; ++y)
+        for (int32_t x = 0; x < 100; ++x) {
+            differences += shown(one_by_one, x, y) != shown(batched, x, y);
+            differences += in_image(one_by_one, Slot::RetainedImage, x, y) != in_image(batched, Slot::RetainedImage, x, y);
+        }
+    EXPECT_EQ(differences, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pens, LineBatches,
+                         ::testing::Values(Case{"Copy", 1, 1, 1}, Case{"Xor", 5, 1, 1}, Case{"Or", 4, 1, 1},
+                                           Case{"Dashed", 1, 3, 1}, Case{"Wide", 5, 1, 3}, Case{"Invisible", 1, 4, 1}),
+                         [](::testing::TestParamInfo<Case> const& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace kelvo::testing

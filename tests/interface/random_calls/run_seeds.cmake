@@ -1,0 +1,27 @@
+cmake_minimum_required(VERSION 3.25)
+# Runs the random-call driver with seed after seed (FIRST_SEED, FIRST_SEED + 1, ...) of CALLS
+# calls each until SECONDS have passed, and stops at the first run that fails. The
+# environment variable KELVO_FIRST_SEED picks other seeds than the usual ones.
+if(DEFINED ENV{KELVO_FIRST_SEED})
+  set(FIRST_SEED $ENV{KELVO_FIRST_SEED})
+endif()
+string(TIMESTAMP start "%s" UTC)
+set(seed ${FIRST_SEED})
+set(runs 0)
+set(total_calls 0)
+while(TRUE)
+  execute_process(COMMAND ${DRIVER} --seed ${seed} --calls ${CALLS}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors TIMEOUT 300)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the run of seed ${seed} failed (${result}):\n${output}\n${errors}")
+  endif()
+  math(EXPR runs "${runs} + 1")
+  math(EXPR seed "${seed} + 1")
+  string(TIMESTAMP now "%s" UTC)
+  math(EXPR elapsed "${now} - ${start}")
+  if(elapsed GREATER_EQUAL SECONDS)
+    break()
+  endif()
+endwhile()
+math(EXPR last "${seed} - 1")
+message(STATUS "${runs} runs of ${CALLS} calls, seeds ${FIRST_SEED} to ${last}, in ${elapsed} s")
