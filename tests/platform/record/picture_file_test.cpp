@@ -48,8 +48,10 @@ protected:
     // Saves the recording, rasterises it back and compares it with the bitmap.
     double saved_share_matching(std::string const& name)
     {
-        fs::path const folder = scratch_folder(name);
-        std::string const path = (folder / (name + (GetParam() == PictureFormat::Svg ? ".svg" : ".pdf"))).string();
+        std::string const extension = GetParam() == PictureFormat::Svg ? ".svg" : ".pdf";
+        // Each format has its own folder: the cases may run side by side.
+        fs::path const folder = scratch_folder(name + extension);
+        std::string const path = (folder / (name + extension)).string();
         kp::FinalPixels const final_pixels{bitmap.pixels(), {0, 0}};
         if (!kp::save_picture(*bitmap.dc.recording(), final_pixels, GetParam(), path))
             return -1;
