@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "demo/named_colours.h"
-#include "demo/qt_host/host_widget.h"
+#include "qt/kelvoqt.h"
 #include "demo/scenes/formula_question.h"
 
 namespace {
