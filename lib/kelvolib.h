@@ -920,161 +920,445 @@ KELVO_API int32_t TkGetTitleString(TkGraph graph, int32_t reference, char* buffe
 /** @} */
 
 /* ---- Axes, pips, grids, labels and titles ------------------------------------------- */
-/* After TkSetScales. TkDrawAxes: the grid (graph parameter 140), the axis lines of the axis
- * type (131: 1 open, 2 corner, 3 boxed), primary and secondary pips (pip modes 16-18: 0
- * outside, 1 inside, 2 across, 3 none; lengths 19-21 and 119-121 in percent of the cell height
- * of the axis's label font), then the stored titles. The pen is put back; the write mode is
- * left at 1 and the font at the last axis's label font. TkDrawBox: the box of the effective
- * ranges (in 3D the nine edges that do not meet at the hidden corner). TkDrawGrid: nothing in
- * 3D views. TkDrawBorder: a frame around the whole window. TkLabelAxes: numbers at the primary
- * pips of x, y (and z in 3D), sharing one power of ten written after the last label; label
- * widths 13-15 (negative: no labels); the graph's font, justification and text colour are
- * left as they were. TkGraphTitle: draws a title at once (4, 5, 6 axis titles, 7 the graph
- * title; the text cut to 255 bytes) without storing it. */
+/** @defgroup axes Axes, pips, grids, labels and titles
+ * The frame of a plot, drawn after TkSetScales() from the graph parameters and colours
+ * (TkSetGraphParam(), TkSetGraphColor()) and the label settings (TkSetLabelSettings()).
+ * @{ */
+
+/** Draws the axes: the grid (graph parameter 140), the axis lines of the axis type (131:
+ * 1 open, 2 corner, 3 boxed), primary and secondary pips (pip modes 16-18: 0 outside,
+ * 1 inside, 2 across, 3 none; lengths 19-21 and 119-121 in percent of the cell height of the
+ * axis's label font), then the stored titles (TkSetTitleString()). The pen is put back; the
+ * write mode is left at 1 and the font at the last axis's label font.
+ * @param graph the graph. */
 KELVO_API void TkDrawAxes(TkGraph graph);
+/** Draws the box of the effective ranges; in 3D the nine edges that do not meet at the
+ * hidden corner.
+ * @param graph the graph. */
 KELVO_API void TkDrawBox(TkGraph graph);
+/** Draws the grid of a 2D view at the pips of the axes, the sub-grid first; nothing in 3D
+ * views.
+ * @param graph the graph. */
 KELVO_API void TkDrawGrid(TkGraph graph);
+/** Draws a frame around the whole window.
+ * @param graph the graph. */
 KELVO_API void TkDrawBorder(TkGraph graph);
+/** Writes numbers at the primary pips of x, y (and z in 3D), sharing one power of ten
+ * written after the last label; label widths 13-15 (negative: no labels). The graph's font,
+ * justification and text colour are left as they were.
+ * @param graph the graph. */
 KELVO_API void TkLabelAxes(TkGraph graph);
+/** Draws a title at once without storing it.
+ * @param graph the graph.
+ * @param reference 4, 5, 6: the x, y, z axis title; 7: the graph title.
+ * @param text the title, cut to 255 bytes. */
 KELVO_API void TkGraphTitle(TkGraph graph, int32_t reference, const char* text);
+/** @} */
 
 /* ---- Symbols, error bars, graph labels, polygons and cross-wires -------------------------- */
-/* Symbol codes: 0 none, 1 dot, 2 plus, 3 cross, 4 square, 5 triangle, 6 circle, 7 filled
- * square, 8 filled triangle, 9 filled circle; half-size graph parameter 137 in pixels. Symbols
- * and error bars use the symbol colour when the graph uses it (graph colour 14), else the pen
- * colour; the graph's pen is left as it was. Points beyond +-30000 window pixels draw nothing.
- * TkErrorBar: bars of half-widths ex and ey about (x, y), left out when no longer than the
- * symbol size, then the symbol. TkGraphlabel: text (cut to 255 bytes) at the graph-label
- * offsets (parameters 11, 12) from the point, in the graph's font, justification and text
- * colour. Polygons: the first n points of one-dimensional library arrays, open (Draw) or filled
- * (Fill); the 2D forms return the plot array check (20802 arrays too short, 20804 missing or
- * of the wrong kind), the 3D forms 1 (an array missing), 2 (one not one-dimensional) or 3 (one
- * shorter than n); a non-zero result draws nothing. More than 125000 points draw nothing and
- * set error 10601. Vertices beyond +-30000 window pixels are dropped. Cross-wires: lines
- * through the point parallel to each axis across its effective range. */
+/** @defgroup marks Symbols, error bars, graph labels, polygons and cross-wires
+ * Symbol codes: 0 none, 1 dot, 2 plus, 3 cross, 4 square, 5 triangle, 6 circle, 7 filled
+ * square, 8 filled triangle, 9 filled circle; half-size graph parameter 137 in pixels.
+ * Symbols and error bars use the symbol colour when the graph uses it (graph colour 14),
+ * else the pen colour; the graph's pen is left as it was. Points beyond +-30000 window
+ * pixels draw nothing.
+ * @{ */
+
+/** Draws a symbol at a point of a 2D view.
+ * @param graph the graph.
+ * @param code the symbol, 0..9.
+ * @param x,y the point in user coordinates. */
 KELVO_API void TkPlotSymbol(TkGraph graph, int32_t code, double x, double y);
+/** Draws a symbol at a point in space.
+ * @param graph the graph.
+ * @param code the symbol, 0..9.
+ * @param x,y,z the point in user coordinates. */
 KELVO_API void TkPlotSymbol3(TkGraph graph, int32_t code, double x, double y, double z);
+/** Draws error bars about a point, then its symbol. A bar no longer than the symbol size is
+ * left out.
+ * @param graph the graph.
+ * @param code the symbol, 0..9.
+ * @param x,y the point in user coordinates.
+ * @param ex,ey the half-widths of the bars in user units. */
 KELVO_API void TkErrorBar(TkGraph graph, int32_t code, double x, double y, double ex, double ey);
+/** Writes a text at the graph-label offsets (parameters 11, 12) from a point, in the graph's
+ * font, justification and text colour.
+ * @param graph the graph.
+ * @param text the text, cut to 255 bytes.
+ * @param x,y the point in user coordinates. */
 KELVO_API void TkGraphlabel(TkGraph graph, const char* text, double x, double y);
+/** Writes a text at the graph-label offsets from a point in space, as TkGraphlabel() does.
+ * @param graph the graph.
+ * @param text the text, cut to 255 bytes.
+ * @param x,y,z the point in user coordinates. */
 KELVO_API void TkGraphlabel3(TkGraph graph, const char* text, double x, double y, double z);
+/** Draws the open polygon of the first n points of two one-dimensional library arrays.
+ * More than 125000 points draw nothing and set error 10601; vertices beyond +-30000 window
+ * pixels are dropped.
+ * @param graph the graph.
+ * @param x,y the arrays of the vertices' user coordinates.
+ * @param n the number of vertices.
+ * @return 0; 20802 when an array is too short, 20804 when one is missing or of the wrong
+ *         kind, which draws nothing. */
 KELVO_API int32_t TkDrawPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n);
+/** Fills the polygon of the first n points of two one-dimensional library arrays with the
+ * pen's colour, taking the points as TkDrawPolygon() does.
+ * @param graph the graph.
+ * @param x,y the arrays of the vertices' user coordinates.
+ * @param n the number of vertices.
+ * @return 0, 20802 or 20804 as TkDrawPolygon() does. */
 KELVO_API int32_t TkFillPolygon(TkGraph graph, TkArray x, TkArray y, int32_t n);
+/** Draws the open polygon of the first n points of three one-dimensional library arrays.
+ * @param graph the graph.
+ * @param x,y,z the arrays of the vertices' user coordinates.
+ * @param n the number of vertices.
+ * @return 0; 1 when an array is missing, 2 when one is not one-dimensional, 3 when one is
+ *         shorter than n, which draws nothing. */
 KELVO_API int32_t TkDrawPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n);
+/** Fills the polygon of the first n points of three one-dimensional library arrays with the
+ * pen's colour.
+ * @param graph the graph.
+ * @param x,y,z the arrays of the vertices' user coordinates.
+ * @param n the number of vertices.
+ * @return 0, 1, 2 or 3 as TkDrawPolygon3() does. */
 KELVO_API int32_t TkFillPolygon3(TkGraph graph, TkArray x, TkArray y, TkArray z, int32_t n);
+/** Draws lines through a point parallel to the x and y axes across their effective ranges.
+ * @param graph the graph.
+ * @param x,y the point in user coordinates. */
 KELVO_API void TkCrossWires(TkGraph graph, double x, double y);
+/** Draws lines through a point parallel to the three axes across their effective ranges.
+ * @param graph the graph.
+ * @param x,y,z the point in user coordinates. */
 KELVO_API void TkCrossWires3(TkGraph graph, double x, double y, double z);
+/** @} */
 
 /* ---- Plotting: curves and function sampling ----------------------------------------------- */
-/* Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
- * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data specified",
- * a formula error (10400..10425), or heap error 1. A graph identifier that names no open graph
- * does nothing and returns 0. */
-
-/* Formula sampled on an even grid into library arrays: XArray(i) = x_i, and YArray(i) =
- * f(x_i); ZArray(i, j) = f(x_i, y_j); WArray(i, j, k) = f(x_i, y_j, z_k), the intervals used
- * as given. Counts below 2, intervals that are not finite, arrays of the wrong kind (20804)
- * or too short (20802) write nothing. A failed evaluation writes 0 and the call returns
- * the code of the last one that failed. */
-/* Curves in graph colour `colour`, sampled at n points over the interval nudged slightly
+/** @defgroup curves Curves and function sampling
+ * Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
+ * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data
+ * specified", a formula error (10400..10425), or heap error 1. A graph identifier that names
+ * no open graph does nothing and returns 0.
+ *
+ * Curves are drawn in a graph colour, sampled at n points over the interval nudged slightly
  * inwards (equal ends are therefore a bad range), long steps refined, steps that jump across
  * more than a quarter of the range drawn dashed. Option: 0 draw only, 1 fit the ranges first
  * (2D view for y = f(x) and plane curves, a 3D view for space curves), 2 draw and label the
- * axes first, 3 both. The formulae take the graph's parameters and one variable, var_name.
- * The caller's functions of the Func2/3 forms get t, store the point into the variables
- * (which hold t, 0 and the z plane before each call) and return 0 where there is no point,
- * which lifts the pen. */
+ * axes first, 3 both. The formulae take the graph's parameters and one variable. The
+ * caller's functions of the Func2/3 forms get t, store the point into the variables (which
+ * hold t, 0 and the z plane before each call) and return 0 where there is no point, which
+ * lifts the pen.
+ *
+ * Sampling fills library arrays on an even grid: XArray(i) = x_i, and YArray(i) = f(x_i);
+ * ZArray(i, j) = f(x_i, y_j); WArray(i, j, k) = f(x_i, y_j, z_k), the intervals used as
+ * given. Counts below 2, intervals that are not finite, arrays of the wrong kind (20804) or
+ * too short (20802) write nothing. A failed evaluation writes 0 and the call returns the code
+ * of the last one that failed.
+ * @{ */
+
+/** Draws the curve y = f(x) of a formula.
+ * @param graph the graph.
+ * @param formula the formula f.
+ * @param var_name the name of its variable.
+ * @param x1,x2 the interval.
+ * @param n the number of samples.
+ * @param colour the curve's colour.
+ * @param option 0..3: fit the ranges (1), draw the axes (2), both (3).
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, double x1, double x2,
                                int32_t n, TkColor colour, uint8_t option);
+/** Draws the plane curve (x(t), y(t)) of two formulae.
+ * @param graph the graph.
+ * @param formula_x,formula_y the formulae of x and y.
+ * @param var_name the name of their variable t.
+ * @param t1,t2 the interval of t.
+ * @param n the number of samples.
+ * @param colour the curve's colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y, const char* var_name,
                                double t1, double t2, int32_t n, TkColor colour, uint8_t option);
+/** Draws the space curve (x(t), y(t), z(t)) of three formulae.
+ * @param graph the graph.
+ * @param formula_x,formula_y,formula_z the formulae of x, y and z.
+ * @param var_name the name of their variable t.
+ * @param t1,t2 the interval of t.
+ * @param n the number of samples.
+ * @param colour the curve's colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y, const char* formula_z,
                                const char* var_name, double t1, double t2, int32_t n, TkColor colour,
                                uint8_t option);
+/** Draws the curve y = func(x) of the caller's function.
+ * @param graph the graph.
+ * @param func the function; it may be called again from the library's own drawing.
+ * @param x1,x2 the interval.
+ * @param n the number of samples.
+ * @param colour the curve's colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, int32_t n, TkColor colour,
                                    uint8_t option);
+/** Draws a plane curve that the caller's function computes into two variables.
+ * @param graph the graph.
+ * @param func called with t; stores the point into *x_var and *y_var and returns non-zero,
+ *        or returns 0 where there is no point.
+ * @param x_var,y_var the variables the function fills.
+ * @param t1,t2 the interval of t.
+ * @param n the number of samples.
+ * @param colour the curve's colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double t1,
                                    double t2, int32_t n, TkColor colour, uint8_t option);
+/** Draws a space curve that the caller's function computes into three variables.
+ * @param graph the graph.
+ * @param func called with t; stores the point into *x_var, *y_var and *z_var and returns
+ *        non-zero, or returns 0 where there is no point.
+ * @param x_var,y_var,z_var the variables the function fills.
+ * @param t1,t2 the interval of t.
+ * @param n the number of samples.
+ * @param colour the curve's colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* y_var, double* z_var,
                                    double t1, double t2, int32_t n, TkColor colour, uint8_t option);
+/** Samples a formula of one variable into two one-dimensional library arrays.
+ * @param formula the formula.
+ * @param x_name the name of its variable.
+ * @param x1,x2 the interval.
+ * @param x_array receives the n sample points.
+ * @param y_array receives the n values.
+ * @param n the number of samples, 2 or more.
+ * @return 0 or an error code. */
 KELVO_API int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
                                     TkArray y_array, int32_t n);
+/** Samples a formula of two variables on a grid into library arrays.
+ * @param formula the formula.
+ * @param x_name,y_name the names of its variables.
+ * @param x1,x2 the x interval.
+ * @param y1,y2 the y interval.
+ * @param x_array receives the nx x values.
+ * @param y_array receives the ny y values.
+ * @param z_array an nx by ny array; receives the values.
+ * @param nx,ny the numbers of samples, 2 or more.
+ * @return 0 or an error code. */
 KELVO_API int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y_name, double x1, double x2,
                                     double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array,
                                     int32_t nx, int32_t ny);
+/** Samples a formula of three variables on a grid into library arrays.
+ * @param formula the formula.
+ * @param x_name,y_name,z_name the names of its variables.
+ * @param x1,x2 the x interval.
+ * @param y1,y2 the y interval.
+ * @param z1,z2 the z interval.
+ * @param x_array receives the nx x values.
+ * @param y_array receives the ny y values.
+ * @param z_array receives the nz z values.
+ * @param w_array an nx by ny by nz array; receives the values.
+ * @param nx,ny,nz the numbers of samples, 2 or more.
+ * @return 0 or an error code. */
 KELVO_API int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y_name, const char* z_name,
                                     double x1, double x2, double y1, double y2, double z1, double z2,
                                     TkArray x_array, TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx,
                                     int32_t ny, int32_t nz);
+/** @} */
 
 /* ---- Plotting: arrays and histograms ------------------------------------------------------ */
-/* Data in library arrays. Mark: the units digit is the symbol (0 none, 1..9 as TkPlotSymbol3);
- * 10 or more also joins the points with lines (TkDrawArray3: lines only, no symbols). The
- * colour becomes the symbol colour when the graph uses one, else the pen colour. Arrays of
- * the wrong kind give 20804 and arrays shorter than the counts 20802, without a message;
- * counts below 1 give 20802 "Not enough data". */
+/** @defgroup data_plots Data arrays and histograms
+ * Data in library arrays. Mark: the units digit is the symbol (0 none, 1..9 as
+ * TkPlotSymbol3()); 10 or more also joins the points with lines (TkDrawArray3: lines only,
+ * no symbols). The colour becomes the symbol colour when the graph uses one, else the pen
+ * colour. Arrays of the wrong kind give 20804 and arrays shorter than the counts 20802,
+ * without a message; counts below 1 give 20802 "Not enough data". The option is as for
+ * TkDrawCurve1().
+ * @{ */
+
+/** Plots the points (X(i), Y(i)) of two one-dimensional arrays.
+ * @param graph the graph.
+ * @param x_array,y_array the coordinates.
+ * @param n the number of points.
+ * @param mark the symbol, plus 10 to join the points.
+ * @param colour their colour.
+ * @param option 0..3: fit the ranges (1), draw the axes (2), both (3).
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t mark,
                                TkColor colour, uint8_t option);
-/* Stems from (X(i), Y(j), 0) up to Z(i, j) for marks of 10 or more, the symbol at the top. */
+/** Plots the heights Z(i, j) over a grid: stems from (X(i), Y(j), 0) up to Z(i, j) for marks
+ * of 10 or more, the symbol at the top.
+ * @param graph the graph.
+ * @param x_array,y_array the grid's coordinates.
+ * @param z_array an nx by ny array of heights.
+ * @param nx,ny the grid's size.
+ * @param mark the symbol, plus 10 for stems.
+ * @param colour their colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                                int32_t ny, int32_t mark, TkColor colour, uint8_t option);
+/** Plots the points (X(i), Y(i), Z(i)) of three one-dimensional arrays.
+ * @param graph the graph.
+ * @param x_array,y_array,z_array the coordinates.
+ * @param n the number of points.
+ * @param mark the symbol; 10 or more joins the points with lines only.
+ * @param colour their colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t n,
                                int32_t mark, TkColor colour, uint8_t option);
-/* Bars from y = 0 to Y(i), starting at X(i) + w offset width and w width wide, where w is the
- * distance to the next point (the last bar uses the one before it; a single bar is 1 wide):
- * offset 0 and width 1 fill the spaces between points, offset -0.5 centres the bars. Filled
- * in colour, outlined in the graph's own pen colour. Option 1 or 3 also starts the y range
- * at 0 and gives the x axis one interval per bar when there are fewer than 20. Widths that
- * are not finite give 20804. */
+/** Draws a histogram: bars from y = 0 to Y(i), starting at X(i) + w offset and w width wide,
+ * where w is the distance to the next point (the last bar uses the one before it; a single
+ * bar is 1 wide): offset 0 and width 1 fill the spaces between points, offset -0.5 centres
+ * the bars. Filled in colour, outlined in the graph's own pen colour. Option 1 or 3 also
+ * starts the y range at 0 and gives the x axis one interval per bar when there are fewer
+ * than 20.
+ * @param graph the graph.
+ * @param x_array,y_array the points.
+ * @param n the number of bars.
+ * @param width the bar width as a share of the spacing; not finite gives 20804.
+ * @param offset the bar start as a share of the spacing; not finite gives 20804.
+ * @param colour the fill colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, double width,
                                    double offset, TkColor colour, uint8_t option);
-/* 3D bars of heights Z(i, j), painted from back to front for the graph's view angles. */
+/** Draws a 3D bar chart of the heights Z(i, j), painted from back to front for the graph's
+ * view angles.
+ * @param graph the graph.
+ * @param x_array,y_array the grid's coordinates.
+ * @param z_array an nx by ny array of heights.
+ * @param nx,ny the grid's size.
+ * @param x_width,y_width the bar sizes as shares of the spacings.
+ * @param colour the fill colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                                    int32_t ny, double x_width, double y_width, TkColor colour, uint8_t option);
+/** @} */
 
 /* ---- Plotting: contours ------------------------------------------------------------------- */
-/* NContours levels strictly between Z1 and Z2 (across the data when Z1 = Z2; one level at
- * Z1 = Z2 is drawn at Z1 + 0.0005), each drawn at its height. Mode 0 keeps the view, 1 the
- * plane map, 2 the 3D view (under Option 1 and 3). ZArray is NX by NY, first index along
+/** @defgroup contours Contours
+ * Contour levels strictly between z1 and z2 (across the data when z1 = z2; one level at
+ * z1 = z2 is drawn at z1 + 0.0005), each drawn at its height. Mode 0 keeps the view, 1 the
+ * plane map, 2 the 3D view (under option 1 and 3). The Z array is nx by ny, first index along
  * x; X and Y must not decrease (20806, also for values that are not finite); heights that
  * are not finite give 20804. More than 100,000,000 grid points over all levels are refused
- * with 20805. Returns 0 or an error code. */
+ * with 20805.
+ * @{ */
+
+/** Draws the contours of heights given in library arrays.
+ * @param graph the graph.
+ * @param x_array,y_array the grid's coordinates.
+ * @param z_array an nx by ny array of heights.
+ * @param nx,ny the grid's size.
+ * @param contours the number of levels.
+ * @param z1,z2 the range of the levels.
+ * @param mode 0 keep the view, 1 plane map, 2 3D view.
+ * @param colour the lines' colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                                       int32_t ny, int32_t contours, double z1, double z2, uint8_t mode,
                                       TkColor colour, uint8_t option);
-/* The formula, which may use the graph's parameters, sampled on an NX by NY grid over the
- * intervals (their ends moved inwards by about 1.4e-6 of their size). */
+/** Draws the contours of a formula, which may use the graph's parameters, sampled on an
+ * nx by ny grid over the intervals (their ends moved inwards by about 1.4e-6 of their size).
+ * @param graph the graph.
+ * @param formula the formula.
+ * @param x_name,y_name the names of its variables.
+ * @param x1,x2 the x interval.
+ * @param y1,y2 the y interval.
+ * @param nx,ny the grid's size.
+ * @param contours the number of levels.
+ * @param z1,z2 the range of the levels.
+ * @param mode 0 keep the view, 1 plane map, 2 3D view.
+ * @param colour the lines' colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
                                  double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
                                  double z2, uint8_t mode, TkColor colour, uint8_t option);
+/** @} */
 
 /* ---- Plotting: surfaces --------------------------------------------------------------------- */
-/* Style 3: wire frame with edges in the upper colour where the surface faces the viewer,
+/** @defgroup surfaces Surfaces
+ * Style 3: wire frame with edges in the upper colour where the surface faces the viewer,
  * else the lower colour; style 4: hidden lines removed, swept from the grid corner nearest
  * the viewer. A view straight down the z axis, or one that gives the sweep no front (both
  * grid directions on one arm), draws the wire frame instead. Grids as for
- * TkDrawContoursArray; the wire frame needs 8 bytes a grid point, at most 1,000,000 (20801).
- * Returns 0 or an error code. */
+ * TkDrawContoursArray(); the wire frame needs 8 bytes a grid point, at most 1,000,000
+ * (20801).
+ * @{ */
+
+/** Draws the surface of heights given in library arrays.
+ * @param graph the graph.
+ * @param x_array,y_array the grid's coordinates.
+ * @param z_array an nx by ny array of heights.
+ * @param nx,ny the grid's size.
+ * @param style 3 wire frame, 4 hidden lines.
+ * @param upper_colour the colour of the side facing the viewer.
+ * @param lower_colour the colour of the other side.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                                      int32_t ny, uint8_t style, TkColor upper_colour, TkColor lower_colour,
                                      uint8_t option);
-/* The formula, which may use the graph's parameters, sampled as for TkDrawContours. */
+/** Draws the surface of a formula, which may use the graph's parameters, sampled as for
+ * TkDrawContours().
+ * @param graph the graph.
+ * @param formula the formula.
+ * @param x_name,y_name the names of its variables.
+ * @param x1,x2 the x interval.
+ * @param y1,y2 the y interval.
+ * @param nx,ny the grid's size.
+ * @param style 3 wire frame, 4 hidden lines.
+ * @param upper_colour the colour of the side facing the viewer.
+ * @param lower_colour the colour of the other side.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
                                 double x2, double y1, double y2, int32_t nx, int32_t ny, uint8_t style,
                                 TkColor upper_colour, TkColor lower_colour, uint8_t option);
+/** @} */
 
 /* ---- Plotting: surfaces of revolution ------------------------------------------------------- */
-/* The profile (z values in XArray, radii in YArray) turned about the z axis in NAngles steps
- * (2 or more; at most 10,000,000 points N (NAngles + 1) in all). Styles: 0 and 2 parallels,
- * 3 wire frame, 4 hidden lines, 5 hidden lines with a one-sided horizon; the hidden-line
- * styles pin the surface's rows to the window. Z must not decrease (20806); radii that are
- * not finite give 20804. Returns 0 or an error code. */
+/** @defgroup revolution Surfaces of revolution
+ * A profile turned about the z axis in a number of angle steps (2 or more; at most
+ * 10,000,000 points n (angles + 1) in all). Styles: 0 and 2 parallels, 3 wire frame,
+ * 4 hidden lines, 5 hidden lines with a one-sided horizon; the hidden-line styles pin the
+ * surface's rows to the window.
+ * @{ */
+
+/** Draws the surface of revolution of a profile given in library arrays.
+ * @param graph the graph.
+ * @param x_array the profile's z values; must not decrease (20806).
+ * @param y_array the profile's radii; values that are not finite give 20804.
+ * @param n the number of profile points.
+ * @param angles the number of angle steps.
+ * @param style 0, 2 parallels, 3 wire frame, 4, 5 hidden lines.
+ * @param upper_colour the colour of the side facing the viewer.
+ * @param lower_colour the colour of the other side.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
                                         uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option);
-/* The radius r(x) a formula of one variable, sampled at N points over [X1, X2] (ends moved
- * inwards); the graph's parameters are not available to it. */
+/** Draws the surface of revolution of a radius r(x) given by a formula of one variable,
+ * sampled at n points over [x1, x2] (ends moved inwards); the graph's parameters are not
+ * available to it.
+ * @param graph the graph.
+ * @param formula the radius formula.
+ * @param var_name the name of its variable.
+ * @param x1,x2 the interval along the axis.
+ * @param n the number of samples.
+ * @param angles the number of angle steps.
+ * @param style 0, 2 parallels, 3 wire frame, 4, 5 hidden lines.
+ * @param upper_colour the colour of the side facing the viewer.
+ * @param lower_colour the colour of the other side.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code. */
 KELVO_API int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2,
                                    int32_t n, int32_t angles, uint8_t style, TkColor upper_colour,
                                    TkColor lower_colour, uint8_t option);
+/** @} */
 
 /* ---- Formulae ------------------------------------------------------------------------- */
 /** @defgroup formulae Formulae
