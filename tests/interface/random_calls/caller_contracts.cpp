@@ -18,6 +18,7 @@ constexpr ContractRow contract_rows[] = {
     {"Romb", 0, Contract::work_exponent},
     {"TkIntegrateByVar", 0, Contract::work_exponent},
     {"KpSavePng", 1, Contract::file_path},
+    {"TkSaveGraph", 1, Contract::file_path},
     {"KpCreateHeadlessHost", 1, Contract::pixel_area},
     {"TkOpenGraph", 4, Contract::pixel_area},
     {"TkResize", 4, Contract::pixel_area},

@@ -1,0 +1,151 @@
+// Saving graphs as pictures: every drawing mode saves what the graph shows, bad requests
+// give their code and write nothing.
+
+#include "graph_test_fixture.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "lib/window/graph_picture.h"
+#include "tests/platform/record/picture_match.h"
+
+namespace kelvo::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GraphPictureTest : public GraphTest {
+protected:
+    void SetUp() override
+    {
+        GraphTest::SetUp();
+        folder = fs::temp_directory_path() / ("kelvo-graph-picture-" + std::string(
+            ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+
+    std::string file(std::string const& name) const { return (folder / name).string(); }
+
+    // A little of everything: a filled box, a dashed line, text, and a line in exclusive or.
+    static void draw_scene(TkGraph graph)
+    {
+        TkGpFill(graph, 10, 10, 60, 40, 0x0000A000, 1);
+        TkPen(graph, 0x00800000, 3, 1);
+        TkGpLine(graph, 5, 70, 150, 90);
+        TkTextColor(graph, 0x000000C0);
+        TkFont(graph, 2, 1, 12);
+        TkGpText(graph, 20, 100, "Hello Kelvo");
+        TkWritemode(graph, 5);
+        TkPen(graph, 0x00FFFF00, 1, 3);
+        TkGpLine(graph, 0, 0, 120, 60);
+        TkWritemode(graph, 1);
+    }
+
+    // What the graph's window shows, as a surface.
+    kp::Surface window_pixels(TkGraph graph)
+    {
+        std::string const path = file("window.png");
+        EXPECT_EQ(KpSavePng(TkGetGraphHWnd(graph), path.c_str()), 0);
+        return kp::read_png(path).value_or(kp::Surface());
+    }
+
+    fs::path folder;
+};
+
+TEST_F(GraphPictureTest, EveryDrawingModeSavesWhatTheGraphShows)
+{
+    for (int32_t mode : {1, 2, 3, 4}) {
+        TkGraph graph = open(160, 120, mode);
+        draw_scene(graph);
+        TkDispatchToWindow(graph);
+        KpUpdate();
+        kp::Surface const shown = window_pixels(graph);
+        for (char const* extension : {".svg", ".pdf"}) {
+            std::string const path = file("mode" + std::to_string(mode) + extension);
+            ASSERT_EQ(TkSaveGraph(graph, path.c_str()), 0) << path;
+            std::optional<kp::Surface> back = kp::testing::rasterised(path, 160, 120);
+            ASSERT_TRUE(back) << path;
+            kp::testing::PictureMatch const match = kp::testing::match_pictures(shown, *back);
+            EXPECT_GE(match.share(), 0.99) << path;
+            EXPECT_GE(match.ink_share(), 0.9) << path;
+        }
+        std::string const png = file("mode" + std::to_string(mode) + ".png");
+        ASSERT_EQ(TkSaveGraph(graph, png.c_str()), 0);
+        std::optional<kp::Surface> const saved = kp::read_png(png);
+        ASSERT_TRUE(saved);
+        EXPECT_TRUE(std::ranges::equal(saved->pixels(), shown.pixels())) << "mode " << mode;
+        TkCloseGraph(graph);
+    }
+}
+
+TEST_F(GraphPictureTest, PixelsTheWindowSystemErasedAreSavedAsErased)
+{
+    TkGraph graph = open(160, 120, 1);
+    TkGpFill(graph, 0, 0, 159, 119, 0x00FF0000, 1);
+    // Uncovered again: the window is erased there and nobody redraws it in mode 1.
+    KpExpose(host, 20, 20, 80, 60);
+    KpUpdate();
+    kp::Surface const shown = window_pixels(graph);
+    std::string const path = file("erased.svg");
+    ASSERT_EQ(TkSaveGraph(graph, path.c_str()), 0);
+    std::optional<kp::Surface> back = kp::testing::rasterised(path, 160, 120);
+    ASSERT_TRUE(back);
+    EXPECT_GE(kp::testing::match_pictures(shown, *back).ink_share(), 0.99);
+}
+
+TEST_F(GraphPictureTest, TextInAPdfIsText)
+{
+    TkGraph graph = open(200, 120, 2);
+    TkFont2(graph, 1, 3, 10, 2);
+    TkGpText(graph, 30, 115, "Upwards italic");
+    TkFont2(graph, 2, 2, 12, 1);
+    TkGpText(graph, 60, 20, "Bold label");
+    std::string const path = file("text.pdf");
+    ASSERT_EQ(TkSaveGraph(graph, path.c_str()), 0);
+    std::string const command = "pdftotext '" + path + "' '" + path + ".txt'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::stringstream text;
+    text << std::ifstream(path + ".txt").rdbuf();
+    EXPECT_NE(text.str().find("Bold label"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("Upwards italic"), std::string::npos) << text.str();
+}
+
+TEST_F(GraphPictureTest, BadRequestsGiveTheirCodeAndWriteNothing)
+{
+    TkGraph graph = open(100, 80, 2);
+    EXPECT_EQ(TkSaveGraph(graph, file("blank.svg").c_str()), save_nothing_drawn) << "never drawn";
+    TkGpLine(graph, 0, 0, 50, 50);
+    fs::create_directory(folder / "taken.pdf");
+    EXPECT_EQ(TkSaveGraph(graph, nullptr), save_cannot_write);
+    EXPECT_EQ(TkSaveGraph(graph, ""), save_cannot_write);
+    EXPECT_EQ(TkSaveGraph(graph, file("picture.jpeg").c_str()), save_unknown_format);
+    EXPECT_EQ(TkSaveGraph(graph, file("missing/picture.svg").c_str()), save_cannot_write);
+    EXPECT_EQ(TkSaveGraph(graph, file("taken.pdf").c_str()), save_cannot_write);
+    EXPECT_EQ(TkSaveGraph(0, file("none.svg").c_str()), save_no_graph);
+    EXPECT_EQ(TkSaveGraph(graph + 1000, file("none.svg").c_str()), save_no_graph);
+    TkClearWindow(graph);
+    EXPECT_EQ(TkSaveGraph(graph, file("cleared.svg").c_str()), save_nothing_drawn) << "cleared since";
+    TkCloseGraph(graph);
+    EXPECT_EQ(TkSaveGraph(graph, file("closed.svg").c_str()), save_no_graph);
+
+    std::vector<fs::path> left;
+    for (auto const& entry : fs::directory_iterator(folder))
+        left.push_back(entry.path().filename());
+    EXPECT_EQ(left, std::vector<fs::path>{"taken.pdf"});
+}
+
+TEST_F(GraphPictureTest, SavingLeavesTheCurrentGraphAlone)
+{
+    TkGraph first = open(100, 80, 2);
+    TkGpLine(first, 0, 0, 50, 50);
+    TkGraph second = open(100, 80, 2);
+    ASSERT_EQ(graph_table().current, find_graph(second));
+    EXPECT_EQ(TkSaveGraph(first, file("first.svg").c_str()), 0);
+    EXPECT_EQ(graph_table().current, find_graph(second));
+}
+
+} // namespace
+} // namespace kelvo::testing
