@@ -81,21 +81,6 @@ TEST_F(GraphPictureTest, EveryDrawingModeSavesWhatTheGraphShows)
     }
 }
 
-TEST_F(GraphPictureTest, PixelsTheWindowSystemErasedAreSavedAsErased)
-{
-    TkGraph graph = open(160, 120, 1);
-    TkGpFill(graph, 0, 0, 159, 119, 0x00FF0000, 1);
-    // Uncovered again: the window is erased there and nobody redraws it in mode 1.
-    KpExpose(host, 20, 20, 80, 60);
-    KpUpdate();
-    kp::Surface const shown = window_pixels(graph);
-    std::string const path = file("erased.svg");
-    ASSERT_EQ(TkSaveGraph(graph, path.c_str()), 0);
-    std::optional<kp::Surface> back = kp::testing::rasterised(path, 160, 120);
-    ASSERT_TRUE(back);
-    EXPECT_GE(kp::testing::match_pictures(shown, *back).ink_share(), 0.99);
-}
-
 TEST_F(GraphPictureTest, TextInAPdfIsText)
 {
     TkGraph graph = open(200, 120, 2);

@@ -2,6 +2,7 @@
 
 #include "platform/kelvoplatform.h"
 #include "platform/raster/png_file.h"
+#include "platform/record/recording.h"
 
 #include "platform/graphics/device_context_text.h"
 #include "platform/graphics/memory_device_context.h"
@@ -32,6 +33,30 @@ int64_t count_pixels(Surface const& surface, Color color)
     for (uint32_t pixel : surface.pixels())
         count += pixel == color.pixel();
     return count;
+}
+
+TEST_F(WindowTest, PixelsTheWindowSystemErasesReachTheWindowsRecording)
+{
+    constexpr char erased_class[] = "TestErasedWindow";
+    if (!find_class(erased_class)) {
+        WindowClass window_class;
+        window_class.name = erased_class;
+        window_class.procedure = &WindowTest::procedure;
+        window_class.styles = ClassStyle::OwnDeviceContext;
+        window_class.background = colors::white;
+        ASSERT_TRUE(register_class(std::move(window_class)));
+    }
+    WindowHandle window = child(host, {10, 10, 60, 40}, WindowStyle::None, erased_class);
+    update_all_windows();
+    DeviceContext* context = window_device_context(window);
+    context->start_recording({0, 0, 60, 40});
+    fill_client(window);
+    ASSERT_EQ(context->recording()->steps().back().kind, StepKind::Rectangle);
+    KpExpose(host, 20, 20, 40, 30); // inclusive corners
+    update_all_windows();
+    RecordedStep const& last = context->recording()->steps().back();
+    ASSERT_EQ(last.kind, StepKind::Patch) << "the erased pixels are the window's picture now";
+    EXPECT_EQ(context->recording()->patch(last).bounds(), (Rect{10, 10, 21, 11}));
 }
 
 TEST_F(WindowTest, AChildPaintsOnlyInsideItsVisibleRegion)
