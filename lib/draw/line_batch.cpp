@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "lib/draw/attributes.h"
 #include "lib/draw/colours.h"
@@ -68,8 +69,15 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<ColouredLine const>
             damage.add(a, b);
         }
     });
+    if (context.recording() != nullptr) {
+        std::vector<kp::PaintedLine> painted; // the same lines in the platform's terms
+        painted.reserve(lines.size());
+        for (ColouredLine const& line : lines)
+            painted.push_back({{line.x1, line.y1}, {line.x2, line.y2}, to_color(line.colour)});
+        context.record_painted_lines(painted);
+    }
     if (std::optional<kp::Rect> const changed = damage.within(canvas->clip.bounds()))
-        context.report_damage(*changed);
+        context.report_damage(*changed, kp::DeviceContext::Recorded::Yes);
 }
 
 bool draws_solid_one_pixel_lines(kp::DeviceContext const& context)

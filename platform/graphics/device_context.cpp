@@ -229,6 +229,27 @@ void DeviceContext::stop_recording()
     recording_.reset();
 }
 
+void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines)
+{
+    if (!recording_ || lines.empty())
+        return;
+    std::optional<Frame> f = frame();
+    if (!f)
+        return;
+    // One call for the batch, whose damage is the box of all its lines.
+    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    for (PaintedLine const& line : lines) {
+        for (Point const p : {line.from, line.to}) {
+            DevicePoint const d = f->device(p);
+            left = std::min(left, d.x);
+            top = std::min(top, d.y);
+            right = std::max(right, d.x + 1);
+            bottom = std::max(bottom, d.y + 1);
+        }
+    }
+    recording_->painted_lines(call_on(*f, damage_in(*f, {left, top, right, bottom})), lines);
+}
+
 void DeviceContext::changed_behind_drawing(Region const& device_region)
 {
     if (!recording_)

@@ -29,6 +29,7 @@
 #include "platform/graphics/background_mode.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/graphics_object.h"
+#include "platform/graphics/painted_line.h"
 #include "platform/graphics/pen.h"
 #include "platform/raster/clip.h"
 #include "platform/raster/device_geometry.h"
@@ -151,6 +152,10 @@ public:
     // Null when the context is not recording.
     Recording* recording() { return recording_.get(); }
     Recording const* recording() const { return recording_.get(); }
+    // Painters that drew one-pixel solid lines (both ends painted, with the context's raster
+    // operation) through the canvas tell the recording what they drew, before they report
+    // the damage with Recorded::Yes.
+    void record_painted_lines(std::span<PaintedLine const> lines);
     // Pixels of this context's target changed without a drawing call (the window system
     // erased part of a window): a recording keeps them as final pixels. `device_region` is
     // in device coordinates.

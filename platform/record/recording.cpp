@@ -13,8 +13,9 @@ namespace kp {
 namespace {
 
 // A region built from many step boxes can have as many rectangles; past this many a patch
-// keeps the region's bounds instead, which is coarser but just as faithful.
-constexpr std::size_t most_patch_rects = 4096;
+// keeps the region's bounds instead, which is coarser but just as faithful. Every patch
+// added after another is merged into it, so the count also bounds that cost.
+constexpr std::size_t most_patch_rects = 256;
 // The hidden-step pass stops growing its covered region past this many rectangles.
 constexpr std::size_t most_covered_rects = 1024;
 
@@ -32,7 +33,17 @@ Rect points_bounds(std::span<Point const> points, int32_t margin)
 
 bool covers(Region const& region, Rect const& rect)
 {
-    return rect.is_empty() || Region(rect).subtracted(region).is_empty();
+    if (rect.is_empty())
+        return true;
+    if (!region.bounds().contains(rect))
+        return false;
+    return Region(rect).subtracted(region).is_empty();
+}
+
+// Whether one rectangle of the region holds all of `rect`: a quick, partial test of covering.
+bool one_rect_holds(Region const& region, Rect const& rect)
+{
+    return std::ranges::any_of(region.rects(), [&](Rect const& r) { return r.contains(rect); });
 }
 
 Region coarsened(Region region)
@@ -72,6 +83,7 @@ Rect Recording::bounds(RecordedStep const& step) const
     int32_t const pen_reach = step.pen.is_visible() ? step.pen.width : 0;
     switch (step.kind) {
     case StepKind::Path:
+    case StepKind::Segments:
     case StepKind::Polygon:
         return points_bounds(points(step), pen_reach);
     case StepKind::Rectangle:
@@ -94,6 +106,7 @@ std::size_t Recording::step_bytes(RecordedStep const& step) const
     std::size_t bytes = sizeof(RecordedStep);
     switch (step.kind) {
     case StepKind::Path:
+    case StepKind::Segments:
     case StepKind::Polygon:
     case StepKind::Arc:
         bytes += step.count * sizeof(Point);
@@ -214,6 +227,40 @@ void Recording::line(DrawingCall const& call, Point from, Point to, Pen const& p
     Point const ends[] = {from, to};
     if (add_path(call, ends, false, pen, pattern_start, gaps))
         next_pattern_index_ = pattern_start + line_pixel_count(DevicePoint::from(from, {}), DevicePoint::from(to, {}));
+}
+
+void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine const> lines)
+{
+    if (lines.empty() || !call.damage.translated(-call.origin.x, -call.origin.y).intersects(area_))
+        return;
+    if (call.op != RasterOp::Copy) {
+        patch(call);
+        return;
+    }
+    // Batch painters draw thousands of short lines: one tight loop, and the budget checked
+    // once at the end.
+    uint32_t const clip = clip_index(call);
+    next_pattern_index_ = -1;
+    drawn_since_cleared_ = true;
+    for (PaintedLine const& line : lines) {
+        bool const joins = !steps_.empty() && steps_.back().kind == StepKind::Segments
+            && steps_.back().pen.color == line.color && steps_.back().clip == clip
+            && steps_.back().first + steps_.back().count == points_.size();
+        if (!joins) {
+            RecordedStep step;
+            step.kind = StepKind::Segments;
+            step.pen = Pen::make(PenStyle::Solid, 1, line.color);
+            step.clip = clip;
+            step.first = static_cast<uint32_t>(points_.size());
+            steps_.push_back(step);
+            bytes_ += sizeof(RecordedStep);
+        }
+        points_.push_back(line.from);
+        points_.push_back(line.to);
+        steps_.back().count += 2;
+        bytes_ += 2 * sizeof(Point);
+    }
+    keep_within_budget();
 }
 
 void Recording::rectangle(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps)
@@ -376,6 +423,11 @@ void Recording::add_patch(Region region)
     region.intersect(Region(area_));
     if (region.is_empty())
         return;
+    // Drawing over and over in the same place (an animation in exclusive or) lands inside the
+    // patch it made before: nothing changes then.
+    if (!steps_.empty() && steps_.back().kind == StepKind::Patch
+        && one_rect_holds(patches_[steps_.back().first], region.bounds()))
+        return;
     if (covers(region, area_))
         forget_everything();
     // Steps at the end that the patch hides show nothing; a patch just before them joins it.
@@ -512,6 +564,7 @@ void Recording::compact()
         }
         switch (step.kind) {
         case StepKind::Path:
+        case StepKind::Segments:
         case StepKind::Polygon:
         case StepKind::Arc: {
             std::span<Point const> const own = points(step);

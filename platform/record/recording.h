@@ -30,6 +30,7 @@
 #include "platform/base/region.h"
 #include "platform/graphics/background_mode.h"
 #include "platform/graphics/brush.h"
+#include "platform/graphics/painted_line.h"
 #include "platform/graphics/pen.h"
 #include "platform/raster/polygon.h"
 #include "platform/raster/raster_op.h"
@@ -41,6 +42,7 @@ class Font;
 
 enum class StepKind : uint8_t {
     Path,      // the pen along points; `closed` joins the last point to the first
+    Segments,  // one-pixel solid lines between points 0-1, 2-3, ..., both ends painted
     Rectangle, // `box` outlined with the pen and filled with the brush
     Polygon,   // points filled by `rule` with the brush and outlined with the pen
     Ellipse,   // in `box`, outlined and filled
@@ -114,6 +116,9 @@ public:
     // A line-to: continues the last path when it ends at `from` with the same pen and dash
     // phase, so that a run of line-tos is one path.
     void line(DrawingCall const& call, Point from, Point to, Pen const& pen, int64_t pattern_start, Gaps gaps);
+    // One-pixel solid lines that paint both ends, drawn in one call; each joins the last
+    // step when that holds such lines in the same colour.
+    void painted_lines(DrawingCall const& call, std::span<PaintedLine const> lines);
     void rectangle(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps);
     void polygon(DrawingCall const& call, std::span<Point const> points, FillRule rule, Pen const& pen,
                  Brush const& brush, Gaps gaps);

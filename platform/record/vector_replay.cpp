@@ -210,6 +210,23 @@ void stroke_pen(cairo_t* context, std::span<Point const> points, bool closed, Pe
     }
 }
 
+// Lines between pairs of points, both ends painted: through the pixel centres with square
+// caps, which reach half a pixel past each end and make a lone point one pixel.
+void stroke_segments(cairo_t* context, std::span<Point const> points, Color color)
+{
+    cairo::SavedState const saved(context);
+    cairo_set_line_width(context, 1);
+    cairo_set_line_cap(context, CAIRO_LINE_CAP_SQUARE);
+    set_color(context, color);
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
+        Centre const a = centre(points[i]);
+        Centre const b = centre(points[i + 1]);
+        cairo_move_to(context, a.x, a.y);
+        cairo_line_to(context, b.x, b.y);
+    }
+    cairo_stroke(context);
+}
+
 void fill_box(cairo_t* context, Rect const& box, Color color)
 {
     set_color(context, color);
@@ -483,6 +500,9 @@ void replay(Recording const& recording, FinalPixels const& final_pixels, cairo_t
         switch (step.kind) {
         case StepKind::Path:
             stroke_pen(context, recording.points(step), step.closed, step.pen, step.gaps, step.pattern_start);
+            break;
+        case StepKind::Segments:
+            stroke_segments(context, recording.points(step), step.pen.color);
             break;
         case StepKind::Rectangle:
             paint_rectangle(context, step);
