@@ -105,6 +105,18 @@ TEST_F(RecordingTest, CharactersDrawnOneAfterAnotherAreOneRun)
     bitmap.dc.select_object(previous);
 }
 
+TEST_F(RecordingTest, BatchedLinesJoinOneStepPerColour)
+{
+    clear();
+    kp::PaintedLine const lines[] = {{{1, 1}, {9, 1}, red}, {{1, 3}, {9, 8}, red}, {{2, 2}, {2, 2}, kp::testing::blue}};
+    bitmap.dc.record_painted_lines(lines);
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Segments, StepKind::Segments}));
+    EXPECT_EQ(recording().points(recording().steps()[1]).size(), 4u);
+    bitmap.dc.set_raster_op(RasterOp::Xor);
+    bitmap.dc.record_painted_lines(lines);
+    EXPECT_EQ(kinds().back(), StepKind::Patch) << "combined with what is there: pixels";
+}
+
 TEST_F(RecordingTest, EndlessDrawingStaysWithinTheBudget)
 {
     constexpr std::size_t budget = 64 << 10;
