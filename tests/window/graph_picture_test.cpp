@@ -8,7 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "lib/graph/graph_recording.h"
 #include "lib/window/graph_picture.h"
+#include "platform/record/recording.h"
 #include "tests/platform/record/picture_match.h"
 
 namespace kelvo::testing {
@@ -79,6 +81,30 @@ TEST_F(GraphPictureTest, EveryDrawingModeSavesWhatTheGraphShows)
         EXPECT_TRUE(std::ranges::equal(saved->pixels(), shown.pixels())) << "mode " << mode;
         TkCloseGraph(graph);
     }
+}
+
+TEST_F(GraphPictureTest, AnEndlessAnimationInExclusiveOrKeepsTheRecordingSmall)
+{
+    TkGraph graph = open(160, 120, 2);
+    TkFont(graph, 2, 1, 10);
+    TkGpText(graph, 5, 5, "Frame");
+    TkWritemode(graph, 5);
+    for (int frame = 0; frame < 3000; ++frame) {
+        int32_t const x = 10 + (frame * 7) % 130, y = 20 + (frame * 3) % 90;
+        for (int twice = 0; twice < 2; ++twice) {
+            TkGpRectangle(graph, x, y, x + 15, y + 10, 0);
+            TkGpLine(graph, x, y, x + 15, y + 10);
+        }
+    }
+    TkWritemode(graph, 1);
+    kp::Recording const* recording = recording_context(*find_graph(graph))->recording();
+    EXPECT_LT(recording->memory_bytes(), std::size_t{64} << 10);
+    kp::Surface const shown = window_pixels(graph);
+    std::string const path = file("animation.svg");
+    ASSERT_EQ(TkSaveGraph(graph, path.c_str()), 0);
+    std::optional<kp::Surface> back = kp::testing::rasterised(path, 160, 120);
+    ASSERT_TRUE(back);
+    EXPECT_GE(kp::testing::match_pictures(shown, *back).share(), 0.99);
 }
 
 TEST_F(GraphPictureTest, TextInAPdfIsText)
