@@ -35,7 +35,7 @@ set(kelvo_version "${PROJECT_VERSION}")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libkelvolib${PROJECT_VERSION_MAJOR})
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
-  "libc6 (>= 2.35), libstdc++6 (>= 11), libgcc-s1 (>= 7), libfreetype6 (>= 2.4.10), libfontconfig1 (>= 2.13.0), libpng16-16 (>= 1.6.2-1), fonts-dejavu-core")
+  "libc6 (>= 2.35), libstdc++6 (>= 11), libgcc-s1 (>= 7), libfreetype6 (>= 2.4.10), libfontconfig1 (>= 2.13.0), libpng16-16 (>= 1.6.2-1), libcairo2 (>= 1.16), fonts-dejavu-core")
 # Times, Helvetica and Courier metrics, and the symbol face; DejaVu stands in without them.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-urw-base35")
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "KelvoLib: scientific graphics and numerics in graph windows
