@@ -198,6 +198,8 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
                 break;
             t = half;
             current_valid = evaluate_point(source, t, z_plane, current);
+            if (source.graph_closed())
+                return;
             ++halvings;
         }
         if (halvings == 0) {
@@ -251,7 +253,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         Triple point;
         bool const valid = evaluate_point(source, t, z_plane, point);
         samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
-        if (error_pending())
+        if (error_pending() || source.graph_closed())
             return;
         t += h;
     }
@@ -265,6 +267,8 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         HeldWarning const warning;
         draw_samples(graph, source, r, samples, h);
     }
+    if (source.graph_closed())
+        return;
     use_pen_colour(graph, graph.style.pen_colour);
 }
 
