@@ -21,6 +21,8 @@ public:
     // True once the graph has been closed under the curve, which only the caller's own
     // functions can do; the drawing then stops at once.
     virtual bool graph_closed() const { return false; }
+    // True when evaluating runs the program's own code, which may draw into the graph.
+    virtual bool runs_program_code() const { return false; }
 };
 
 enum class CurveShape {

@@ -68,6 +68,7 @@ public:
     {
     }
     bool graph_closed() const override { return find_graph(graph_) == nullptr; }
+    bool runs_program_code() const override { return true; }
 
 private:
     TkGraph graph_;
