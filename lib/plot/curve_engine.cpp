@@ -7,6 +7,7 @@
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
 #include "lib/draw/attributes.h"
+#include "lib/draw/line_batch.h"
 #include "lib/plot/labelled_axes.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/plot_option.h"
@@ -129,11 +130,14 @@ void fit_ranges_to_samples(GraphRecord& graph, SampleStore const& samples, int32
     set_scales(graph);
 }
 
-// Selecting a pen makes one per drawing target: only a change is worth it.
-void use_pen_style(GraphRecord& graph, int32_t style)
+// Selecting a pen makes one per drawing target: only a change is worth it. The lines
+// already collected are drawn in the old style first.
+void use_pen_style(GraphRecord& graph, int32_t style, LineBatch& lines)
 {
-    if (graph.pen.style != style)
+    if (graph.pen.style != style) {
+        lines.flush();
         set_pen_style(graph, style);
+    }
 }
 
 void use_pen_colour(GraphRecord& graph, TkColor colour)
@@ -171,6 +175,8 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
     double const z_plane = graph.coordinates.ZPlane;
     use_pen_colour(graph, r.colour);
 
+    // The segments are drawn in batches, which spares each its own pass over the targets.
+    LineBatch lines(graph);
     Triple current = samples.point(0);
     bool current_valid = samples.valid(0);
     move_to(graph, current[0], current[1], current[2]);
@@ -197,7 +203,12 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
             if (!(half > t_from && half < t))
                 break;
             t = half;
+            // The program's own function may draw too: what the curve drew comes first.
+            if (source.runs_program_code())
+                lines.flush();
             current_valid = evaluate_point(source, t, z_plane, current);
+            if (source.graph_closed())
+                return;
             ++halvings;
         }
         if (halvings == 0) {
@@ -208,8 +219,9 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
         // The pen goes down only between two points that exist: a missing point lifts it,
         // and the curve starts afresh at the next point that exists.
         if (from_valid && current_valid) {
-            use_pen_style(graph, differs_by_more_than(current, from, limits.jump, limits.axes) ? dashed_pen : solid_pen);
-            draw_to(graph, current[0], current[1], current[2]);
+            use_pen_style(graph, differs_by_more_than(current, from, limits.jump, limits.axes) ? dashed_pen : solid_pen,
+                          lines);
+            draw_to(graph, current[0], current[1], current[2], lines);
         } else {
             move_to(graph, current[0], current[1], current[2]);
         }
@@ -251,7 +263,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         Triple point;
         bool const valid = evaluate_point(source, t, z_plane, point);
         samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
-        if (error_pending())
+        if (error_pending() || source.graph_closed())
             return;
         t += h;
     }
@@ -265,6 +277,8 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         HeldWarning const warning;
         draw_samples(graph, source, r, samples, h);
     }
+    if (source.graph_closed())
+        return;
     use_pen_colour(graph, graph.style.pen_colour);
 }
 

@@ -5,6 +5,7 @@
 #include "lib/formula/entry_points.h"
 #include "lib/formula/evaluator.h"
 #include "lib/formula/formula_state.h"
+#include "lib/graph/graph_table.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/range_fit.h"
 #include "lib/runtime/error_state.h"
@@ -59,10 +60,25 @@ private:
     bool compiled_ = false;
 };
 
-class FunctionGraph final : public CurveSource {
+// The caller's functions may do anything meanwhile, closing the graph included.
+class CallerSource : public CurveSource {
 public:
-    explicit FunctionGraph(TkRealFunc f)
-        : f_(f)
+    explicit CallerSource(TkGraph graph)
+        : graph_(graph)
+    {
+    }
+    bool graph_closed() const override { return find_graph(graph_) == nullptr; }
+    bool runs_program_code() const override { return true; }
+
+private:
+    TkGraph graph_;
+};
+
+class FunctionGraph final : public CallerSource {
+public:
+    FunctionGraph(TkGraph graph, TkRealFunc f)
+        : CallerSource(graph)
+        , f_(f)
     {
     }
     bool evaluate(double t, Triple& point) override
@@ -77,10 +93,11 @@ private:
 
 // The caller's function fills the caller's variables, which hold t, 0 and ZPlane before
 // each call.
-class FunctionCurve final : public CurveSource {
+class FunctionCurve final : public CallerSource {
 public:
-    FunctionCurve(TkRealFunc f, std::array<double*, 3> variables)
-        : f_(f)
+    FunctionCurve(TkGraph graph, TkRealFunc f, std::array<double*, 3> variables)
+        : CallerSource(graph)
+        , f_(f)
         , variables_(variables)
     {
     }
@@ -131,7 +148,7 @@ int32_t draw_function_curve(GraphRecord& graph, TkRealFunc f, CurveCall const& c
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    FunctionGraph curve(f);
+    FunctionGraph curve(graph.id, f);
     run_engine(graph, curve, CurveShape::Graph, call);
     return error_state().code;
 }
@@ -143,7 +160,7 @@ int32_t draw_function_curve(GraphRecord& graph, TkRealFunc f, double* x, double*
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    FunctionCurve curve(f, {x, y, nullptr});
+    FunctionCurve curve(graph.id, f, {x, y, nullptr});
     run_engine(graph, curve, CurveShape::Plane, call);
     return error_state().code;
 }
@@ -155,7 +172,7 @@ int32_t draw_function_curve(GraphRecord& graph, TkRealFunc f, double* x, double*
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    FunctionCurve curve(f, {x, y, z});
+    FunctionCurve curve(graph.id, f, {x, y, z});
     run_engine(graph, curve, CurveShape::Space, call);
     return error_state().code;
 }

@@ -8,6 +8,7 @@
 #include <new>
 #include <type_traits>
 
+#include "lib/runtime/calls_under_way.h"
 #include "lib/runtime/error_state.h"
 
 namespace kelvo {
@@ -26,6 +27,7 @@ constexpr Result failed_result()
 template <typename Result, typename Work>
 Result guarded_call(Result fallback, Work&& work) noexcept
 {
+    CallScope const scope;
     try {
         return work();
     } catch (std::bad_alloc const&) {
@@ -38,6 +40,7 @@ Result guarded_call(Result fallback, Work&& work) noexcept
 template <typename Work>
 void guarded_call(Work&& work) noexcept
 {
+    CallScope const scope;
     try {
         work();
     } catch (std::bad_alloc const&) {

@@ -7,6 +7,7 @@
 #include "lib/draw/attributes.h"
 #include "lib/graph/pixel_boxes.h"
 #include "lib/kelvolib.h"
+#include "lib/runtime/calls_under_way.h"
 #include "lib/graph/drawing_targets.h"
 #include "lib/window/graph_services.h"
 #include "lib/graph/graph_table.h"
@@ -123,11 +124,14 @@ void release_graph(GraphRecord& graph)
             kp::delete_object(context->select_object(graph.saved_bitmaps[i]));
         context.reset();
     }
+    // The window's own context goes with the window.
+    graph.window_context = nullptr;
     if (graph.window != 0)
         kp::destroy_window(std::exchange(graph.window, 0));
     if (graph_table().current == &graph)
         graph_table().current = nullptr;
-    graph_table().graphs.remove(graph.id);
+    // A call under way may still be working on the record: it draws into nothing from now on.
+    release_when_calls_end(graph_table().graphs.remove(graph.id));
 }
 
 } // namespace kelvo

@@ -308,6 +308,43 @@ TEST_F(Curves, ValuesThatAreNotNumbersDrawNothingAndFailNothing)
     EXPECT_EQ(count_shown(graph, ink), 0);
 }
 
+// A caller's function that closes the graph on its n-th call, while sampling or while a
+// long step is being refined: the drawing stops there without touching the closed graph.
+TkGraph graph_to_close = 0;
+int calls_before_close = 0;
+double closing_at(double t)
+{
+    if (--calls_before_close == 0)
+        TkCloseGraph(graph_to_close);
+    return t < 0.5 ? 0 : 1000 * t;
+}
+
+double closing_curve(double)
+{
+    if (--calls_before_close == 0)
+        TkCloseGraph(graph_to_close);
+    return 1;
+}
+
+TEST_F(Curves, ACallerFunctionThatClosesTheGraphEndsTheDrawing)
+{
+    double x = 0;
+    double y = 0;
+    for (int nth : {1, 5, 12, 15}) { // 11 samples, then refinements of the jump
+        SCOPED_TRACE(nth);
+        graph_to_close = graph;
+        calls_before_close = nth;
+        EXPECT_EQ(TkDrawCurveFunc1(graph, closing_at, 0, 1, 11, ink, 3), 0);
+        EXPECT_EQ(find_graph(graph), nullptr);
+        graph = open(300, 240, 2);
+        graph_to_close = graph;
+        calls_before_close = nth;
+        EXPECT_EQ(TkDrawCurveFunc2(graph, closing_curve, &x, &y, 0, 1, 11, ink, 3), 0);
+        EXPECT_EQ(find_graph(graph), nullptr);
+        graph = open(300, 240, 2);
+    }
+}
+
 // The true curve against what is drawn: every pixel drawn lies within one pixel of a pixel
 // of the true curve, and the true curve is covered. The true curve is sampled densely from
 // the formula and mapped to pixels by the transform's own rule for ranges used as given.
