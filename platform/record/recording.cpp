@@ -430,11 +430,15 @@ void Recording::add_patch(Region region)
         return;
     if (covers(region, area_))
         forget_everything();
-    // Steps at the end that the patch hides show nothing; a patch just before them joins it.
-    while (!steps_.empty() && covers(region, bounds(steps_.back()).intersected(area_))) {
-        bytes_ -= std::min(bytes_, step_bytes(steps_.back()));
-        steps_.pop_back();
-    }
+    // Earlier steps inside the patch show nothing, as it puts the final pixels over them: a
+    // scrolled area scrolled once more keeps one patch, and text scrolled away is gone from
+    // the picture's text too.
+    std::erase_if(steps_, [&](RecordedStep const& step) {
+        if (!covers(region, bounds(step).intersected(area_)))
+            return false;
+        bytes_ -= std::min(bytes_, step_bytes(step));
+        return true;
+    });
     next_pattern_index_ = -1;
     if (!steps_.empty() && steps_.back().kind == StepKind::Patch) {
         Region& previous = patches_[steps_.back().first];
