@@ -78,6 +78,21 @@ TEST_F(RecordingTest, CombiningWriteModesKeepPixelsAndHideWhatTheyCover)
     EXPECT_EQ(recording().patch(recording().steps()[1]).bounds(), (Rect{2, 2, 12, 6}));
 }
 
+TEST_F(RecordingTest, APatchDropsTheEarlierStepsItCoversWhereverTheyAre)
+{
+    clear();
+    bitmap.dc.move_to({2, 5});
+    bitmap.dc.line_to({8, 5});   // scrolled over below
+    bitmap.dc.move_to({2, 25});
+    bitmap.dc.line_to({30, 25}); // outside the scrolled area: stays
+    bitmap.dc.scroll({0, 0, 40, 10}, 0, 3, {0, 0, 40, 10});
+    bitmap.dc.move_to({20, 28});
+    bitmap.dc.line_to({30, 28});
+    bitmap.dc.scroll({0, 0, 40, 12}, 0, 3, {0, 0, 40, 12});
+    EXPECT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Path, StepKind::Path, StepKind::Patch}))
+        << "one patch for both scrolls, and the first line is gone";
+}
+
 TEST_F(RecordingTest, ScrollingAndReadingBackKeepPixels)
 {
     clear();
