@@ -23,18 +23,23 @@ inline std::vector<std::shared_ptr<void>>& closed_meanwhile()
     return *objects;
 }
 
+// Frees what was closed during the call that just ended. Out of line: it is rarely needed.
+[[gnu::cold, gnu::noinline]] inline void free_objects_closed_meanwhile()
+{
+    objects_closed_meanwhile = false;
+    // Freeing may close more (a graph's children): take the list first.
+    std::vector<std::shared_ptr<void>> const objects = std::move(closed_meanwhile());
+    closed_meanwhile().clear();
+}
+
 // Marks one exported call for its whole length.
 class CallScope {
 public:
     CallScope() noexcept { ++call_depth; }
     ~CallScope()
     {
-        if (--call_depth == 0 && objects_closed_meanwhile) {
-            objects_closed_meanwhile = false;
-            // Freeing may close more (a graph's children): take the list first.
-            std::vector<std::shared_ptr<void>> const objects = std::move(closed_meanwhile());
-            closed_meanwhile().clear();
-        }
+        if (--call_depth == 0 && objects_closed_meanwhile) [[unlikely]]
+            free_objects_closed_meanwhile();
     }
     CallScope(CallScope const&) = delete;
     CallScope& operator=(CallScope const&) = delete;
