@@ -2,6 +2,9 @@
 
 #include "qt/kelvoqt.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -27,6 +30,10 @@ namespace {
 constexpr qint64 flush_interval_ms = 16;
 // Paced animation shows at most one frame in this time (60 frames a second).
 constexpr qint64 frame_interval_ns = 1'000'000'000 / 60;
+// How many of the latest pictures are compared with a new one to find an animation's frames.
+constexpr std::size_t recent_pictures_kept = 16;
+// An animation counts as running while its frames come at most this far apart.
+constexpr qint64 animation_gap_ms = 250;
 
 QImage framebuffer_image(kp::Surface const& framebuffer)
 {
@@ -183,6 +190,10 @@ private:
     void paint_pending() override;
     void new_picture(kp::Rect area) override;
     bool is_next_frame(QRect picture) const;
+    bool animating() const
+    {
+        return pacing_ && since_frame_.isValid() && since_frame_.elapsed() < animation_gap_ms;
+    }
     // False when the widget was destroyed while it waited.
     bool wait_for_frame_time();
 
@@ -196,8 +207,8 @@ private:
 
     bool pacing_ = false;
     QElapsedTimer since_frame_;        // invalid until the first paced frame
-    QRegion last_frame_;               // where the last paced frame was published
-    QRegion pictures_since_frame_;     // where pictures were published since
+    QRect last_frame_;                 // where the last paced frame was published
+    std::vector<QRect> pictures_since_frame_; // the latest pictures published since
     QEventLoop* frame_wait_ = nullptr; // the loop that runs while waiting for a frame's time
     bool paint_put_off_ = false;       // the host asked for painting while we waited
     std::function<void(int)> frame_observer_;
@@ -207,7 +218,9 @@ private:
 void HostWidget::Presenter::damaged(kp::Rect area)
 {
     dirty_ += QRect(area.x, area.y, area.width, area.height);
-    if (!in_resize_event_ && since_flush_.elapsed() >= flush_interval_ms) {
+    // While an animation runs its frames are shown whole, at their time: a frame half drawn
+    // (a window just cleared) must not reach the screen between two of them.
+    if (!in_resize_event_ && !animating() && since_flush_.elapsed() >= flush_interval_ms) {
         flush();
     } else if (!flush_scheduled_) {
         flush_scheduled_ = true;
@@ -259,7 +272,10 @@ void HostWidget::Presenter::new_picture(kp::Rect area)
         return; // nobody could see the frame
     QRect const picture(area.x, area.y, area.width, area.height);
     if (!is_next_frame(picture)) {
-        pictures_since_frame_ += picture;
+        // A few of the latest are enough to recognise an animation's next frame.
+        if (pictures_since_frame_.size() == recent_pictures_kept)
+            pictures_since_frame_.erase(pictures_since_frame_.begin());
+        pictures_since_frame_.push_back(picture);
         return;
     }
     if (!wait_for_frame_time() || !pacing_)
@@ -267,19 +283,34 @@ void HostWidget::Presenter::new_picture(kp::Rect area)
     flush();
     since_frame_.restart();
     last_frame_ = picture;
-    pictures_since_frame_ = QRegion();
+    pictures_since_frame_.clear();
     if (frame_observer_)
         frame_observer_(++frames_observed_);
 }
 
 bool HostWidget::Presenter::is_next_frame(QRect picture) const
 {
-    // An animation shows its next frame where it showed the last one, so its picture mostly
-    // covers what was published since the last frame. Drawing that builds one picture piece
-    // by piece, such as text published character by character, publishes new places instead
-    // and runs at full speed.
-    QRegion const covered = (pictures_since_frame_ + last_frame_).intersected(picture);
-    return 2 * area_of(covered) >= area_of(QRegion(picture));
+    // An animation shows its next frame about where it showed the last one, and about as
+    // large: the new picture mostly covers a picture of much its size published since the
+    // last frame, or that frame itself. Drawing that builds one picture piece by piece, such
+    // as text published character by character, publishes new places, and pieces are much
+    // smaller than the picture they end in; both run at full speed, and the whole picture is
+    // the frame.
+    qint64 const size = area_of(QRegion(picture));
+    auto repeated = [&](QRect const& earlier) {
+        qint64 const earlier_size = area_of(QRegion(earlier));
+        if (2 * earlier_size < size || earlier_size > 2 * size)
+            return false;
+        return 2 * area_of(QRegion(earlier.intersected(picture))) >= size;
+    };
+    if ((!last_frame_.isEmpty() && repeated(last_frame_))
+        || std::any_of(pictures_since_frame_.begin(), pictures_since_frame_.end(), repeated))
+        return true;
+    // A picture that covers most of the pieces published since the last frame ends them.
+    QRegion pieces;
+    for (QRect const& piece : pictures_since_frame_)
+        pieces += piece;
+    return !pieces.isEmpty() && 2 * area_of(pieces.intersected(picture)) >= area_of(pieces);
 }
 
 bool HostWidget::Presenter::wait_for_frame_time()

@@ -1,5 +1,6 @@
 #include "qt/kelvoqt.h"
 
+#include <vector>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScreen>
@@ -216,6 +217,51 @@ private slots:
         std::size_t const before = frames.at_ms.size();
         publisher.publish({0, 20, 96, 12});
         QCOMPARE(frames.at_ms.size(), before + 1);
+    }
+
+    // An animation whose frames carry text: each frame publishes its labels character by
+    // character and then the whole frame. Only the whole frames are frames, so the screen
+    // never shows a frame whose labels are still missing.
+    void framesWithTextPublishedPieceByPieceShowWhole()
+    {
+        kelvoqt::HostWidget widget;
+        widget.resize(100, 80);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        Publisher publisher(widget.host());
+        // Which picture each frame was shown at, counting from 1.
+        int published = 0;
+        std::vector<int> frame_pictures;
+        widget.set_frame_observer([&](int) { frame_pictures.push_back(published); });
+        widget.set_frame_pacing(true);
+        auto publish = [&](kp::Rect area) {
+            ++published;
+            publisher.publish(area);
+        };
+        publish({0, 0, 100, 80});
+        for (int frame = 0; frame < 3; ++frame) {
+            for (int x = 0; x < 30; x += 6)
+                publish({x, 20, 6, 12});
+            publish({0, 0, 100, 80});
+        }
+        QCOMPARE(frame_pictures, (std::vector<int>{7, 13, 19}));
+    }
+
+    // Small frames after a whole picture, as an object moving about a drawn background.
+    void smallFramesAfterAWholePictureAreFrames()
+    {
+        kelvoqt::HostWidget widget;
+        widget.resize(100, 80);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        Publisher publisher(widget.host());
+        FrameLog frames;
+        widget.set_frame_observer(frames.observer());
+        widget.set_frame_pacing(true);
+        publisher.publish({0, 0, 100, 80});
+        for (int i = 0; i < 6; ++i)
+            publisher.publish({20 + i, 20, 16, 16});
+        QCOMPARE(frames.at_ms.size(), std::size_t{5}); // each after the first one
     }
 
     // While it waits for a frame's time the library is inside a call: nothing may reach it.
