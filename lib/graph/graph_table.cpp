@@ -10,7 +10,7 @@ GraphRecord* find_graph(TkGraph id)
 GraphRecord* make_current_by_lookup(TkGraph id)
 {
     GraphRecord* graph = find_graph(id);
-    graph_table().current = graph;
+    current_graph_record = graph;
     return graph;
 }
 

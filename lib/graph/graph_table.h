@@ -10,8 +10,11 @@ namespace kelvo {
 
 struct GraphTable {
     kp::HandleTable<GraphRecord> graphs{0x0C000001};
-    GraphRecord* current = nullptr;
 };
+
+// The current graph, kept apart from the table so that reaching it needs no check that the
+// table was built: most exported calls name the graph of the call before.
+inline constinit GraphRecord* current_graph_record = nullptr;
 
 // Built by a load step, before the unload step is registered. Inline: every exported graph
 // call reaches it.
@@ -30,7 +33,7 @@ GraphRecord* make_current_by_lookup(TkGraph id);
 // Most calls name the graph of the call before, which needs no lookup.
 inline GraphRecord* make_current(TkGraph id)
 {
-    GraphRecord* const current = graph_table().current;
+    GraphRecord* const current = current_graph_record;
     if (current != nullptr && current->id == id)
         return current;
     return make_current_by_lookup(id);
@@ -38,7 +41,7 @@ inline GraphRecord* make_current(TkGraph id)
 
 inline GraphRecord* current_graph()
 {
-    return graph_table().current;
+    return current_graph_record;
 }
 
 } // namespace kelvo

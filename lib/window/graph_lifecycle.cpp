@@ -90,7 +90,7 @@ TkGraph open_graph(TkWnd parent, int32_t x, int32_t y, int32_t width, int32_t he
         return 0;
     }
 
-    graph_table().current = &graph;
+    current_graph_record = &graph;
     graph.metrics_valid = false;
     graph.message_route = 0;
     graph.cursor_handles = {};
@@ -128,8 +128,8 @@ void release_graph(GraphRecord& graph)
     graph.window_context = nullptr;
     if (graph.window != 0)
         kp::destroy_window(std::exchange(graph.window, 0));
-    if (graph_table().current == &graph)
-        graph_table().current = nullptr;
+    if (current_graph_record == &graph)
+        current_graph_record = nullptr;
     // A call under way may still be working on the record: it draws into nothing from now on.
     release_when_calls_end(graph_table().graphs.remove(graph.id));
 }

@@ -153,9 +153,9 @@ TEST_F(GraphPictureTest, SavingLeavesTheCurrentGraphAlone)
     TkGraph first = open(100, 80, 2);
     TkGpLine(first, 0, 0, 50, 50);
     TkGraph second = open(100, 80, 2);
-    ASSERT_EQ(graph_table().current, find_graph(second));
+    ASSERT_EQ(current_graph(), find_graph(second));
     EXPECT_EQ(TkSaveGraph(first, file("first.svg").c_str()), 0);
-    EXPECT_EQ(graph_table().current, find_graph(second));
+    EXPECT_EQ(current_graph(), find_graph(second));
 }
 
 } // namespace
