@@ -207,8 +207,6 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
             if (source.runs_program_code())
                 lines.flush();
             current_valid = evaluate_point(source, t, z_plane, current);
-            if (source.graph_closed())
-                return;
             ++halvings;
         }
         if (halvings == 0) {
@@ -263,7 +261,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         Triple point;
         bool const valid = evaluate_point(source, t, z_plane, point);
         samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
-        if (error_pending() || source.graph_closed())
+        if (error_pending())
             return;
         t += h;
     }
@@ -277,8 +275,6 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         HeldWarning const warning;
         draw_samples(graph, source, r, samples, h);
     }
-    if (source.graph_closed())
-        return;
     use_pen_colour(graph, graph.style.pen_colour);
 }
 

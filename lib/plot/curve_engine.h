@@ -18,9 +18,6 @@ public:
     // false for a point that does not exist there; a failure reported through the error
     // state makes the point invalid as well.
     virtual bool evaluate(double t, Triple& point) = 0;
-    // True once the graph has been closed under the curve, which only the caller's own
-    // functions can do; the drawing then stops at once.
-    virtual bool graph_closed() const { return false; }
     // True when evaluating runs the program's own code, which may draw into the graph.
     virtual bool runs_program_code() const { return false; }
 };

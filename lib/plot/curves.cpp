@@ -5,7 +5,6 @@
 #include "lib/formula/entry_points.h"
 #include "lib/formula/evaluator.h"
 #include "lib/formula/formula_state.h"
-#include "lib/graph/graph_table.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/range_fit.h"
 #include "lib/runtime/error_state.h"
@@ -60,25 +59,17 @@ private:
     bool compiled_ = false;
 };
 
-// The caller's functions may do anything meanwhile, closing the graph included.
+// The caller's functions may do anything meanwhile: draw, or even close the graph, whose
+// record then outlives this call.
 class CallerSource : public CurveSource {
 public:
-    explicit CallerSource(TkGraph graph)
-        : graph_(graph)
-    {
-    }
-    bool graph_closed() const override { return find_graph(graph_) == nullptr; }
     bool runs_program_code() const override { return true; }
-
-private:
-    TkGraph graph_;
 };
 
 class FunctionGraph final : public CallerSource {
 public:
-    FunctionGraph(TkGraph graph, TkRealFunc f)
-        : CallerSource(graph)
-        , f_(f)
+    explicit FunctionGraph(TkRealFunc f)
+        : f_(f)
     {
     }
     bool evaluate(double t, Triple& point) override
@@ -95,9 +86,8 @@ private:
 // each call.
 class FunctionCurve final : public CallerSource {
 public:
-    FunctionCurve(TkGraph graph, TkRealFunc f, std::array<double*, 3> variables)
-        : CallerSource(graph)
-        , f_(f)
+    FunctionCurve(TkRealFunc f, std::array<double*, 3> variables)
+        : f_(f)
         , variables_(variables)
     {
     }
@@ -148,7 +138,7 @@ int32_t draw_function_curve(GraphRecord& graph, TkRealFunc f, CurveCall const& c
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    FunctionGraph curve(graph.id, f);
+    FunctionGraph curve(f);
     run_engine(graph, curve, CurveShape::Graph, call);
     return error_state().code;
 }
@@ -160,7 +150,7 @@ int32_t draw_function_curve(GraphRecord& graph, TkRealFunc f, double* x, double*
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    FunctionCurve curve(graph.id, f, {x, y, nullptr});
+    FunctionCurve curve(f, {x, y, nullptr});
     run_engine(graph, curve, CurveShape::Plane, call);
     return error_state().code;
 }
@@ -172,7 +162,7 @@ int32_t draw_function_curve(GraphRecord& graph, TkRealFunc f, double* x, double*
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    FunctionCurve curve(graph.id, f, {x, y, z});
+    FunctionCurve curve(f, {x, y, z});
     run_engine(graph, curve, CurveShape::Space, call);
     return error_state().code;
 }

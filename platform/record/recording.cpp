@@ -59,6 +59,17 @@ int32_t pattern_phase(Pen const& pen, int64_t index)
     return static_cast<int32_t>(((index % period) + period) % period);
 }
 
+// A step drawn with a pen and, for the shapes that have an inside, a brush.
+RecordedStep painted_step(StepKind kind, Pen const& pen, Gaps gaps, Brush const& brush = {})
+{
+    RecordedStep step;
+    step.kind = kind;
+    step.pen = pen;
+    step.brush = brush;
+    step.gaps = gaps;
+    return step;
+}
+
 } // namespace
 
 Recording::Recording(Rect area, std::size_t budget_bytes)
@@ -190,11 +201,8 @@ bool Recording::add_path(DrawingCall const& call, std::span<Point const> points,
 {
     if (points.empty())
         return false;
-    RecordedStep step;
-    step.kind = StepKind::Path;
+    RecordedStep step = painted_step(StepKind::Path, pen, gaps);
     step.closed = closed;
-    step.pen = pen;
-    step.gaps = gaps;
     step.pattern_start = pattern_phase(pen, pattern_start);
     if (!begin_step(call, step))
         return false;
@@ -265,12 +273,8 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
 
 void Recording::rectangle(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps)
 {
-    RecordedStep step;
-    step.kind = StepKind::Rectangle;
+    RecordedStep step = painted_step(StepKind::Rectangle, pen, gaps, brush);
     step.box = box;
-    step.pen = pen;
-    step.brush = brush;
-    step.gaps = gaps;
     if (begin_step(call, step))
         add(step);
 }
@@ -280,12 +284,8 @@ void Recording::polygon(DrawingCall const& call, std::span<Point const> points, 
 {
     if (points.empty())
         return;
-    RecordedStep step;
-    step.kind = StepKind::Polygon;
+    RecordedStep step = painted_step(StepKind::Polygon, pen, gaps, brush);
     step.rule = rule;
-    step.pen = pen;
-    step.brush = brush;
-    step.gaps = gaps;
     if (!begin_step(call, step))
         return;
     step.first = static_cast<uint32_t>(points_.size());
@@ -296,23 +296,16 @@ void Recording::polygon(DrawingCall const& call, std::span<Point const> points, 
 
 void Recording::ellipse(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps)
 {
-    RecordedStep step;
-    step.kind = StepKind::Ellipse;
+    RecordedStep step = painted_step(StepKind::Ellipse, pen, gaps, brush);
     step.box = box;
-    step.pen = pen;
-    step.brush = brush;
-    step.gaps = gaps;
     if (begin_step(call, step))
         add(step);
 }
 
 void Recording::arc(DrawingCall const& call, Rect box, Point start, Point end, Pen const& pen, Gaps gaps)
 {
-    RecordedStep step;
-    step.kind = StepKind::Arc;
+    RecordedStep step = painted_step(StepKind::Arc, pen, gaps);
     step.box = box;
-    step.pen = pen;
-    step.gaps = gaps;
     if (!begin_step(call, step))
         return;
     step.first = static_cast<uint32_t>(points_.size());

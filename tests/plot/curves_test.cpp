@@ -309,7 +309,8 @@ TEST_F(Curves, ValuesThatAreNotNumbersDrawNothingAndFailNothing)
 }
 
 // A caller's function that closes the graph on its n-th call, while sampling or while a
-// long step is being refined: the drawing stops there without touching the closed graph.
+// long step is being refined: the call ends normally and never touches freed memory (the
+// sanitizer build checks that), and the graph is gone.
 TkGraph graph_to_close = 0;
 int calls_before_close = 0;
 double closing_at(double t)

@@ -86,6 +86,14 @@ struct FrameLog {
     }
 };
 
+// Shows the widget at a size and waits until it is on the screen.
+bool shown(kelvoqt::HostWidget& widget, int width, int height)
+{
+    widget.resize(width, height);
+    widget.show();
+    return QTest::qWaitForWindowExposed(&widget);
+}
+
 class HostWidgetTest : public QObject {
     Q_OBJECT
 
@@ -101,9 +109,7 @@ private slots:
     void showsTheFramebuffer()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(60, 40);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 60, 40));
         kp::Surface* framebuffer = kp::host_framebuffer(widget.host());
         QCOMPARE(framebuffer->size(), (kp::Size{60, 40}));
         framebuffer->set_pixel({10, 5}, kp::Color::from_rgb(200, 10, 20));
@@ -117,9 +123,7 @@ private slots:
     void forwardsMouseToTheWindowUnderThePointer()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(100, 100);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 100, 100));
         kp::WindowHandle child = kp::create_window(
             {"QtTestWindow", widget.host(), {20, 30, 50, 50}, kp::WindowStyle::Visible});
         clicks.clear();
@@ -168,9 +172,7 @@ private slots:
     void resizingGrowsTheFramebufferAndRunsThePaintCycle()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(50, 50);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 50, 50));
         kp::host_framebuffer(widget.host())->fill(kp::colors::black);
         widget.resize(80, 50);
         QTRY_COMPARE(kp::host_framebuffer(widget.host())->pixel({70, 10}), kp::colors::white);
@@ -180,9 +182,7 @@ private slots:
     void pacedPicturesReachTheScreenOneFrameApart()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(100, 80);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 100, 80));
         Publisher publisher(widget.host());
         FrameLog frames;
         widget.set_frame_observer(frames.observer());
@@ -202,9 +202,7 @@ private slots:
     void picturesBuiltPieceByPieceAreNoFrames()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(100, 80);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 100, 80));
         Publisher publisher(widget.host());
         FrameLog frames;
         widget.set_frame_observer(frames.observer());
@@ -225,9 +223,7 @@ private slots:
     void framesWithTextPublishedPieceByPieceShowWhole()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(100, 80);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 100, 80));
         Publisher publisher(widget.host());
         // Which picture each frame was shown at, counting from 1.
         int published = 0;
@@ -251,9 +247,7 @@ private slots:
     void smallFramesAfterAWholePictureAreFrames()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(100, 80);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 100, 80));
         Publisher publisher(widget.host());
         FrameLog frames;
         widget.set_frame_observer(frames.observer());
@@ -268,9 +262,7 @@ private slots:
     void whileWaitingTheHostsWindowsDoNotPaint()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(100, 80);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 100, 80));
         Publisher publisher(widget.host());
         QApplication::processEvents();
         widget.set_frame_pacing(true);
@@ -288,9 +280,7 @@ private slots:
     void graphsDrawIntoTheWidget()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(120, 90);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 120, 90));
         TkGraph const graph = TkOpenGraph(widget.host(), 0, 0, widget.width(), widget.height(), 2);
         QVERIFY(graph != 0);
         TkGraphColor(graph, TkRGB(255, 0, 0, 0));
@@ -307,9 +297,7 @@ private slots:
     void hostMessagesReachTheProgram()
     {
         kelvoqt::HostWidget widget;
-        widget.resize(120, 90);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(shown(widget, 120, 90));
         std::vector<std::array<uint32_t, 3>> heard;
         widget.set_message_handler([&](uint32_t message, uint32_t word, uint32_t value) {
             heard.push_back({message, word, value});

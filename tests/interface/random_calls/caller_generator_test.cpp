@@ -133,7 +133,7 @@ TEST(CallerSource, CallsEveryFunctionAndBoundsCountsInCallsWithBuffers)
 TEST(HeaderNumbers, TakesIntegersFromCodeAndCommentsButNotFromNamesOrReals)
 {
     std::set<int64_t> const found = header_numbers(
-        "/* Flags: bits 0..2 the drawing mode 1..4, 64 a thin border; -3 hmin; Part 5.1; 1e308; 2D */\n"
+        "/* Flags: bits 0..2 the drawing mode 1..4, 64 a thin border; -3 hmin; version 5.1; 1e308; 2D */\n"
         "typedef uint32_t TkColor; /* 0x00BBGGRR */ int32_t x = 0xFFFFFFFF;");
     EXPECT_EQ(found, (std::set<int64_t>{-3, 0, 1, 2, 3, 4, 64, 4294967295}));
 }
