@@ -16,6 +16,8 @@
 #include <benchmark/benchmark.h>
 #include <plplot.h>
 
+#include "bench/headless_graph.h"
+#include "bench/plplot_page.h"
 #include "lib/kelvolib.h"
 #include "platform/kelvoplatform.h"
 
@@ -27,23 +29,8 @@ constexpr int32_t delay_redraw = 4; // drawing goes to the image, dispatch publi
 
 // ---- Our graphs
 
-struct Graph {
-    Graph()
-    {
-        host = KpCreateHeadlessHost(width, height);
-        graph = TkOpenGraph(host, 0, 0, width, height, delay_redraw);
-        TkKelvoStyle(graph, 1);
-        TkClearWindow(graph);
-    }
-    ~Graph()
-    {
-        TkCloseGraph(graph);
-        KpDestroyWindow(host);
-    }
-    Graph(Graph const&) = delete;
-    Graph& operator=(Graph const&) = delete;
-    TkWnd host = 0;
-    TkGraph graph = 0;
+struct Graph : HeadlessGraph {
+    Graph() : HeadlessGraph(width, height, delay_redraw) {}
 };
 
 // Boxed axes with inside pips, the primary and secondary grid, labels, the three titles.
@@ -255,38 +242,9 @@ BENCHMARK(BM_WholeWindowDispatch);
 
 // ---- PLplot into its memory driver
 
-// PLplot keeps one stream, opened once on an RGB buffer of the graph's size. The driver
-// can write a little past the end of its buffer, hence the padding. It neither clears the
-// buffer at a new page nor keeps it across one: each page clears it to white and hands it
-// over again.
-class PlplotPage {
-public:
-    PlplotPage() : buffer_(static_cast<std::size_t>(width) * height * 3 + 65536)
-    {
-        plsdev("mem");
-        plsmem(width, height, buffer_.data());
-        plscolbg(255, 255, 255);
-        plscol0(1, 0, 0, 0);
-        plinit();
-    }
-    ~PlplotPage() { plend(); }
-    PlplotPage(PlplotPage const&) = delete;
-    PlplotPage& operator=(PlplotPage const&) = delete;
-
-    void begin()
-    {
-        std::memset(buffer_.data(), 0xFF, static_cast<std::size_t>(width) * height * 3);
-        pladv(0);
-        plsmem(width, height, buffer_.data());
-    }
-
-private:
-    std::vector<unsigned char> buffer_;
-};
-
 PlplotPage& plplot()
 {
-    static PlplotPage page;
+    static PlplotPage page(width, height);
     return page;
 }
 

@@ -18,6 +18,7 @@
 #include <benchmark/benchmark.h>
 #include <plplot.h>
 
+#include "bench/headless_graph.h"
 #include "lib/kelvolib.h"
 #include "platform/kelvoplatform.h"
 
@@ -29,22 +30,8 @@ constexpr double pi = std::numbers::pi;
 
 // ---- Ours: a graph in "Delay Redraw" mode on a headless host, as a program would draw.
 
-struct KelvoGraph {
-    KelvoGraph()
-    {
-        host = KpCreateHeadlessHost(width, height);
-        graph = TkOpenGraph(host, 0, 0, width, height, 4);
-        TkKelvoStyle(graph, 1);
-    }
-    ~KelvoGraph()
-    {
-        TkCloseGraph(graph);
-        KpDestroyWindow(host);
-    }
-    KelvoGraph(KelvoGraph const&) = delete;
-    KelvoGraph& operator=(KelvoGraph const&) = delete;
-    TkWnd host = 0;
-    TkGraph graph = 0;
+struct KelvoGraph : HeadlessGraph {
+    KelvoGraph() : HeadlessGraph(width, height) {}
 };
 
 // The coin-toss counts of scene 27: a fixed sample, so that every iteration draws the same.

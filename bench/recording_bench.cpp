@@ -14,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/headless_graph.h"
 #include "lib/graph/graph_recording.h"
 #include "lib/graph/graph_table.h"
 #include "lib/kelvolib.h"
@@ -29,29 +30,17 @@ constexpr double pi = std::numbers::pi;
 
 volatile int32_t sink = 0;
 
-struct Graph {
+struct Graph : HeadlessGraph {
     explicit Graph(int32_t w = width, int32_t h = height, int32_t mode = delay_redraw)
+        : HeadlessGraph(w, h, mode)
     {
-        host = KpCreateHeadlessHost(w, h);
-        graph = TkOpenGraph(host, 0, 0, w, h, mode);
-        TkKelvoStyle(graph, 1);
-        TkClearWindow(graph);
     }
-    ~Graph()
-    {
-        TkCloseGraph(graph);
-        KpDestroyWindow(host);
-    }
-    Graph(Graph const&) = delete;
-    Graph& operator=(Graph const&) = delete;
     kp::DeviceContext& recorder() const { return *kelvo::recording_context(*kelvo::find_graph(graph)); }
     std::size_t recording_bytes() const
     {
         kp::Recording const* recording = recorder().recording();
         return recording == nullptr ? 0 : recording->memory_bytes();
     }
-    TkWnd host = 0;
-    TkGraph graph = 0;
 };
 
 enum class Recorded { No, Yes };

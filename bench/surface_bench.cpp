@@ -20,6 +20,8 @@
 #include <benchmark/benchmark.h>
 #include <plplot.h>
 
+#include "bench/headless_graph.h"
+#include "bench/plplot_page.h"
 #include "lib/graph/graph_table.h"
 #include "lib/kelvolib.h"
 #include "lib/plot/contours.h"
@@ -118,24 +120,9 @@ SampledGrid const& sine_modulus_grid()
 
 // ---- Our graphs
 
-struct Graph {
-    Graph()
-    {
-        host = KpCreateHeadlessHost(width, height);
-        graph = TkOpenGraph(host, 0, 0, width, height, delay_redraw);
-        TkKelvoStyle(graph, 1);
-        TkClearWindow(graph);
-    }
-    ~Graph()
-    {
-        TkCloseGraph(graph);
-        KpDestroyWindow(host);
-    }
-    Graph(Graph const&) = delete;
-    Graph& operator=(Graph const&) = delete;
+struct Graph : HeadlessGraph {
+    Graph() : HeadlessGraph(width, height, delay_redraw) {}
     kelvo::GraphRecord& record() const { return *kelvo::find_graph(graph); }
-    TkWnd host = 0;
-    TkGraph graph = 0;
 };
 
 volatile int32_t sink = 0;
@@ -344,39 +331,9 @@ BENCHMARK(BM_OursSurfaceGrowthWhole)->Arg(50)->Arg(100)->Arg(200)->Arg(400);
 
 // ---- PLplot into its memory driver
 
-// PLplot keeps one stream, opened once on an RGB buffer of the graph's size. The driver can
-// write a little past the end of its buffer, hence the padding. Each page clears the buffer
-// to white and hands it over again.
-class PlplotPage {
-public:
-    PlplotPage() : buffer_(static_cast<std::size_t>(width) * height * 3 + 65536)
-    {
-        plsdev("mem");
-        plsmem(width, height, buffer_.data());
-        plscolbg(255, 255, 255);
-        plscol0(1, 0, 0, 0);
-        plscol0(2, 0, 128, 128);
-        plscol0(3, 128, 128, 255);
-        plinit();
-    }
-    ~PlplotPage() { plend(); }
-    PlplotPage(PlplotPage const&) = delete;
-    PlplotPage& operator=(PlplotPage const&) = delete;
-
-    void begin()
-    {
-        std::memset(buffer_.data(), 0xFF, static_cast<std::size_t>(width) * height * 3);
-        pladv(0);
-        plsmem(width, height, buffer_.data());
-    }
-
-private:
-    std::vector<unsigned char> buffer_;
-};
-
 PlplotPage& plplot()
 {
-    static PlplotPage page;
+    static PlplotPage page(width, height, {{2, 0, 128, 128}, {3, 128, 128, 255}});
     return page;
 }
 

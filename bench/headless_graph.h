@@ -1,0 +1,33 @@
+#pragma once
+
+// A graph on a headless host of its own, drawn as a program draws: in "Delay Redraw" mode by
+// default (drawing goes to the image, a dispatch publishes it), in the library's light style,
+// cleared.
+
+#include <cstdint>
+
+#include "lib/kelvolib.h"
+#include "platform/kelvoplatform.h"
+
+class HeadlessGraph {
+public:
+    static constexpr int32_t delay_redraw = 4;
+
+    explicit HeadlessGraph(int32_t width = 1024, int32_t height = 768, int32_t mode = delay_redraw)
+        : host(KpCreateHeadlessHost(width, height))
+        , graph(TkOpenGraph(host, 0, 0, width, height, mode))
+    {
+        TkKelvoStyle(graph, 1);
+        TkClearWindow(graph);
+    }
+    ~HeadlessGraph()
+    {
+        TkCloseGraph(graph);
+        KpDestroyWindow(host);
+    }
+    HeadlessGraph(HeadlessGraph const&) = delete;
+    HeadlessGraph& operator=(HeadlessGraph const&) = delete;
+
+    TkWnd host = 0;
+    TkGraph graph = 0;
+};
