@@ -3,14 +3,13 @@
 #include <cmath>
 #include <vector>
 
-#include "lib/axes/axis_labels.h"
 #include "lib/axes/current_point.h"
-#include "lib/axes/frame.h"
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
 #include "lib/draw/line_batch.h"
 #include "lib/draw/attributes.h"
 #include "lib/plot/plot_option.h"
+#include "lib/plot/labelled_axes.h"
 #include "lib/plot/range_fit.h"
 #include "lib/plot/working_storage.h"
 #include "lib/runtime/error_state.h"
@@ -166,10 +165,8 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         set_axis_range(graph, axis_z, {request.z1, request.z2});
         set_scales(graph);
     }
-    if (draws_axes(request.option)) {
-        draw_axes(graph);
-        label_axes(graph);
-    }
+    if (draws_axes(request.option))
+        draw_labelled_axes(graph);
     set_pen(graph, request.colour, 1, graph.pen.width);
     if (request.mode > highest_contour_mode) {
         report_plot_error(PlotError::bad_option);

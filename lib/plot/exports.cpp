@@ -34,6 +34,18 @@ int32_t or_heap_error(Work&& work)
     return guarded_call(int32_t{heap_error_code}, work);
 }
 
+// A formula of x and y sampled on the grid (with the graph's parameters), then drawn as the
+// arrays of the grid would be.
+template <typename Draw>
+int32_t draw_from_formula_grid(TkGraph graph, std::string_view formula, SampledInterval const& x,
+                               SampledInterval const& y, Draw&& draw)
+{
+    SampledGrid const samples(graph, formula, x, y);
+    if (samples.code() != 0)
+        return samples.code();
+    return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), x.count, y.count}, draw);
+}
+
 } // namespace
 
 extern "C" {
@@ -191,13 +203,10 @@ int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, c
                        double z2, uint8_t mode, TkColor colour, uint8_t option)
 {
     return guarded_call(int32_t{heap_error_code}, [&] {
-        SampledGrid const samples(graph, text_of(formula), {text_of(x_name), x1, x2, nx}, {text_of(y_name), y1, y2, ny});
-        if (samples.code() != 0)
-            return samples.code();
-        return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), nx, ny},
-                                     [&](GraphRecord& g, PlotGrid const& grid) {
-                                         draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
-                                     });
+        return draw_from_formula_grid(graph, text_of(formula), {text_of(x_name), x1, x2, nx},
+                                      {text_of(y_name), y1, y2, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
+                                          draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
+                                      });
     });
 }
 
@@ -218,13 +227,10 @@ int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, co
                       TkColor lower_colour, uint8_t option)
 {
     return guarded_call(int32_t{heap_error_code}, [&] {
-        SampledGrid const samples(graph, text_of(formula), {text_of(x_name), x1, x2, nx}, {text_of(y_name), y1, y2, ny});
-        if (samples.code() != 0)
-            return samples.code();
-        return draw_from_grid_arrays(graph, {samples.x(), samples.y(), samples.z(), nx, ny},
-                                     [&](GraphRecord& g, PlotGrid const& grid) {
-                                         draw_surface(g, grid, {style, upper_colour, lower_colour, option});
-                                     });
+        return draw_from_formula_grid(graph, text_of(formula), {text_of(x_name), x1, x2, nx},
+                                      {text_of(y_name), y1, y2, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
+                                          draw_surface(g, grid, {style, upper_colour, lower_colour, option});
+                                      });
     });
 }
 

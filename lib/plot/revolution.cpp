@@ -6,14 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "lib/axes/axis_labels.h"
 #include "lib/axes/current_point.h"
-#include "lib/axes/frame.h"
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
 #include "lib/draw/attributes.h"
 #include "lib/plot/horizon.h"
+#include "lib/plot/labelled_axes.h"
 #include "lib/plot/plot_grid.h"
 #include "lib/plot/plot_option.h"
 #include "lib/plot/range_fit.h"
@@ -223,10 +222,8 @@ void draw_revolution(GraphRecord& graph, Profile const& profile, RevolutionReque
         set_axis_range(graph, axis_z, heights);
         set_scales(graph);
     }
-    if (draws_axes(request.option)) {
-        draw_axes(graph);
-        label_axes(graph);
-    }
+    if (draws_axes(request.option))
+        draw_labelled_axes(graph);
     set_pen(graph, request.upper_colour, 1, graph.pen.width);
     SegmentColours const colours{request.upper_colour, request.lower_colour};
     switch (request.style) {

@@ -2,12 +2,11 @@
 
 #include <vector>
 
-#include "lib/axes/axis_labels.h"
-#include "lib/axes/frame.h"
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
 #include "lib/draw/attributes.h"
 #include "lib/plot/plot_option.h"
+#include "lib/plot/labelled_axes.h"
 #include "lib/plot/range_fit.h"
 #include "lib/plot/surface_sweep.h"
 #include "lib/plot/wire_frame.h"
@@ -49,10 +48,8 @@ void draw_surface(GraphRecord& graph, PlotGrid const& grid, SurfaceRequest const
         set_axis_range(graph, axis_z, fit_height_range(grid));
         set_scales(graph);
     }
-    if (draws_axes(request.option)) {
-        draw_axes(graph);
-        label_axes(graph);
-    }
+    if (draws_axes(request.option))
+        draw_labelled_axes(graph);
     set_pen(graph, request.upper_colour, 1, graph.pen.width);
     SegmentColours const colours{request.upper_colour, request.lower_colour};
     switch (request.style) {

@@ -9,23 +9,15 @@
 #include "lib/graph/graph_table.h"
 #include "lib/runtime/error_state.h"
 #include "tests/plot/plot_test_support.h"
-#include "tests/window/graph_test_fixture.h"
+#include "tests/plot/plot_graph_test.h"
 
 namespace kelvo::testing {
 namespace {
 
 TkColor const ink = 0x0000FFFF; // yellow
 
-class Contours : public GraphTest {
+class Contours : public PlotGraphTest {
 protected:
-    void SetUp() override
-    {
-        GraphTest::SetUp();
-        graph = open(300, 240, 2);
-        TkClearWindow(graph);
-        background = shown(graph, 0, 0);
-    }
-
     // The plane z = x over [x1, x2] x [0, 1]: every level L is the vertical line x = L.
     int32_t draw_plane(double x1, double x2, int32_t levels, double z1, double z2, uint8_t option = 0)
     {
@@ -57,8 +49,6 @@ protected:
 
     int drawn_pixels() const { return TkWindowWidth(graph) * TkWindowHeight(graph) - count_shown(graph, background); }
 
-    TkGraph graph = 0;
-    TkColor background = 0;
 };
 
 TEST_F(Contours, LevelsLieStrictlyBetweenTheBoundsInEqualSteps)

@@ -7,7 +7,7 @@
 #include "lib/plot/range_fit.h"
 #include "lib/runtime/error_state.h"
 #include "tests/plot/plot_test_support.h"
-#include "tests/window/graph_test_fixture.h"
+#include "tests/plot/plot_graph_test.h"
 
 namespace kelvo::testing {
 namespace {
@@ -15,16 +15,8 @@ namespace {
 TkColor const upper = 0x0000FFFF;
 TkColor const lower = 0x00FF00FF;
 
-class FormulaPlots : public GraphTest {
+class FormulaPlots : public PlotGraphTest {
 protected:
-    void SetUp() override
-    {
-        GraphTest::SetUp();
-        graph = open(300, 240, 2);
-        TkClearWindow(graph);
-        background = shown(graph, 0, 0);
-    }
-
     int32_t contours(char const* formula, int32_t nx = 20, int32_t ny = 20, uint8_t option = 3)
     {
         return TkDrawContours(graph, formula, "x", "y", -2, 2, -1, 3, nx, ny, 5, 0, 0, 1, upper, option);
@@ -40,8 +32,6 @@ protected:
 
     int drawn_pixels() const { return TkWindowWidth(graph) * TkWindowHeight(graph) - count_shown(graph, background); }
 
-    TkGraph graph = 0;
-    TkColor background = 0;
 };
 
 TEST_F(FormulaPlots, ContoursAndSurfacesMayUseTheGraphsParametersButNotTheRevolution)

@@ -9,7 +9,7 @@
 #include "lib/graph/graph_table.h"
 #include "lib/runtime/error_state.h"
 #include "tests/plot/plot_test_support.h"
-#include "tests/window/graph_test_fixture.h"
+#include "tests/plot/plot_graph_test.h"
 
 namespace kelvo::testing {
 namespace {
@@ -18,16 +18,8 @@ TkColor const upper = 0x0000FFFF;
 TkColor const lower = 0x00FF00FF;
 double const pi = std::numbers::pi;
 
-class Revolution : public GraphTest {
+class Revolution : public PlotGraphTest {
 protected:
-    void SetUp() override
-    {
-        GraphTest::SetUp();
-        graph = open(300, 240, 2);
-        TkClearWindow(graph);
-        background = shown(graph, 0, 0);
-    }
-
     // The profile 2 + sin z over [-pi, pi], a vase.
     void vase(int32_t n, double scale = 1)
     {
@@ -47,8 +39,6 @@ protected:
     CoordinateSettings const& settings() const { return find_graph(graph)->coordinates; }
     int drawn_pixels() const { return TkWindowWidth(graph) * TkWindowHeight(graph) - count_shown(graph, background); }
 
-    TkGraph graph = 0;
-    TkColor background = 0;
     std::optional<OwnedArray> heights;
     std::optional<OwnedArray> radii;
 };

@@ -12,7 +12,7 @@
 #include "lib/plot/wire_frame.h"
 #include "lib/runtime/error_state.h"
 #include "tests/plot/plot_test_support.h"
-#include "tests/window/graph_test_fixture.h"
+#include "tests/plot/plot_graph_test.h"
 
 namespace kelvo::testing {
 namespace {
@@ -21,16 +21,8 @@ TkColor const upper = 0x0000FFFF; // yellow
 TkColor const lower = 0x00FF00FF; // magenta
 double const pi = std::numbers::pi;
 
-class Surfaces : public GraphTest {
+class Surfaces : public PlotGraphTest {
 protected:
-    void SetUp() override
-    {
-        GraphTest::SetUp();
-        graph = open(300, 240, 2);
-        TkClearWindow(graph);
-        background = shown(graph, 0, 0);
-    }
-
     int32_t draw(OwnedArray const& x, OwnedArray const& y, OwnedArray const& z, uint8_t style, uint8_t option = 0)
     {
         return TkDrawSurfaceArray(graph, x, y, z, x.length(), y.length(), style, upper, lower, option);
@@ -38,8 +30,6 @@ protected:
 
     int drawn_pixels() const { return TkWindowWidth(graph) * TkWindowHeight(graph) - count_shown(graph, background); }
 
-    TkGraph graph = 0;
-    TkColor background = 0;
 };
 
 // Gentle waves on [-1, 1] x [-1, 1].
