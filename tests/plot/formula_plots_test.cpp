@@ -31,7 +31,6 @@ protected:
     }
 
     int drawn_pixels() const { return TkWindowWidth(graph) * TkWindowHeight(graph) - count_shown(graph, background); }
-
 };
 
 TEST_F(FormulaPlots, ContoursAndSurfacesMayUseTheGraphsParametersButNotTheRevolution)

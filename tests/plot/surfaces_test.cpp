@@ -29,7 +29,6 @@ protected:
     }
 
     int drawn_pixels() const { return TkWindowWidth(graph) * TkWindowHeight(graph) - count_shown(graph, background); }
-
 };
 
 // Gentle waves on [-1, 1] x [-1, 1].
