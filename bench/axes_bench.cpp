@@ -16,6 +16,7 @@
 #include <benchmark/benchmark.h>
 #include <plplot.h>
 
+#include "bench/animated_cube.h"
 #include "bench/headless_graph.h"
 #include "bench/plplot_page.h"
 #include "lib/kelvolib.h"
@@ -130,79 +131,7 @@ BENCHMARK(BM_MemsetMemcpyFloor);
 
 // ---- The animated cube: draw it in exclusive or, publish the rectangle around it, erase it
 
-struct Vector {
-    double x, y, z;
-};
-
-Vector operator+(Vector a, Vector b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vector operator-(Vector a, Vector b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vector operator*(double f, Vector a) { return {f * a.x, f * a.y, f * a.z}; }
-
-Vector along_edge(Vector a)
-{
-    double const length = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-    return (3.0 / length) * a;
-}
-
-Vector path(double t)
-{
-    return {(std::cos(3 * t) + 3) * std::cos(2 * t), (std::sin(3 * t) + 3) * std::cos(2 * t), 3 * std::sin(2 * t)};
-}
-
-struct Cube {
-    Vector centre, e1, e2, e3;
-    explicit Cube(double t)
-    {
-        centre = path(t);
-        e1 = along_edge(path(t + 0.0001) - centre);
-        e2 = along_edge({e1.y, -e1.x, 0});
-        e3 = along_edge({-e1.z * e2.y, e1.z * e2.x, e1.x * e2.y - e1.y * e2.x});
-    }
-};
-
-struct Face {
-    Face() : x(TkNewArray1(4)), y(TkNewArray1(4)), z(TkNewArray1(4)) {}
-    ~Face()
-    {
-        TkDisposeArray(x);
-        TkDisposeArray(y);
-        TkDisposeArray(z);
-    }
-    Face(Face const&) = delete;
-    Face& operator=(Face const&) = delete;
-    TkArray x, y, z;
-};
-
-void draw_cube(TkGraph g, Cube const& c, Face const& face)
-{
-    Vector const c0 = c.centre + 0.5 * (c.e1 + c.e2 + c.e3);
-    TkMoveabs3(g, c0.x, c0.y, c0.z);
-    auto draw = [g](Vector d) { TkDrawrel3(g, d.x, d.y, d.z); };
-    auto move = [g](Vector d) { TkMoverel3(g, d.x, d.y, d.z); };
-    Vector const zero{0, 0, 0};
-    draw(zero - c.e1);
-    draw(zero - c.e2);
-    draw(c.e1);
-    draw(c.e2);
-    draw(zero - c.e3);
-    draw(zero - c.e1);
-    draw(c.e3);
-    move(zero - c.e3);
-    draw(zero - c.e2);
-    draw(c.e3);
-    move(zero - c.e3);
-    draw(c.e1);
-    draw(c.e3);
-    move(zero - c.e3);
-    draw(c.e2);
-    Vector const corners[4] = {c0 - c.e1, c0 - c.e1 - c.e2, c0 - c.e2, c0};
-    for (int32_t i = 0; i < 4; ++i) {
-        TkSetArray1(face.x, i + 1, corners[i].x);
-        TkSetArray1(face.y, i + 1, corners[i].y);
-        TkSetArray1(face.z, i + 1, corners[i].z);
-    }
-    TkFillPolygon3(g, face.x, face.y, face.z, 4);
-}
+using namespace animated_cube;
 
 void BM_CubeFrame(benchmark::State& state)
 {

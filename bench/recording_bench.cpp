@@ -14,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/animated_cube.h"
 #include "bench/headless_graph.h"
 #include "lib/graph/graph_recording.h"
 #include "lib/graph/graph_table.h"
@@ -91,67 +92,7 @@ BENCHMARK(BM_WholePlot<surface_plot>)->ArgName("recorded")->Arg(0)->Arg(1)->Unit
 
 // ---- Scene 19: the animated cube, with the same calls in the same order.
 
-struct Vector3 {
-    double x, y, z;
-};
-Vector3 operator+(Vector3 a, Vector3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vector3 operator-(Vector3 a, Vector3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vector3 operator*(double f, Vector3 a) { return {f * a.x, f * a.y, f * a.z}; }
-
-constexpr double cube_edge = 3.0;
-
-Vector3 edge_along(Vector3 a)
-{
-    double const length = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-    return length > 0 ? (cube_edge / length) * a : a;
-}
-
-Vector3 cube_path(double t)
-{
-    return {(std::cos(3 * t) + 3) * std::cos(2 * t), (std::sin(3 * t) + 3) * std::cos(2 * t), 3 * std::sin(2 * t)};
-}
-
-struct Cube {
-    Vector3 centre, e1, e2, e3;
-    explicit Cube(double t)
-    {
-        centre = cube_path(t);
-        e1 = edge_along(cube_path(t + 0.0001) - centre);
-        e2 = edge_along({e1.y, -e1.x, 0});
-        e3 = edge_along({-e1.z * e2.y, e1.z * e2.x, e1.x * e2.y - e1.y * e2.x});
-    }
-};
-
-void draw_cube(TkGraph id, Cube const& c, TkArray fx, TkArray fy, TkArray fz)
-{
-    Vector3 const c0 = c.centre + 0.5 * (c.e1 + c.e2 + c.e3);
-    TkMoveabs3(id, c0.x, c0.y, c0.z);
-    auto draw = [id](Vector3 d) { TkDrawrel3(id, d.x, d.y, d.z); };
-    auto move = [id](Vector3 d) { TkMoverel3(id, d.x, d.y, d.z); };
-    Vector3 const zero{0, 0, 0};
-    draw(zero - c.e1);
-    draw(zero - c.e2);
-    draw(c.e1);
-    draw(c.e2);
-    draw(zero - c.e3);
-    draw(zero - c.e1);
-    draw(c.e3);
-    move(zero - c.e3);
-    draw(zero - c.e2);
-    draw(c.e3);
-    move(zero - c.e3);
-    draw(c.e1);
-    draw(c.e3);
-    move(zero - c.e3);
-    draw(c.e2);
-    Vector3 const face[4] = {c0 - c.e1, c0 - c.e1 - c.e2, c0 - c.e2, c0};
-    for (int32_t i = 0; i < 4; ++i) {
-        TkSetArray1(fx, i + 1, face[i].x);
-        TkSetArray1(fy, i + 1, face[i].y);
-        TkSetArray1(fz, i + 1, face[i].z);
-    }
-    TkFillPolygon3(id, fx, fy, fz, 4);
-}
+using namespace animated_cube;
 
 // The scene as Kelvotour draws it, in its 481 x 465 graph in "Auto Redraw" mode.
 void animate_cube(Graph const& g, Recorded recorded)
@@ -171,23 +112,20 @@ void animate_cube(Graph const& g, Recorded recorded)
     TkDispatchToWindow(id);
     TkWritemode(id, 5);
     TkGraphColor(id, 0x00FFFF00);
-    TkArray const fx = TkNewArray1(4), fy = TkNewArray1(4), fz = TkNewArray1(4);
+    Face const face;
     double t = 0;
     for (int step = 0; step < 600; ++step) {
         Cube const cube(t);
-        draw_cube(id, cube, fx, fy, fz);
+        draw_cube(id, cube, face);
         int32_t const sx = TkUserToWindowX3(id, cube.centre.x, cube.centre.y, cube.centre.z);
         int32_t const sy = TkUserToWindowY3(id, cube.centre.x, cube.centre.y, cube.centre.z);
         TkDispatchToRect(id, sx - u, sy - v, sx + u, sy + v);
-        draw_cube(id, cube, fx, fy, fz);
+        draw_cube(id, cube, face);
         t += 0.01;
     }
     TkWritemode(id, 1);
-    draw_cube(id, Cube(t), fx, fy, fz);
+    draw_cube(id, Cube(t), face);
     TkDispatchToWindow(id);
-    TkDisposeArray(fx);
-    TkDisposeArray(fy);
-    TkDisposeArray(fz);
 }
 
 void BM_AnimatedCube(benchmark::State& state)
