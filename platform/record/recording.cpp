@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <ranges>
 #include <utility>
 
 #include "platform/font/font.h"
@@ -18,8 +19,31 @@ namespace {
 constexpr std::size_t most_patch_rects = 256;
 // The hidden-step pass stops growing its covered region past this many rectangles.
 constexpr std::size_t most_covered_rects = 1024;
+// Rectangles added to the newest patch are merged into its region this many at a time.
+constexpr std::size_t most_waiting_patch_rects = 256;
 
-Rect points_bounds(std::span<Point const> points, int32_t margin)
+// Whether a step paints every pixel of its box (or patch region) with something opaque.
+bool is_opaque(RecordedStep const& step)
+{
+    return step.kind == StepKind::Patch || step.kind == StepKind::Fill || step.kind == StepKind::Image
+        || (step.kind == StepKind::Rectangle && step.brush.is_visible());
+}
+
+Rect bounding_box(std::span<Rect const> rects)
+{
+    Rect box;
+    for (Rect const& rect : rects)
+        box.unite(rect);
+    return box;
+}
+
+Rect pixel_at(Point p)
+{
+    return Rect::from_edges(p.x, p.y, int64_t{p.x} + 1, int64_t{p.y} + 1);
+}
+
+// The pixels the points lie on.
+Rect points_bounds(std::span<Point const> points)
 {
     int64_t left = points.front().x, top = points.front().y, right = left, bottom = top;
     for (Point const& p : points) {
@@ -28,7 +52,7 @@ Rect points_bounds(std::span<Point const> points, int32_t margin)
         right = std::max<int64_t>(right, p.x);
         bottom = std::max<int64_t>(bottom, p.y);
     }
-    return Rect::from_edges(left - margin, top - margin, right + 1 + margin, bottom + 1 + margin);
+    return Rect::from_edges(left, top, right + 1, bottom + 1);
 }
 
 bool covers(Region const& region, Rect const& rect)
@@ -41,9 +65,16 @@ bool covers(Region const& region, Rect const& rect)
 }
 
 // Whether one rectangle of the region holds all of `rect`: a quick, partial test of covering.
+// A region's rectangles lie in bands from top to bottom, so only the band that holds the
+// rectangle's top edge can hold it.
 bool one_rect_holds(Region const& region, Rect const& rect)
 {
-    return std::ranges::any_of(region.rects(), [&](Rect const& r) { return r.contains(rect); });
+    std::span<Rect const> const rects = region.rects();
+    auto band = std::ranges::partition_point(rects, [&](Rect const& r) { return r.bottom() <= rect.top(); });
+    for (; band != rects.end() && band->top() <= rect.top(); ++band)
+        if (band->contains(rect))
+            return true;
+    return false;
 }
 
 Region coarsened(Region region)
@@ -89,6 +120,16 @@ Region const* Recording::clip(RecordedStep const& step) const
     return step.clip == 0 ? nullptr : &clips_[step.clip - 1];
 }
 
+Region Recording::patch(RecordedStep const& step) const
+{
+    Region const& merged = patches_[step.first];
+    if (&step != &steps_.back() || waiting_patch_rects_.empty())
+        return merged;
+    std::vector<Rect> rects(merged.rects().begin(), merged.rects().end());
+    rects.insert(rects.end(), waiting_patch_rects_.begin(), waiting_patch_rects_.end());
+    return coarsened(Region::from_rects(rects));
+}
+
 Rect Recording::bounds(RecordedStep const& step) const
 {
     int32_t const pen_reach = step.pen.is_visible() ? step.pen.width : 0;
@@ -96,12 +137,13 @@ Rect Recording::bounds(RecordedStep const& step) const
     case StepKind::Path:
     case StepKind::Segments:
     case StepKind::Polygon:
-        return points_bounds(points(step), pen_reach);
     case StepKind::Rectangle:
     case StepKind::Ellipse:
     case StepKind::Arc:
         return step.box.inflated(pen_reach, pen_reach);
     case StepKind::Patch:
+        if (&step == &steps_.back())
+            return patches_[step.first].bounds().united(waiting_patch_bounds_);
         return patches_[step.first].bounds();
     case StepKind::Pixel:
     case StepKind::Fill:
@@ -181,6 +223,7 @@ bool Recording::begin_step(DrawingCall const& call, RecordedStep& step)
 
 void Recording::add(RecordedStep step)
 {
+    merge_waiting_patch_rects();
     if (hides_whole_area(step))
         forget_everything();
     bytes_ += step_bytes(step);
@@ -208,6 +251,7 @@ bool Recording::add_path(DrawingCall const& call, std::span<Point const> points,
         return false;
     step.first = static_cast<uint32_t>(points_.size());
     step.count = static_cast<uint32_t>(points.size());
+    step.box = points_bounds(points);
     points_.insert(points_.end(), points.begin(), points.end());
     add(step);
     return true;
@@ -225,6 +269,7 @@ void Recording::line(DrawingCall const& call, Point from, Point to, Pen const& p
         if (continues) {
             points_.push_back(to);
             ++last.count;
+            last.box.unite(pixel_at(to));
             bytes_ += sizeof(Point);
             drawn_since_cleared_ = true;
             next_pattern_index_ = pattern_start + line_pixel_count(DevicePoint::from(from, {}), DevicePoint::from(to, {}));
@@ -250,23 +295,38 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
     uint32_t const clip = clip_index(call);
     next_pattern_index_ = -1;
     drawn_since_cleared_ = true;
-    for (PaintedLine const& line : lines) {
+    for (std::size_t i = 0; i < lines.size();) {
+        Color const color = lines[i].color;
         bool const joins = !steps_.empty() && steps_.back().kind == StepKind::Segments
-            && steps_.back().pen.color == line.color && steps_.back().clip == clip
+            && steps_.back().pen.color == color && steps_.back().clip == clip
             && steps_.back().first + steps_.back().count == points_.size();
         if (!joins) {
+            merge_waiting_patch_rects();
             RecordedStep step;
             step.kind = StepKind::Segments;
-            step.pen = Pen::make(PenStyle::Solid, 1, line.color);
+            step.pen = Pen::make(PenStyle::Solid, 1, color);
             step.clip = clip;
             step.first = static_cast<uint32_t>(points_.size());
             steps_.push_back(step);
             bytes_ += sizeof(RecordedStep);
         }
-        points_.push_back(line.from);
-        points_.push_back(line.to);
-        steps_.back().count += 2;
-        bytes_ += 2 * sizeof(Point);
+        // The run of lines in this colour.
+        std::size_t end = i;
+        int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
+        for (; end < lines.size() && lines[end].color == color; ++end) {
+            PaintedLine const& line = lines[end];
+            points_.push_back(line.from);
+            points_.push_back(line.to);
+            left = std::min({left, line.from.x, line.to.x});
+            right = std::max({right, line.from.x, line.to.x});
+            top = std::min({top, line.from.y, line.to.y});
+            bottom = std::max({bottom, line.from.y, line.to.y});
+        }
+        RecordedStep& step = steps_.back();
+        step.count += static_cast<uint32_t>(2 * (end - i));
+        step.box.unite(Rect::from_edges(left, top, int64_t{right} + 1, int64_t{bottom} + 1));
+        bytes_ += 2 * (end - i) * sizeof(Point);
+        i = end;
     }
     keep_within_budget();
 }
@@ -290,6 +350,7 @@ void Recording::polygon(DrawingCall const& call, std::span<Point const> points, 
         return;
     step.first = static_cast<uint32_t>(points_.size());
     step.count = static_cast<uint32_t>(points.size());
+    step.box = points_bounds(points);
     points_.insert(points_.end(), points.begin(), points.end());
     add(step);
 }
@@ -402,6 +463,10 @@ void Recording::image(DrawingCall const& call, Point at, Surface pixels)
 
 void Recording::patch(DrawingCall const& call)
 {
+    // The common case of an animation in exclusive or, without building a region: the line
+    // lands inside the patch it made before.
+    if (last_patch_holds(call.damage.translated(-call.origin.x, -call.origin.y).intersected(area_)))
+        return;
     Region damaged = call.clip.intersected(Region(call.damage));
     add_patch(damaged.translated(call.origin.negated()));
 }
@@ -418,14 +483,14 @@ void Recording::add_patch(Region region)
         return;
     // Drawing over and over in the same place (an animation in exclusive or) lands inside the
     // patch it made before: nothing changes then.
-    if (!steps_.empty() && steps_.back().kind == StepKind::Patch
-        && one_rect_holds(patches_[steps_.back().first], region.bounds()))
+    if (last_patch_holds(region.bounds()))
         return;
     if (covers(region, area_))
         forget_everything();
     // Earlier steps inside the patch show nothing, as it puts the final pixels over them: a
     // scrolled area scrolled once more keeps one patch, and text scrolled away is gone from
     // the picture's text too.
+    bool const last_was_patch = !steps_.empty() && steps_.back().kind == StepKind::Patch;
     std::erase_if(steps_, [&](RecordedStep const& step) {
         if (!covers(region, bounds(step).intersected(area_)))
             return false;
@@ -433,11 +498,19 @@ void Recording::add_patch(Region region)
         return true;
     });
     next_pattern_index_ = -1;
+    if (last_was_patch && (steps_.empty() || steps_.back().kind != StepKind::Patch)) {
+        // The new patch covers the last one, waiting rectangles and all.
+        bytes_ -= std::min(bytes_, waiting_patch_rects_.size() * sizeof(Rect));
+        waiting_patch_rects_.clear();
+        waiting_patch_bounds_ = {};
+    }
     if (!steps_.empty() && steps_.back().kind == StepKind::Patch) {
-        Region& previous = patches_[steps_.back().first];
-        bytes_ -= std::min(bytes_, previous.rects().size() * sizeof(Rect));
-        previous = coarsened(previous.united(region));
-        bytes_ += previous.rects().size() * sizeof(Rect);
+        std::span<Rect const> const rects = region.rects();
+        waiting_patch_rects_.insert(waiting_patch_rects_.end(), rects.begin(), rects.end());
+        waiting_patch_bounds_.unite(region.bounds());
+        bytes_ += rects.size() * sizeof(Rect);
+        if (waiting_patch_rects_.size() >= most_waiting_patch_rects)
+            merge_waiting_patch_rects();
         keep_within_budget();
         return;
     }
@@ -446,6 +519,32 @@ void Recording::add_patch(Region region)
     step.first = static_cast<uint32_t>(patches_.size());
     patches_.push_back(coarsened(std::move(region)));
     add(step);
+}
+
+bool Recording::last_patch_holds(Rect const& rect) const
+{
+    if (steps_.empty() || steps_.back().kind != StepKind::Patch)
+        return false;
+    if (rect.is_empty())
+        return true;
+    if (one_rect_holds(patches_[steps_.back().first], rect))
+        return true;
+    // The latest rectangles are the likeliest to hold the next one.
+    auto const recent = waiting_patch_rects_ | std::views::reverse | std::views::take(8);
+    return std::ranges::any_of(recent, [&](Rect const& r) { return r.contains(rect); });
+}
+
+void Recording::merge_waiting_patch_rects()
+{
+    if (waiting_patch_rects_.empty())
+        return;
+    assert(!steps_.empty() && steps_.back().kind == StepKind::Patch);
+    Region& merged = patches_[steps_.back().first];
+    bytes_ -= std::min(bytes_, (merged.rects().size() + waiting_patch_rects_.size()) * sizeof(Rect));
+    merged = patch(steps_.back());
+    bytes_ += merged.rects().size() * sizeof(Rect);
+    waiting_patch_rects_.clear();
+    waiting_patch_bounds_ = {};
 }
 
 // --- Keeping the recording small --------------------------------------------------------------
@@ -466,6 +565,8 @@ void Recording::forget_everything()
     texts_.clear();
     images_.clear();
     patches_.clear();
+    waiting_patch_rects_.clear();
+    waiting_patch_bounds_ = {};
     bytes_ = 0;
     next_pattern_index_ = -1;
 }
@@ -474,6 +575,7 @@ void Recording::keep_within_budget()
 {
     if (bytes_ <= budget_)
         return;
+    merge_waiting_patch_rects();
     drop_hidden_steps();
     if (bytes_ > budget_ / 2)
         fold_oldest_steps();
@@ -482,9 +584,13 @@ void Recording::keep_within_budget()
 void Recording::drop_hidden_steps()
 {
     // From the newest step back: a step inside what later opaque steps cover never shows.
+    // Nothing covers the steps after the newest opaque one, so the walk starts there.
     Region covered;
     std::vector<bool> hidden(steps_.size(), false);
-    for (std::size_t i = steps_.size(); i-- > 0;) {
+    auto const newest_opaque = std::ranges::find_if(steps_ | std::views::reverse, [](RecordedStep const& step) {
+        return is_opaque(step);
+    });
+    for (std::size_t i = static_cast<std::size_t>(steps_.rend() - newest_opaque); i-- > 0;) {
         RecordedStep const& step = steps_[i];
         if (covers(covered, bounds(step).intersected(area_))) {
             hidden[i] = true;
@@ -492,14 +598,9 @@ void Recording::drop_hidden_steps()
         }
         if (covered.rects().size() >= most_covered_rects)
             continue;
-        Region opaque;
-        if (step.kind == StepKind::Patch)
-            opaque = patches_[step.first];
-        else if (step.kind == StepKind::Fill || step.kind == StepKind::Image
-                 || (step.kind == StepKind::Rectangle && step.brush.is_visible()))
-            opaque = Region(step.box);
-        if (opaque.is_empty())
+        if (!is_opaque(step))
             continue;
+        Region opaque = step.kind == StepKind::Patch ? patches_[step.first] : Region(step.box);
         if (Region const* c = clip(step))
             opaque.intersect(*c);
         covered.unite(opaque);
@@ -508,6 +609,8 @@ void Recording::drop_hidden_steps()
     for (std::size_t i = 0; i < steps_.size(); ++i)
         if (!hidden[i])
             steps_[kept++] = steps_[i];
+    if (kept == steps_.size())
+        return;
     steps_.resize(kept);
     compact();
 }
@@ -534,7 +637,9 @@ void Recording::fold_oldest_steps()
         folded_bytes += step_bytes(step);
         ++folded;
     }
-    Region region = coarsened(Region::from_rects(painted));
+    // Many rectangles would give a region past the patch limit anyway: skip building it.
+    Region region = painted.size() > 4 * most_patch_rects ? Region(bounding_box(painted))
+                                                          : coarsened(Region::from_rects(painted));
     steps_.erase(steps_.begin(), steps_.begin() + static_cast<std::ptrdiff_t>(folded));
     RecordedStep step;
     step.kind = StepKind::Patch;
@@ -546,7 +651,9 @@ void Recording::fold_oldest_steps()
 
 void Recording::compact()
 {
-    std::vector<Point> kept_points;
+    // Points are the bulk, and the steps hold theirs in order: they move down in place, so
+    // that a recording that folds again and again reuses its memory.
+    std::size_t kept_points = 0;
     std::vector<Region> clips;
     std::vector<RecordedText> texts;
     std::vector<RecordedImage> images;
@@ -564,9 +671,11 @@ void Recording::compact()
         case StepKind::Segments:
         case StepKind::Polygon:
         case StepKind::Arc: {
-            std::span<Point const> const own = points(step);
-            step.first = static_cast<uint32_t>(kept_points.size());
-            kept_points.insert(kept_points.end(), own.begin(), own.end());
+            assert(step.first >= kept_points);
+            auto const own = points_.begin() + step.first;
+            std::copy(own, own + step.count, points_.begin() + static_cast<std::ptrdiff_t>(kept_points));
+            step.first = static_cast<uint32_t>(kept_points);
+            kept_points += step.count;
             break;
         }
         case StepKind::Text:
@@ -585,7 +694,7 @@ void Recording::compact()
             break;
         }
     }
-    points_ = std::move(kept_points);
+    points_.resize(kept_points);
     clips_ = std::move(clips);
     texts_ = std::move(texts);
     images_ = std::move(images);

@@ -75,6 +75,7 @@ struct RecordedStep {
     uint32_t clip = 0;  // 0: none; else clips[clip - 1]
     uint32_t first = 0; // points of paths, polygons and arcs; the index of texts, images, patches
     uint32_t count = 0;
+    // The shape's box; for paths, segments and polygons the pixels their points lie on.
     Rect box;
 };
 
@@ -149,7 +150,8 @@ public:
     Region const* clip(RecordedStep const& step) const;
     RecordedText const& text(RecordedStep const& step) const { return texts_[step.first]; }
     RecordedImage const& image(RecordedStep const& step) const { return images_[step.first]; }
-    Region const& patch(RecordedStep const& step) const { return patches_[step.first]; }
+    // The final-pixels region of a patch step (one of steps(), by reference).
+    Region patch(RecordedStep const& step) const;
     // The logical rectangle a step may paint, before its clip.
     Rect bounds(RecordedStep const& step) const;
     // What the recording holds, in bytes (an estimate that counts what grows).
@@ -165,6 +167,10 @@ private:
                   int64_t pattern_start, Gaps gaps);
     void add(RecordedStep step);
     void add_patch(Region region);
+    // Whether a rectangle of the newest step, when it is a patch, holds all of `rect`.
+    bool last_patch_holds(Rect const& rect) const;
+    // Merges the rectangles waiting for the newest patch into its region.
+    void merge_waiting_patch_rects();
     // Whether `step` covers the whole area with opaque paint, so that nothing before it shows.
     bool hides_whole_area(RecordedStep const& step) const;
     void forget_everything();
@@ -183,6 +189,11 @@ private:
     std::vector<RecordedText> texts_;
     std::vector<RecordedImage> images_;
     std::vector<Region> patches_;
+    // Rectangles that belong to the newest step, a patch, and are not yet merged into its
+    // region: an animation in exclusive or adds one small rectangle per line, and merging
+    // each into a region of hundreds of rectangles would cost a pass over all of them.
+    std::vector<Rect> waiting_patch_rects_;
+    Rect waiting_patch_bounds_;
     std::size_t bytes_ = 0;
     bool drawn_since_cleared_ = true;
     // The last line's end and where its pattern stopped, to continue it.

@@ -1,5 +1,6 @@
 // What a recording keeps of a context's drawing, and how it stays small.
 
+#include <algorithm>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,8 @@ TEST_F(RecordingTest, LineTosThatContinueEachOtherAreOnePath)
         bitmap.dc.line_to(p);
     ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Path}));
     EXPECT_EQ(recording().points(recording().steps()[1]).size(), 4u);
+    EXPECT_EQ(recording().bounds(recording().steps()[1]), Rect::from_edges(1, 1, 22, 22))
+        << "every point's pixel and the pen's reach";
     // A move elsewhere starts another path.
     bitmap.dc.move_to({5, 5});
     bitmap.dc.line_to({9, 9});
@@ -127,9 +130,42 @@ TEST_F(RecordingTest, BatchedLinesJoinOneStepPerColour)
     bitmap.dc.record_painted_lines(lines);
     ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Segments, StepKind::Segments}));
     EXPECT_EQ(recording().points(recording().steps()[1]).size(), 4u);
+    EXPECT_EQ(recording().bounds(recording().steps()[1]), Rect::from_edges(0, 0, 11, 10));
     bitmap.dc.set_raster_op(RasterOp::Xor);
     bitmap.dc.record_painted_lines(lines);
     EXPECT_EQ(kinds().back(), StepKind::Patch) << "combined with what is there: pixels";
+}
+
+TEST_F(RecordingTest, ExclusiveOrLinesAllOverMakeOnePatchThatHoldsEveryOne)
+{
+    clear();
+    bitmap.dc.set_raster_op(RasterOp::Xor);
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int32_t> coordinate(0, 36);
+    std::vector<Rect> drawn;
+    auto patch_holds_every_line = [&] {
+        kp::Region const patch = recording().patch(recording().steps()[1]);
+        return std::ranges::all_of(drawn, [&](Rect const& r) { return kp::Region(r).subtracted(patch).is_empty(); });
+    };
+    // More lines than the patch takes in at once, so that some are merged and some wait.
+    for (int i = 0; i < 300; ++i) {
+        Point const from{coordinate(random), coordinate(random) * 30 / 40};
+        bitmap.dc.move_to(from);
+        bitmap.dc.line_to({from.x + 3, from.y + 2});
+        drawn.push_back(Rect::from_edges(from.x, from.y, from.x + 3, from.y + 2));
+    }
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Patch}));
+    EXPECT_TRUE(patch_holds_every_line());
+    Rect all;
+    for (Rect const& r : drawn)
+        all.unite(r);
+    EXPECT_TRUE(recording().bounds(recording().steps()[1]).contains(all));
+    // A step of another kind on top keeps the patch whole.
+    bitmap.dc.set_raster_op(RasterOp::Copy);
+    bitmap.dc.move_to({1, 29});
+    bitmap.dc.line_to({39, 29});
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Patch, StepKind::Path}));
+    EXPECT_TRUE(patch_holds_every_line());
 }
 
 TEST_F(RecordingTest, EndlessDrawingStaysWithinTheBudget)
