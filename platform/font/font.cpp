@@ -37,20 +37,34 @@ uint32_t Font::glyph_index_for_name(std::string_view name) const
 
 std::shared_ptr<Glyph const> Font::glyph(char32_t character) const
 {
+    bool const first = character < first_glyphs_.size();
+    if (first && first_glyphs_[character])
+        return first_glyphs_[character];
     uint32_t const index = glyph_index(character);
-    if (auto cached = glyphs_.find(index))
-        return cached;
-    return glyphs_.insert(face_->render(index));
+    std::shared_ptr<Glyph const> found = glyphs_.find(index);
+    if (!found)
+        found = glyphs_.insert(face_->render(index));
+    if (first)
+        first_glyphs_[character] = found;
+    return found;
+}
+
+Glyph const& Font::glyph_for(char32_t character) const
+{
+    if (character < first_glyphs_.size() && first_glyphs_[character])
+        return *first_glyphs_[character];
+    // Held by the cache (or the table) until the next glyph is rendered.
+    return *glyph(character);
 }
 
 AbcWidths Font::abc_widths(char32_t character) const
 {
-    return glyph(character)->abc_widths();
+    return glyph_for(character).abc_widths();
 }
 
 int32_t Font::char_width(char32_t character) const
 {
-    return glyph(character)->advance;
+    return glyph_for(character).advance;
 }
 
 Size Font::text_extent(std::string_view text) const

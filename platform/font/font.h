@@ -3,6 +3,7 @@
 // A realized font: a logical font matched to an installed face at its pixel size, ready to
 // measure and draw text. Made by FontEngine; shared by whoever selects it.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -57,6 +58,9 @@ public:
     uint32_t glyph_index_for_name(std::string_view name) const;
 
 private:
+    // The glyph, held by the font or its cache, valid until the next glyph is rendered.
+    Glyph const& glyph_for(char32_t character) const;
+
     LogicalFont logical_;
     FaceMatch match_;
     std::unique_ptr<FontFace> face_;
@@ -64,6 +68,9 @@ private:
     TextRotation rotation_;
     // Filled as characters are drawn or measured; a cache, so const methods fill it.
     mutable GlyphCache glyphs_;
+    // The first 256 characters straight by their number: numbers and labels are measured and
+    // drawn from these over and over, and the face's character map is slow to ask.
+    mutable std::array<std::shared_ptr<Glyph const>, 256> first_glyphs_;
 };
 
 } // namespace kp

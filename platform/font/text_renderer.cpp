@@ -97,6 +97,20 @@ Rect draw_at(TextTarget const& target, Font const& font, Point device, char32_t 
         Rect const ink{glyph->left, metrics.ascent - glyph->top, glyph->size.width, glyph->size.height};
         Rect const ink_on_surface = rotated_cell_rect(ink, device, rotation);
         changed.unite(for_each_visible_part(target, ink_on_surface, [&](Rect const& part) {
+            if (rotation == TextRotation::Degrees0) {
+                // Upright text, the common case: glyph rows run along surface rows.
+                int64_t const left = int64_t{part.left()} - device.x - ink.left();
+                for (int32_t y = part.top(); y < part.bottom(); ++y) {
+                    uint8_t const* coverage
+                        = &glyph->coverage[static_cast<std::size_t>(int64_t{y} - device.y - ink.top()) * glyph->size.width
+                                           + static_cast<std::size_t>(left)];
+                    uint32_t* row = surface.row(y) + part.left();
+                    for (int32_t i = 0; i < part.width; ++i)
+                        if (coverage[i] != 0)
+                            row[i] = blend(row[i], paint.text, coverage[i]);
+                }
+                return;
+            }
             for (int32_t y = part.top(); y < part.bottom(); ++y) {
                 uint32_t* row = surface.row(y);
                 for (int32_t x = part.left(); x < part.right(); ++x) {
