@@ -5,7 +5,7 @@
 
 #include "lib/axes/axis_geometry.h"
 #include "lib/draw/fonts.h"
-#include "lib/draw/shapes.h"
+#include "lib/draw/line_batch.h"
 #include "lib/runtime/debug_report.h"
 
 namespace kelvo {
@@ -56,18 +56,20 @@ PipVector negated(PipVector v)
     return {-v.dx, -v.dy};
 }
 
-void draw_pip(GraphRecord& graph, PixelPoint p, PipVector v, int32_t mode)
+// Added to the batch in the pen's colour: the batch paints it as draw_line would.
+void add_pip(GraphRecord const& graph, PixelPoint p, PipVector v, int32_t mode, LineBatch& pips)
 {
     PipVector const o = start_offset(mode, v);
     int32_t const x1 = clamped_sum(p.x, o.dx);
     int32_t const y1 = clamped_sum(p.y, o.dy);
-    draw_line(graph, x1, y1, clamped_sum(x1, v.dx), clamped_sum(y1, v.dy));
+    pips.add(x1, y1, clamped_sum(x1, v.dx), clamped_sum(y1, v.dy), graph.pen.colour);
 }
 
 // One row of pips along a line: N + 1 primary pips at even steps in user coordinates, and
 // SubIntervals - 1 secondary pips inside each primary interval unless they would crowd
 // their primary pip.
-void draw_pip_row(GraphRecord& graph, int axis, AxisLine const& line, int64_t n, PipVectors const& v, int32_t mode)
+void draw_pip_row(GraphRecord const& graph, int axis, AxisLine const& line, int64_t n, PipVectors const& v,
+                  int32_t mode, LineBatch& pips)
 {
     EffectiveScales const& s = graph.scales;
     auto const a = static_cast<std::size_t>(axis);
@@ -75,7 +77,7 @@ void draw_pip_row(GraphRecord& graph, int axis, AxisLine const& line, int64_t n,
     double const hi = s.AxisMax[a];
     auto primary_value = [&](int64_t i) { return n == 0 ? lo : lo + static_cast<double>(i) * (hi - lo) / n; };
     for (int64_t i = 0; i <= n; ++i)
-        draw_pip(graph, pixel_of(s, line.at(axis, primary_value(i))), v.primary, mode);
+        add_pip(graph, pixel_of(s, line.at(axis, primary_value(i))), v.primary, mode, pips);
 
     int64_t const parts = graph.coordinates.SubIntervals[a];
     if (parts <= 1 || n * parts > most_marks_per_axis)
@@ -90,7 +92,8 @@ void draw_pip_row(GraphRecord& graph, int axis, AxisLine const& line, int64_t n,
         if (!(dx * dx + dy * dy > closest_secondary_squared))
             continue;
         for (int64_t j = 1; j < parts; ++j)
-            draw_pip(graph, pixel_of(s, line.at(axis, start + static_cast<double>(j) * width)), v.secondary, mode);
+            add_pip(graph, pixel_of(s, line.at(axis, start + static_cast<double>(j) * width)), v.secondary, mode,
+                    pips);
     }
 }
 
@@ -149,14 +152,17 @@ void draw_axis_pips(GraphRecord& graph, int axis)
         return;
     PipVectors const v = pip_vectors(graph, axis, cell_metrics(graph).height);
     AxisLine const line = pip_line(graph, axis);
-    draw_pip_row(graph, axis, line, n, v, mode);
+    // Dozens of pips a few pixels long: one pass over the drawing targets for all of them
+    // costs less than a drawing call for each.
+    LineBatch pips(graph);
+    draw_pip_row(graph, axis, line, n, v, mode, pips);
     if (c.AxisType == 3 && !c.Is3D) {
         // The opposite edge of the box, with pips pointing the mirrored way.
         int const other = axis == axis_x ? axis_y : axis_x;
         AxisLine opposite = line;
         auto const o = static_cast<std::size_t>(other);
         opposite.lower[o] = opposite.upper[o] = graph.scales.AxisMax[o];
-        draw_pip_row(graph, axis, opposite, n, {negated(v.primary), negated(v.secondary)}, mode);
+        draw_pip_row(graph, axis, opposite, n, {negated(v.primary), negated(v.secondary)}, mode, pips);
     }
 }
 

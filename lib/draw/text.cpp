@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "lib/draw/fonts.h"
 #include "lib/runtime/text_limits.h"
@@ -48,6 +50,24 @@ int64_t justification_shift(int64_t width, int32_t justification)
     return justification == 2 ? width : justification == 3 ? width / 2 : 0;
 }
 
+// A text's characters with their widths in the graph's font, measured once for both the
+// justification and the drawing: labels are short, and each measurement asks the font.
+struct MeasuredText {
+    std::u32string characters;
+    std::vector<kp::AbcWidths> widths;
+    int64_t advance = 0;
+
+    MeasuredText(kp::DeviceContext& context, std::string_view text)
+        : characters(kp::decode_text(context, text))
+    {
+        widths.reserve(characters.size());
+        for (char32_t character : characters) {
+            widths.push_back(widths_of(context, character));
+            advance += widths.back().advance();
+        }
+    }
+};
+
 // The advance of the whole text in the graph's font.
 int64_t text_width(kp::DeviceContext& context, std::string_view text)
 {
@@ -66,11 +86,10 @@ kp::WidePoint cell_corner(int64_t x, int64_t y, int64_t shift, int64_t ascent, k
 
 // Draws one character with its reference point at the end-of-text position and moves that
 // position past it; characters wholly outside the window are skipped but still advance.
-void draw_character(GraphRecord& graph, kp::DeviceContext& context, char32_t character)
+void draw_character(GraphRecord& graph, kp::DeviceContext& context, char32_t character, kp::AbcWidths const& abc)
 {
     kp::TextRotation const rotation = rotation_of(graph.font.orientation);
     kp::WidePoint const reference{graph.end_text_x, graph.end_text_y};
-    kp::AbcWidths const abc = widths_of(context, character);
     kp::WidePoint const corner = cell_corner(reference.x, reference.y, 0, graph.ascent, rotation);
     // The ink: the cell less the A and C spaces on either side.
     kp::WideRect const ink =
@@ -136,7 +155,8 @@ void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
     if (context == nullptr)
         return;
     int64_t const a = text_ascent(graph);
-    int64_t const shift = justification_shift(text_width(*context, text), graph.justification);
+    MeasuredText const measured(*context, text);
+    int64_t const shift = justification_shift(measured.advance, graph.justification);
     JustificationGuard const start_justified(graph, 1);
     // The first character's reference point: the start of the justified text's cell.
     kp::TextRotation const rotation = rotation_of(graph.font.orientation);
@@ -145,8 +165,8 @@ void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
     graph.end_text_y = clamped(start.y);
     // Text shows the characters only, whatever the targets' background mode says.
     kp::ScopedBackgroundMode const transparent(*context, kp::BackgroundMode::Transparent);
-    for (char32_t character : kp::decode_text(*context, text))
-        draw_character(graph, *context, character);
+    for (std::size_t i = 0; i < measured.characters.size(); ++i)
+        draw_character(graph, *context, measured.characters[i], measured.widths[i]);
 }
 
 void draw_long_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)

@@ -1,7 +1,13 @@
 #include "lib/draw/number_format.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -148,6 +154,64 @@ TEST(DecimalDigits, RoundingCarriesAndLimits)
     EXPECT_FALSE(last.round_at(14)); // positions from N - 1 on change nothing
     EXPECT_FALSE(last.round_at(-1));
     EXPECT_EQ(last.digit(15), '9');
+}
+
+// The digits are those of printf's "%.14E", which the conversion used to go through: over
+// seeded random bit patterns of every magnitude, short decimals whose last digit is a tie,
+// and the ends of the double range.
+TEST(DecimalDigits, AgreeWithPrintfOverManyValues)
+{
+    std::vector<double> values = {0.0, -0.0, 5e-324, -5e-324, 2.2250738585072014e-308, 1.7976931348623157e308,
+                                  0.5, 1.0, 9.999999999999995, 9.9999999999999950e22, 0.1, 1e-5, 123456789012345.5};
+    std::mt19937_64 random(20240611);
+    while (values.size() < 20000) {
+        double const x = std::bit_cast<double>(random());
+        if (std::isfinite(x))
+            values.push_back(x);
+    }
+    std::uniform_int_distribution<int64_t> mantissa(1, 999999999999999);
+    std::uniform_int_distribution<int> scale(-30, 30);
+    for (int i = 0; i < 20000; ++i) // 16 digits ending in 5: the rounding of ties
+        values.push_back(static_cast<double>(mantissa(random) * 10 + 5) * std::pow(10.0, scale(random)));
+
+    int mismatches = 0;
+    for (double const x : values) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.14E", std::fabs(x));
+        std::string expected_digits = std::string(1, text[0]) + std::string(text + 2, 14);
+        int const expected_exponent = x == 0.0 ? 0 : std::atoi(text + 17);
+        DecimalDigits const digits(x);
+        std::string actual_digits;
+        for (int p = 1; p <= DecimalDigits::count; ++p)
+            actual_digits += digits.digit(p);
+        bool const same = actual_digits == expected_digits && digits.exponent() == expected_exponent
+                          && digits.negative() == (x < 0.0);
+        if (!same && ++mismatches <= 5)
+            ADD_FAILURE() << "for " << text << ": " << actual_digits << " E" << digits.exponent();
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// The runtime's 23-character text over the same kinds of values, against the layout built
+// from printf's own text.
+TEST(DecimalDigits, StandardScientificTextAgreesWithPrintf)
+{
+    std::mt19937_64 random(77);
+    int mismatches = 0;
+    for (int i = 0; i < 5000; ++i) {
+        double const x = std::bit_cast<double>(random());
+        if (!std::isfinite(x))
+            continue;
+        char text[40];
+        std::snprintf(text, sizeof text, "%.14E", std::fabs(x));
+        int const exponent = std::atoi(text + 17);
+        char expected[48];
+        std::snprintf(expected, sizeof expected, "%c%.16sE%c%04d", x < 0.0 ? '-' : ' ', text, exponent < 0 ? '-' : '+',
+                      std::abs(exponent));
+        if (standard_scientific_text(x) != expected && ++mismatches <= 5)
+            ADD_FAILURE() << standard_scientific_text(x) << " instead of " << expected;
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(ShortStrings, RealToStrAndIntToShortStr)

@@ -3,10 +3,14 @@
 
 #include "lib/formula/evaluator.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +233,92 @@ TEST(Evaluator, SameInputsGiveTheSameResult)
 {
     double first = run("sin(x)*exp(-x)/(1+x^2)", 0.7).value;
     EXPECT_EQ(run("sin(x)*exp(-x)/(1+x^2)", 0.7).value, first);
+}
+
+// The power rule as first written: the exponent classified in extended precision, and the
+// logarithm taken before every fractional power to find overflow and flushing.
+double power_by_the_rule(double base, double exponent, kelvo::EvaluatorLimits const& limits, int32_t& error)
+{
+    error = 0;
+    if (base == 0.0) {
+        if (exponent > 0.0)
+            return 0.0;
+        if (exponent == 0.0)
+            return 1.0;
+        error = 10420;
+        return 0.0;
+    }
+    if (exponent == 2.0)
+        return base * base;
+    long double const y = exponent;
+    long double const magnitude = std::fabs(y);
+    long double const nearest = std::trunc(magnitude + 0.5L);
+    if (!(std::fabs(magnitude - nearest) < 1e-12L)) {
+        if (base < 0.0) {
+            error = 10419;
+            return 0.0;
+        }
+        double const logarithm = exponent * std::log(base);
+        if (std::isnan(logarithm))
+            return logarithm;
+        if (std::fabs(logarithm) > limits.exponent) {
+            error = logarithm < 0.0 ? 0 : 10416;
+            return 0.0;
+        }
+        return std::pow(base, exponent);
+    }
+    long double const logarithm = y * std::log(std::fabs(static_cast<long double>(base)));
+    if (std::fabs(logarithm) > limits.exponent) {
+        error = logarithm < 0.0L ? 0 : 10416;
+        return 0.0;
+    }
+    long double const result = std::exp(logarithm);
+    bool const odd = magnitude - 2.0L * std::trunc(magnitude * 0.5L + 0.1L) > 0.5L;
+    return static_cast<double>(base < 0.0 && odd ? -result : result);
+}
+
+// Bases and exponents of every size, exponents a hair from whole numbers, and pairs right at
+// the overflow and flushing limits: the same value (bit for bit) and the same error.
+TEST(Evaluator, PowersFollowTheRuleOverManyArguments)
+{
+    kelvo::EvaluatorLimits const& limits = kelvo::formula_state().limits;
+    std::vector<double> bases = {1.0, -1.0, 0.5, 2.0, -2.0, 10.0, 1e-300, 1e300, 5e-324, -5e-324,
+                                 std::numbers::e, 1.0000000000000002, 0.9999999999999999};
+    std::vector<double> exponents = {0.5, -0.5, 1.5, 3.0, -3.0, 1e-12, 2.0000000000001, 2.000000000001,
+                                     2.0000000000009, 1.9999999999991, 4503599627370495.5, 9.3e18, 0.0,
+                                     std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    std::mt19937_64 random(4242);
+    std::uniform_real_distribution<double> decade(-320, 320);
+    std::uniform_real_distribution<double> small(-60, 60);
+    for (int i = 0; i < 3000; ++i) {
+        double const b = std::pow(10.0, decade(random));
+        bases.push_back(i % 3 == 0 ? -b : b);
+        double const e = small(random);
+        exponents.push_back(i % 4 == 0 ? std::nearbyint(e) + (i % 8 == 0 ? 1e-13 : 3e-12) : e);
+    }
+    // Exponents that put the result right at the limits: ln(overflow) / ln(base).
+    for (int i = 0; i < 500; ++i) {
+        double const b = std::pow(10.0, small(random) / 10);
+        double const edge = limits.exponent / std::log(b);
+        bases.push_back(b);
+        exponents.push_back(std::nextafter(edge, i % 2 == 0 ? 0.0 : 1e300));
+    }
+    int mismatches = 0;
+    for (std::size_t i = 0; i < bases.size(); ++i)
+        for (std::size_t j = i % 7; j < exponents.size(); j += 7) {
+            int32_t expected_error = 0;
+            double const expected = power_by_the_rule(bases[i], exponents[j], limits, expected_error);
+            kelvo::clear_error();
+            double const actual = kelvo::power(bases[i], exponents[j], limits);
+            int32_t const actual_error = kelvo::error_state().flag != 0 ? kelvo::error_state().code : 0;
+            bool const same = std::bit_cast<uint64_t>(actual) == std::bit_cast<uint64_t>(expected)
+                              && actual_error == expected_error;
+            if (!same && ++mismatches <= 5)
+                ADD_FAILURE() << bases[i] << " ^ " << exponents[j] << " gives " << actual << " (error " << actual_error
+                              << ") instead of " << expected << " (error " << expected_error << ")";
+        }
+    kelvo::clear_error();
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(Random, RangesOfRnd)
