@@ -103,18 +103,19 @@ void DeviceContext::stroke_segment(Frame const& frame, DevicePoint from, DeviceP
         if (!stretch)
             continue;
         stretch->first_index += first_index;
+        PatternCursor dashes(pattern, stretch->first_index);
         if (record) {
-            walk_line(*stretch, [&](int32_t x, int32_t y, int64_t index) {
-                if (solid || opaque_gaps || pattern.paints(index))
+            walk_line(*stretch, [&](int32_t x, int32_t y, int64_t) {
+                if (dashes.next() || solid || opaque_gaps)
                     record->add_pixel(x, y);
             });
         } else if (solid) {
             paint_line(frame.surface, *stretch, pen_value, raster_op_);
         } else {
             with_raster_op(raster_op_, [&](auto operation) {
-                walk_line(*stretch, [&](int32_t x, int32_t y, int64_t index) {
+                walk_line(*stretch, [&](int32_t x, int32_t y, int64_t) {
                     uint32_t& pixel = frame.surface.at(x, y);
-                    if (pattern.paints(index))
+                    if (dashes.next())
                         pixel = operation(pixel, pen_value);
                     else if (opaque_gaps)
                         pixel = operation(pixel, gap_value);

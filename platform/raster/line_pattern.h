@@ -25,6 +25,31 @@ struct LinePattern {
     constexpr bool operator==(LinePattern const&) const = default;
 };
 
+// Walks a pattern pixel after pixel without a division for each: the position in the
+// period is found once and then stepped.
+class PatternCursor {
+public:
+    constexpr PatternCursor(LinePattern pattern, int64_t first_index)
+        : mask_(pattern.mask)
+        , period_(pattern.period)
+        , position_(static_cast<uint32_t>(((first_index % period_) + period_) % period_))
+    {
+    }
+    // Whether the current pixel is painted; then moves to the next.
+    constexpr bool next()
+    {
+        bool const painted = (mask_ >> position_) & 1u;
+        if (++position_ == period_)
+            position_ = 0;
+        return painted;
+    }
+
+private:
+    uint32_t mask_;
+    uint32_t period_;
+    uint32_t position_;
+};
+
 namespace line_patterns {
 // `length` painted pixels from pixel `start` of the period.
 constexpr uint32_t painted(uint8_t length, uint8_t start = 0) { return ((1u << length) - 1) << start; }
