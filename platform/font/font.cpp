@@ -25,9 +25,19 @@ double Font::x_em_pixels() const
     return face_->x_em_pixels();
 }
 
+std::string const& Font::family_name() const
+{
+    return face_->family_name();
+}
+
 uint32_t Font::glyph_index(char32_t character) const
 {
     return face_->glyph_index(character, encoding());
+}
+
+GlyphOutline Font::glyph_outline(uint32_t index) const
+{
+    return face_->outline(index);
 }
 
 uint32_t Font::glyph_index_for_name(std::string_view name) const

@@ -13,6 +13,7 @@
 #include "platform/font/font_matcher.h"
 #include "platform/font/glyph.h"
 #include "platform/font/glyph_cache.h"
+#include "platform/font/glyph_outline.h"
 #include "platform/font/logical_font.h"
 #include "platform/font/text_decoding.h"
 #include "platform/font/text_metrics.h"
@@ -39,6 +40,8 @@ public:
     // size at which vector output sets the same face.
     double em_pixels() const;
     double x_em_pixels() const;
+    // The family name the face's file gives itself (empty when it gives none).
+    std::string const& family_name() const;
 
     // The characters of a text as this font reads them (see text_decoding.h).
     std::u32string decode(std::string_view text) const { return decode_text(text, encoding()); }
@@ -56,6 +59,8 @@ public:
     // PostScript glyph name.
     uint32_t glyph_index(char32_t character) const;
     uint32_t glyph_index_for_name(std::string_view name) const;
+    // A glyph's outline at this font's size (see glyph_outline.h and FontFace::outline).
+    GlyphOutline glyph_outline(uint32_t index) const;
 
 private:
     // The glyph, held by the font or its cache, valid until the next glyph is rendered.

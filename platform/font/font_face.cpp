@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include <ft2build.h>
@@ -205,6 +206,8 @@ FontFace::FontFace(std::unique_ptr<freetype::Face> face, FaceMatch const& match,
     , x_em_pixels_(scale.x_em)
 {
     FT_Face const ft = face_->get();
+    if (ft->family_name != nullptr)
+        family_name_ = ft->family_name;
     DesignMetrics const design = design_metrics(ft);
     double const y_scale = scale.em / design.units_per_em;
     double const x_scale = scale.x_em / design.units_per_em;
@@ -297,6 +300,72 @@ Glyph FontFace::render(uint32_t index) const
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0)
         copy_ink(slot, glyph);
     return glyph;
+}
+
+namespace {
+
+// FreeType walks an outline in 26.6 pixels with y upwards; the outline keeps pixels with y
+// downwards.
+struct OutlineWriter {
+    GlyphOutline outline;
+    bool open = false;
+
+    void add(GlyphOutline::Verb verb, std::initializer_list<FT_Vector const*> points)
+    {
+        outline.verbs.push_back(verb);
+        for (FT_Vector const* p : points)
+            outline.points.push_back({static_cast<double>(p->x) / 64, -static_cast<double>(p->y) / 64});
+    }
+    void close()
+    {
+        if (open)
+            outline.verbs.push_back(GlyphOutline::Verb::Close);
+        open = false;
+    }
+
+    static int move_to(FT_Vector const* to, void* user)
+    {
+        auto* writer = static_cast<OutlineWriter*>(user);
+        writer->close();
+        writer->add(GlyphOutline::Verb::Move, {to});
+        writer->open = true;
+        return 0;
+    }
+    static int line_to(FT_Vector const* to, void* user)
+    {
+        static_cast<OutlineWriter*>(user)->add(GlyphOutline::Verb::Line, {to});
+        return 0;
+    }
+    static int conic_to(FT_Vector const* control, FT_Vector const* to, void* user)
+    {
+        static_cast<OutlineWriter*>(user)->add(GlyphOutline::Verb::Quadratic, {control, to});
+        return 0;
+    }
+    static int cubic_to(FT_Vector const* control1, FT_Vector const* control2, FT_Vector const* to, void* user)
+    {
+        static_cast<OutlineWriter*>(user)->add(GlyphOutline::Verb::Cubic, {control1, control2, to});
+        return 0;
+    }
+};
+
+} // namespace
+
+GlyphOutline FontFace::outline(uint32_t index) const
+{
+    FT_Face const ft = face_->get();
+    if (FT_Load_Glyph(ft, index, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0
+        || ft->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
+        return {};
+    FT_Outline* outline = &ft->glyph->outline;
+    if (synthetic_bold_)
+        FT_Outline_EmboldenXY(outline, FT_Pos{embolden_pixels_} * 64, 0);
+    FT_Outline_Funcs const funcs{&OutlineWriter::move_to, &OutlineWriter::line_to, &OutlineWriter::conic_to,
+                                 &OutlineWriter::cubic_to, 0, 0};
+    OutlineWriter writer;
+    if (FT_Outline_Decompose(outline, &funcs, &writer) != 0)
+        return {};
+    writer.close();
+    return std::move(writer.outline);
 }
 
 } // namespace kp

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/font/font_matcher.h"
 #include "platform/font/glyph.h"
+#include "platform/font/glyph_outline.h"
 #include "platform/font/logical_font.h"
 #include "platform/font/text_metrics.h"
 
@@ -39,6 +41,8 @@ public:
     // horizontally (they differ for a logical font with its own width).
     double em_pixels() const { return em_pixels_; }
     double x_em_pixels() const { return x_em_pixels_; }
+    // The family the font file names itself with: what a font lookup by name finds it by.
+    std::string const& family_name() const { return family_name_; }
 
     // The glyph of a character in `encoding`; 0 when the face has none.
     uint32_t glyph_index(char32_t character, TextEncoding encoding) const;
@@ -48,6 +52,9 @@ public:
     // Renders a glyph, trimmed to its ink. A glyph that cannot be loaded comes back empty,
     // without ink and with no advance.
     Glyph render(uint32_t index) const;
+    // The outline of a glyph, thickened as render() thickens it but not slanted (whoever
+    // draws it slants it with the rest of the text). Empty when it cannot be loaded.
+    GlyphOutline outline(uint32_t index) const;
 
     struct Scale;
     FontFace(std::unique_ptr<freetype::Face> face, FaceMatch const& match, Scale const& scale);
@@ -59,6 +66,7 @@ private:
     int32_t embolden_pixels_;
     double em_pixels_;
     double x_em_pixels_;
+    std::string family_name_;
     TextMetrics metrics_;
 };
 

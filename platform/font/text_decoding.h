@@ -26,4 +26,7 @@ char32_t windows_1252_character(uint8_t byte);
 // The characters of a text in the given encoding: code points for Unicode, bytes for Symbol.
 std::u32string decode_text(std::string_view text, TextEncoding encoding);
 
+// Appends a Unicode character as UTF-8 (callers pass valid code points).
+void append_utf8(std::string& out, char32_t character);
+
 } // namespace kp

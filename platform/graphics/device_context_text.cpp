@@ -32,14 +32,15 @@ void draw_on_canvas(DeviceContext& context, Point corner, std::u32string_view ch
     TextTarget const target{canvas->surface, canvas->origin, canvas->clip};
     TextPaint const paint = paint_of(context);
     Rect const changed = draw(target, *font, paint);
-    if (changed.is_empty())
-        return;
+    // Characters that change nothing still go to the recording: a space continues the text
+    // before it there.
     if (Recording* recording = context.recording()) {
         RecordedText text{font, corner, std::u32string(characters), paint.text, context.background_mode(),
                           paint.background, {}};
         recording->text({canvas->clip, canvas->origin, RasterOp::Copy, changed}, std::move(text));
     }
-    context.report_damage(changed, DeviceContext::Recorded::Yes);
+    if (!changed.is_empty())
+        context.report_damage(changed, DeviceContext::Recorded::Yes);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "platform/record/picture_file.h"
 
 #include <cairo-pdf.h>
-#include <cairo-svg.h>
 #include <cairo.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,6 +13,8 @@
 
 #include "platform/raster/png_file.h"
 #include "platform/record/cairo_handles.h"
+#include "platform/record/cairo_canvas.h"
+#include "platform/record/svg_document.h"
 #include "platform/record/vector_replay.h"
 
 namespace kp {
@@ -73,29 +74,24 @@ private:
     std::string path_;
 };
 
-bool write_vector(Recording const& recording, FinalPixels const& final_pixels, PictureFormat format,
-                  std::string const& path)
+bool write_pdf(Recording const& recording, FinalPixels const& final_pixels, std::string const& path)
 {
     Rect const area = recording.area();
-    cairo::SurfacePtr surface;
-    if (format == PictureFormat::Svg) {
-        surface.reset(cairo_svg_surface_create(path.c_str(), area.width, area.height));
-        cairo_svg_surface_set_document_unit(surface.get(), CAIRO_SVG_UNIT_PX);
-    } else {
-        surface.reset(
-            cairo_pdf_surface_create(path.c_str(), area.width * points_per_pixel, area.height * points_per_pixel));
-        cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "KelvoLib");
-    }
+    cairo::SurfacePtr surface(
+        cairo_pdf_surface_create(path.c_str(), area.width * points_per_pixel, area.height * points_per_pixel));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         return false;
+    cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "KelvoLib");
     {
         cairo::ContextPtr context(cairo_create(surface.get()));
-        if (format == PictureFormat::Pdf)
-            cairo_scale(context.get(), points_per_pixel, points_per_pixel);
+        cairo_scale(context.get(), points_per_pixel, points_per_pixel);
         // The page starts white, as a cleared graph does.
         cairo_set_source_rgb(context.get(), 1, 1, 1);
         cairo_paint(context.get());
-        replay(recording, final_pixels, context.get());
+        {
+            CairoCanvas canvas(context.get(), area);
+            replay(recording, final_pixels, canvas);
+        }
         if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS)
             return false;
     }
@@ -136,8 +132,18 @@ bool save_picture(Recording const& recording, FinalPixels const& final_pixels, P
     TemporaryFile file(path);
     if (!file.exists())
         return false;
-    bool const written = format == PictureFormat::Png ? write_pixels(recording, final_pixels, file.path())
-                                                      : write_vector(recording, final_pixels, format, file.path());
+    bool written = false;
+    switch (format) {
+    case PictureFormat::Png:
+        written = write_pixels(recording, final_pixels, file.path());
+        break;
+    case PictureFormat::Svg:
+        written = write_svg(recording, final_pixels, file.path());
+        break;
+    case PictureFormat::Pdf:
+        written = write_pdf(recording, final_pixels, file.path());
+        break;
+    }
     return written && file.move_to(path);
 }
 

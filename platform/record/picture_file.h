@@ -1,7 +1,7 @@
 #pragma once
 
-// Saving a recorded picture as a file: PNG from the final pixels, SVG and PDF from the
-// recording through cairo's vector surfaces. A file is written beside its destination under
+// Saving a recorded picture as a file: PNG from the final pixels, SVG from the recording by
+// our own writer (svg_document.h), PDF from the recording through cairo's PDF surface. A file is written beside its destination under
 // a temporary name and renamed into place once complete, so a failed save leaves nothing
 // behind and never a half-written file under the name asked for.
 

@@ -420,8 +420,11 @@ void Recording::text(DrawingCall const& call, RecordedText text)
 
     // Text ignores the raster operation.
     DrawingCall const copy{call.clip, call.origin, RasterOp::Copy, call.damage};
+    // A character without ink (a space between words) continues a run too, so that the
+    // saved text keeps its words together.
+    bool const inkless = call.damage.is_empty();
     if (!steps_.empty() && steps_.back().kind == StepKind::Text
-        && call.damage.translated(-call.origin.x, -call.origin.y).intersects(area_)) {
+        && (inkless || call.damage.translated(-call.origin.x, -call.origin.y).intersects(area_))) {
         RecordedStep& last = steps_.back();
         RecordedText& run = texts_[last.first];
         bool const continues = run.font == text.font && run.end == text.corner && run.color == text.color

@@ -1,21 +1,15 @@
 #include "platform/record/vector_replay.h"
 
-#include <cairo-ft.h>
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numbers>
-#include <string>
-#include <tuple>
+#include <optional>
 #include <vector>
 
 #include "platform/font/font.h"
 #include "platform/font/symbol_encoding.h"
 #include "platform/font/text_rotation.h"
 #include "platform/raster/line.h"
-#include "platform/record/cairo_handles.h"
 
 namespace kp {
 
@@ -25,60 +19,10 @@ namespace {
 // y upwards (font_face.cpp).
 constexpr double synthetic_slant = 0.2;
 
-void set_color(cairo_t* context, Color color)
-{
-    cairo_set_source_rgb(context, color.red() / 255.0, color.green() / 255.0, color.blue() / 255.0);
-}
-
 // The centre of the pixel at a position.
-struct Centre {
-    double x;
-    double y;
-};
-
-Centre centre(Point p)
+Spot centre(Point p)
 {
     return {p.x + 0.5, p.y + 0.5};
-}
-
-void add_rects(cairo_t* context, Region const& region)
-{
-    for (Rect const& rect : region.rects())
-        cairo_rectangle(context, rect.x, rect.y, rect.width, rect.height);
-}
-
-void clip_to(cairo_t* context, Region const* clip)
-{
-    if (clip == nullptr)
-        return;
-    add_rects(context, *clip);
-    cairo_clip(context);
-}
-
-// A surface's pixels as a cairo image that shares nothing with the surface.
-cairo::SurfacePtr image_of(Surface const& pixels, Rect const& part)
-{
-    cairo::SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, part.width, part.height));
-    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS)
-        return image;
-    cairo_surface_flush(image.get());
-    unsigned char* data = cairo_image_surface_get_data(image.get());
-    int const stride = cairo_image_surface_get_stride(image.get());
-    for (int32_t y = 0; y < part.height; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        uint32_t const* source = pixels.row(part.y + y) + part.x;
-        std::copy_n(source, part.width, row);
-    }
-    cairo_surface_mark_dirty(image.get());
-    return image;
-}
-
-// Shows an image with its top-left pixel at `at`, pixel for pixel.
-void paint_image(cairo_t* context, cairo_surface_t* image, Point at)
-{
-    cairo_set_source_surface(context, image, at.x, at.y);
-    cairo_pattern_set_filter(cairo_get_source(context), CAIRO_FILTER_NEAREST);
-    cairo_paint(context);
 }
 
 // The painted and skipped runs of a dash pattern, starting with a painted one.
@@ -101,11 +45,16 @@ std::vector<double> dash_runs(LinePattern pattern)
     return runs;
 }
 
+Stroke thin_stroke(Color color)
+{
+    return {1, LineCap::Butt, LineJoin::Miter, color, {}, 0};
+}
+
 // One-pixel pens count their pattern in pixels along a line's major axis, so a dash is
 // longer on a slanted line than on a level one: each segment is stroked on its own with the
 // pattern stretched by its length per pixel.
-void stroke_dashed_segment(cairo_t* context, Point from, Point to, int64_t first_index, LinePattern pattern,
-                           std::vector<double> const& runs)
+void stroke_dashed_segment(VectorCanvas& canvas, Point from, Point to, int64_t first_index, LinePattern pattern,
+                           std::vector<double> const& runs, Color color)
 {
     double const dx = to.x - from.x;
     double const dy = to.y - from.y;
@@ -113,184 +62,140 @@ void stroke_dashed_segment(cairo_t* context, Point from, Point to, int64_t first
     if (pixels <= 0)
         return;
     double const stretch = std::hypot(dx, dy) / pixels;
-    std::vector<double> stretched(runs);
-    for (double& run : stretched)
+    Stroke stroke = thin_stroke(color);
+    stroke.dashes = runs;
+    for (double& run : stroke.dashes)
         run *= stretch;
     int64_t const phase = ((first_index % pattern.period) + pattern.period) % pattern.period;
-    cairo_set_dash(context, stretched.data(), static_cast<int>(stretched.size()), static_cast<double>(phase) * stretch);
+    stroke.dash_offset = static_cast<double>(phase) * stretch;
     // Half a pixel step before the first centre, half a step before the last.
-    Centre const a = centre(from);
-    Centre const b = centre(to);
+    Spot const a = centre(from);
+    Spot const b = centre(to);
     double const step_x = dx / pixels / 2;
     double const step_y = dy / pixels / 2;
-    cairo_move_to(context, a.x - step_x, a.y - step_y);
-    cairo_line_to(context, b.x - step_x, b.y - step_y);
-    cairo_stroke(context);
+    Polyline const line{{{a.x - step_x, a.y - step_y}, {b.x - step_x, b.y - step_y}}, false};
+    canvas.stroke_lines({&line, 1}, stroke);
 }
 
 // A one-pixel path through pixel centres: open paths start half a pixel early and stop half a
 // pixel short, as the raster engine paints the first pixel and not the last.
-void add_thin_path(cairo_t* context, std::span<Point const> points, bool closed)
+Polyline thin_path(std::span<Point const> points, bool closed)
 {
-    std::vector<Centre> centres;
-    centres.reserve(points.size());
+    Polyline line{{}, closed};
+    line.points.reserve(points.size());
     for (Point const& p : points)
-        centres.push_back(centre(p));
-    if (!closed && centres.size() >= 2) {
+        line.points.push_back(centre(p));
+    if (!closed && points.size() >= 2) {
         auto half_step = [](Point from, Point to) {
             double const pixels = static_cast<double>(std::max(std::abs(int64_t{to.x} - from.x), std::abs(int64_t{to.y} - from.y)));
-            return pixels == 0 ? Centre{0, 0} : Centre{(to.x - from.x) / pixels / 2, (to.y - from.y) / pixels / 2};
+            return pixels == 0 ? Spot{0, 0} : Spot{(to.x - from.x) / pixels / 2, (to.y - from.y) / pixels / 2};
         };
-        Centre const first = half_step(points[0], points[1]);
-        centres.front().x -= first.x;
-        centres.front().y -= first.y;
+        Spot const first = half_step(points[0], points[1]);
+        line.points.front().x -= first.x;
+        line.points.front().y -= first.y;
         std::size_t const n = points.size();
-        Centre const last = half_step(points[n - 2], points[n - 1]);
-        centres.back().x -= last.x;
-        centres.back().y -= last.y;
+        Spot const last = half_step(points[n - 2], points[n - 1]);
+        line.points.back().x -= last.x;
+        line.points.back().y -= last.y;
     }
-    cairo_move_to(context, centres.front().x, centres.front().y);
-    for (std::size_t i = 1; i < centres.size(); ++i)
-        cairo_line_to(context, centres[i].x, centres[i].y);
-    if (closed)
-        cairo_close_path(context);
+    return line;
 }
 
-void add_wide_path(cairo_t* context, std::span<Point const> points, bool closed)
+// A wide pen's path, and a polygon's outline: through the centres of the points' pixels. A
+// lone point is a line of no length, which round caps make a dot.
+Polyline centre_path(std::span<Point const> points, bool closed)
 {
-    Centre const first = centre(points.front());
-    cairo_move_to(context, first.x, first.y);
-    if (points.size() == 1)
-        cairo_line_to(context, first.x, first.y);
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        Centre const c = centre(points[i]);
-        cairo_line_to(context, c.x, c.y);
-    }
-    if (closed)
-        cairo_close_path(context);
+    Polyline line{{}, closed};
+    for (Point const& p : points)
+        line.points.push_back(centre(p));
+    if (line.points.size() == 1)
+        line.points.push_back(line.points.front());
+    return line;
 }
 
 // The pen along the points, with the gaps of a dashed one-pixel pen painted when they are
 // opaque. `pattern_start` is where the dash pattern stands at the first point.
-void stroke_pen(cairo_t* context, std::span<Point const> points, bool closed, Pen const& pen, Gaps const& gaps,
+void stroke_pen(VectorCanvas& canvas, std::span<Point const> points, bool closed, Pen const& pen, Gaps const& gaps,
                 int64_t pattern_start)
 {
     if (!pen.is_visible() || points.empty())
         return;
-    cairo::SavedState const saved(context);
     if (pen.is_wide()) {
-        cairo_set_line_width(context, pen.width);
-        cairo_set_line_cap(context, CAIRO_LINE_CAP_ROUND);
-        cairo_set_line_join(context, CAIRO_LINE_JOIN_ROUND);
-        set_color(context, pen.color);
-        add_wide_path(context, points, closed);
-        cairo_stroke(context);
+        Polyline const line = centre_path(points, closed);
+        canvas.stroke_lines({&line, 1}, {static_cast<double>(pen.width), LineCap::Round, LineJoin::Round, pen.color, {}, 0});
         return;
     }
-    cairo_set_line_width(context, 1);
-    cairo_set_line_cap(context, CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_join(context, CAIRO_LINE_JOIN_MITER);
     LinePattern const pattern = pen.pattern();
     if (pattern.is_solid() || gaps.mode == BackgroundMode::Opaque) {
-        set_color(context, pattern.is_solid() ? pen.color : gaps.color);
-        add_thin_path(context, points, closed);
-        cairo_stroke(context);
+        Polyline const line = thin_path(points, closed);
+        canvas.stroke_lines({&line, 1}, thin_stroke(pattern.is_solid() ? pen.color : gaps.color));
         if (pattern.is_solid())
             return;
     }
-    set_color(context, pen.color);
     std::vector<double> const runs = dash_runs(pattern);
     std::size_t const segments = closed ? points.size() : points.size() - 1;
     int64_t index = pattern_start;
     for (std::size_t i = 0; i < segments; ++i) {
         Point const a = points[i];
         Point const b = points[(i + 1) % points.size()];
-        stroke_dashed_segment(context, a, b, index, pattern, runs);
+        stroke_dashed_segment(canvas, a, b, index, pattern, runs, pen.color);
         index += line_pixel_count(DevicePoint::from(a, {}), DevicePoint::from(b, {}));
     }
 }
 
 // Lines between pairs of points, both ends painted: through the pixel centres with square
 // caps, which reach half a pixel past each end and make a lone point one pixel.
-void stroke_segments(cairo_t* context, std::span<Point const> points, Color color)
+void stroke_segments(VectorCanvas& canvas, std::span<Point const> points, Color color)
 {
-    cairo::SavedState const saved(context);
-    cairo_set_line_width(context, 1);
-    cairo_set_line_cap(context, CAIRO_LINE_CAP_SQUARE);
-    set_color(context, color);
-    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
-        Centre const a = centre(points[i]);
-        Centre const b = centre(points[i + 1]);
-        cairo_move_to(context, a.x, a.y);
-        cairo_line_to(context, b.x, b.y);
-    }
-    cairo_stroke(context);
+    std::vector<Polyline> lines;
+    lines.reserve(points.size() / 2);
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2)
+        lines.push_back({{centre(points[i]), centre(points[i + 1])}, false});
+    Stroke stroke = thin_stroke(color);
+    stroke.cap = LineCap::Square;
+    canvas.stroke_lines(lines, stroke);
 }
 
-void fill_box(cairo_t* context, Rect const& box, Color color)
-{
-    set_color(context, color);
-    cairo_rectangle(context, box.x, box.y, box.width, box.height);
-    cairo_fill(context);
-}
-
-// The corner pixels of a box, clockwise from the top-left: where a pen outlines it.
-std::vector<Point> outline_corners(Rect const& box)
-{
-    return {{box.left(), box.top()}, {box.right() - 1, box.top()}, {box.right() - 1, box.bottom() - 1},
-            {box.left(), box.bottom() - 1}};
-}
-
-void paint_rectangle(cairo_t* context, RecordedStep const& step)
+void paint_rectangle(VectorCanvas& canvas, RecordedStep const& step)
 {
     Rect const& box = step.box;
     if (step.brush.is_visible())
-        fill_box(context, box, step.brush.color);
+        canvas.fill_rect(box, step.brush.color);
     if (!step.pen.is_visible())
         return;
     bool const line_thin = box.width == 1 || box.height == 1;
     if (!step.pen.is_wide() && line_thin) {
         if (step.pen.pattern().is_solid()) {
-            fill_box(context, box, step.pen.color);
+            canvas.fill_rect(box, step.pen.color);
         } else {
             Point const along[] = {box.origin(), box.width == 1 ? Point{box.left(), box.bottom()} : Point{box.right(), box.top()}};
-            stroke_pen(context, along, false, step.pen, step.gaps, 0);
+            stroke_pen(canvas, along, false, step.pen, step.gaps, 0);
         }
         return;
     }
-    std::vector<Point> const corners = outline_corners(box);
-    stroke_pen(context, corners, true, step.pen, step.gaps, 0);
+    // The corner pixels, clockwise from the top-left: where the pen outlines the box.
+    Point const corners[] = {{box.left(), box.top()}, {box.right() - 1, box.top()},
+                             {box.right() - 1, box.bottom() - 1}, {box.left(), box.bottom() - 1}};
+    stroke_pen(canvas, corners, true, step.pen, step.gaps, 0);
 }
 
-void paint_polygon(cairo_t* context, Recording const& recording, RecordedStep const& step)
+void paint_polygon(VectorCanvas& canvas, Recording const& recording, RecordedStep const& step)
 {
     std::span<Point const> const points = recording.points(step);
     if (step.brush.is_visible()) {
-        cairo::SavedState const saved(context);
-        cairo_set_fill_rule(context, step.rule == FillRule::Alternate ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
-        set_color(context, step.brush.color);
-        add_wide_path(context, points, true);
-        cairo_fill(context);
+        Polyline const outline = centre_path(points, true);
+        canvas.fill_polygon(outline.points, step.rule, step.brush.color);
     }
-    stroke_pen(context, points, true, step.pen, step.gaps, 0);
+    stroke_pen(canvas, points, true, step.pen, step.gaps, 0);
 }
 
-// An ellipse through the centres of the outline pixels of a half-open box; `grow` widens
+// The ellipse through the centres of the outline pixels of a half-open box; `grow` widens
 // the radii (half a pixel reaches the box's edges).
-void add_ellipse(cairo_t* context, Rect const& box, double grow, double from_angle, double to_angle, bool whole)
+Ellipse ellipse_in(Rect const& box, double grow)
 {
-    double const cx = box.x + box.width / 2.0;
-    double const cy = box.y + box.height / 2.0;
-    double const rx = std::max((box.width - 1) / 2.0 + grow, 0.01);
-    double const ry = std::max((box.height - 1) / 2.0 + grow, 0.01);
-    cairo::SavedState const saved(context);
-    cairo_translate(context, cx, cy);
-    cairo_scale(context, rx, ry);
-    cairo_new_sub_path(context);
-    if (whole)
-        cairo_arc(context, 0, 0, 1, 0, 2 * std::numbers::pi);
-    else
-        cairo_arc_negative(context, 0, 0, 1, from_angle, to_angle);
+    return {{box.x + box.width / 2.0, box.y + box.height / 2.0},
+            std::max((box.width - 1) / 2.0 + grow, 0.01),
+            std::max((box.height - 1) / 2.0 + grow, 0.01)};
 }
 
 // The angle of the ray from the box's centre through a pixel, on the unit circle the
@@ -299,44 +204,37 @@ double ellipse_angle(Rect const& box, Point p)
 {
     double const rx = std::max((box.width - 1) / 2.0, 0.5);
     double const ry = std::max((box.height - 1) / 2.0, 0.5);
-    Centre const c = centre(p);
+    Spot const c = centre(p);
     return std::atan2((c.y - (box.y + box.height / 2.0)) / ry, (c.x - (box.x + box.width / 2.0)) / rx);
 }
 
-void stroke_curve(cairo_t* context, RecordedStep const& step)
+// Curves are dashed along their length; the pattern starts where the outline starts.
+void stroke_curve(VectorCanvas& canvas, EllipseArc const& arc, RecordedStep const& step)
 {
-    // Curves are dashed along their length; the pattern starts where the outline starts.
-    cairo::SavedState const saved(context);
     Pen const& pen = step.pen;
-    cairo_set_line_width(context, pen.width);
-    cairo_set_line_cap(context, pen.is_wide() ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    Stroke stroke{static_cast<double>(pen.width), pen.is_wide() ? LineCap::Round : LineCap::Butt, LineJoin::Miter,
+                  pen.color, {}, 0};
     LinePattern const pattern = pen.pattern();
     if (!pen.is_wide() && !pattern.is_solid()) {
         if (step.gaps.mode == BackgroundMode::Opaque) {
-            set_color(context, step.gaps.color);
-            cairo_stroke_preserve(context);
+            Stroke gaps = stroke;
+            gaps.color = step.gaps.color;
+            canvas.stroke_arc(arc, gaps);
         }
-        std::vector<double> const runs = dash_runs(pattern);
-        cairo_set_dash(context, runs.data(), static_cast<int>(runs.size()), 0);
+        stroke.dashes = dash_runs(pattern);
     }
-    set_color(context, pen.color);
-    cairo_stroke(context);
+    canvas.stroke_arc(arc, stroke);
 }
 
-void paint_ellipse(cairo_t* context, RecordedStep const& step)
+void paint_ellipse(VectorCanvas& canvas, RecordedStep const& step)
 {
-    if (step.brush.is_visible()) {
-        add_ellipse(context, step.box, 0.5, 0, 0, true);
-        set_color(context, step.brush.color);
-        cairo_fill(context);
-    }
-    if (!step.pen.is_visible())
-        return;
-    add_ellipse(context, step.box, 0, 0, 0, true);
-    stroke_curve(context, step);
+    if (step.brush.is_visible())
+        canvas.fill_ellipse(ellipse_in(step.box, 0.5), step.brush.color);
+    if (step.pen.is_visible())
+        stroke_curve(canvas, {ellipse_in(step.box, 0), 0, 0, true}, step);
 }
 
-void paint_arc(cairo_t* context, Recording const& recording, RecordedStep const& step)
+void paint_arc(VectorCanvas& canvas, Recording const& recording, RecordedStep const& step)
 {
     std::span<Point const> const ends = recording.points(step);
     double const from = ellipse_angle(step.box, ends[0]);
@@ -345,59 +243,11 @@ void paint_arc(cairo_t* context, Recording const& recording, RecordedStep const&
     // Counter-clockwise on the screen is towards smaller angles with y downwards.
     while (!whole && to >= from)
         to -= 2 * std::numbers::pi;
-    add_ellipse(context, step.box, 0, from, to, whole);
-    stroke_curve(context, step);
+    stroke_curve(canvas, {ellipse_in(step.box, 0), whole ? 0 : from, whole ? 0 : to, whole}, step);
 }
 
-// Cairo faces for the screen's font files, made once per picture.
-class FaceSet {
-public:
-    cairo_font_face_t* face_for(Font const& font)
-    {
-        FaceMatch const& match = font.face();
-        auto key = std::make_tuple(match.file, match.index, match.synthetic_bold);
-        auto found = faces_.find(key);
-        if (found != faces_.end())
-            return found->second.get();
-        FcPattern* pattern = FcPatternCreate();
-        if (pattern == nullptr)
-            return nullptr;
-        FcPatternAddString(pattern, FC_FILE, reinterpret_cast<FcChar8 const*>(match.file.c_str()));
-        FcPatternAddInteger(pattern, FC_INDEX, match.index);
-        cairo::FontFacePtr face(cairo_ft_font_face_create_for_pattern(pattern));
-        FcPatternDestroy(pattern);
-        if (cairo_font_face_status(face.get()) != CAIRO_STATUS_SUCCESS)
-            return nullptr;
-        if (match.synthetic_bold)
-            cairo_ft_font_face_set_synthesize(face.get(), CAIRO_FT_SYNTHESIZE_BOLD);
-        return faces_.emplace(key, std::move(face)).first->second.get();
-    }
-
-private:
-    std::map<std::tuple<std::string, int32_t, bool>, cairo::FontFacePtr> faces_;
-};
-
-// The text a character stands for, in UTF-8, for searching and copying: symbol bytes as
-// the Unicode characters they show.
-void append_utf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
+// The Unicode character a character of the font shows, for searching and copying: symbol
+// bytes as the characters they stand for, and a replacement for what is no character.
 char32_t shown_character(Font const& font, char32_t character)
 {
     if (font.encoding() == TextEncoding::Symbol && character <= 0xFF) {
@@ -409,132 +259,103 @@ char32_t shown_character(Font const& font, char32_t character)
     return character;
 }
 
-void paint_text(cairo_t* context, RecordedText const& text, FaceSet& faces)
+// A band of the text's cells, `top` rows below their top and `rows` high, as the screen
+// shows it after turning.
+Rect turned_band(RecordedText const& text, int64_t length, int64_t top, int64_t rows)
+{
+    WideRect const edges = rotated_cell_edges({0, top, length, top + rows}, {text.corner.x, text.corner.y},
+                                              text.font->rotation());
+    return Rect::from_edges(edges.left, edges.top, edges.right, edges.bottom);
+}
+
+// The text's glyphs at the whole-pixel advances the screen uses, with its opaque background
+// and its underline and strike-out drawn first.
+void paint_text(VectorCanvas& canvas, RecordedText const& text)
 {
     Font const& font = *text.font;
     TextMetrics const& metrics = font.metrics();
-    cairo::SavedState const saved(context);
-    cairo_translate(context, text.corner.x, text.corner.y);
-    cairo_rotate(context, -static_cast<int>(font.rotation()) * std::numbers::pi / 2);
-
-    // Glyph origins on the baseline, at the whole-pixel advances the screen uses.
-    std::vector<cairo_glyph_t> glyphs;
-    std::vector<cairo_text_cluster_t> clusters;
-    std::string utf8;
+    PlacedText placed{&font,
+                      text.corner,
+                      font.rotation(),
+                      static_cast<double>(metrics.ascent),
+                      {},
+                      text.color,
+                      font.em_pixels(),
+                      font.x_em_pixels(),
+                      font.face().synthetic_italic ? synthetic_slant : 0};
+    placed.characters.reserve(text.characters.size());
     int64_t advance = 0;
     for (char32_t character : text.characters) {
-        uint32_t const index = font.glyph_index(character);
-        std::size_t const before = utf8.size();
-        append_utf8(utf8, shown_character(font, character));
-        glyphs.push_back({index, static_cast<double>(advance), static_cast<double>(metrics.ascent)});
-        clusters.push_back({static_cast<int>(utf8.size() - before), 1});
+        placed.characters.push_back({shown_character(font, character), font.glyph_index(character), advance});
         advance += font.char_width(character);
     }
 
-    if (text.background_mode == BackgroundMode::Opaque) {
-        set_color(context, text.background);
-        cairo_rectangle(context, 0, 0, static_cast<double>(advance), metrics.height);
-        cairo_fill(context);
-    }
-    set_color(context, text.color);
+    if (text.background_mode == BackgroundMode::Opaque)
+        canvas.fill_rect(turned_band(text, advance, 0, metrics.height), text.background);
     LogicalFont const& logical = font.logical_font();
-    if (logical.underline) {
-        cairo_rectangle(context, 0, metrics.ascent + metrics.underline_offset, static_cast<double>(advance),
-                        metrics.underline_thickness);
-        cairo_fill(context);
-    }
-    if (logical.strike_out) {
-        cairo_rectangle(context, 0, metrics.ascent - metrics.strikeout_offset, static_cast<double>(advance),
-                        metrics.strikeout_thickness);
-        cairo_fill(context);
-    }
-
-    cairo_font_face_t* face = faces.face_for(font);
-    if (face == nullptr)
-        return;
-    cairo_set_font_face(context, face);
-    cairo_matrix_t size;
-    double const em = font.em_pixels();
-    double const slant = font.face().synthetic_italic ? -synthetic_slant * em : 0;
-    cairo_matrix_init(&size, font.x_em_pixels(), 0, slant, em, 0, 0);
-    cairo_set_font_matrix(context, &size);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_set_font_options(context, options);
-    cairo_font_options_destroy(options);
-    cairo_show_text_glyphs(context, utf8.data(), static_cast<int>(utf8.size()), glyphs.data(),
-                           static_cast<int>(glyphs.size()), clusters.data(), static_cast<int>(clusters.size()),
-                           cairo_text_cluster_flags_t{});
+    if (logical.underline)
+        canvas.fill_rect(turned_band(text, advance, metrics.ascent + metrics.underline_offset, metrics.underline_thickness),
+                         text.color);
+    if (logical.strike_out)
+        canvas.fill_rect(turned_band(text, advance, metrics.ascent - metrics.strikeout_offset, metrics.strikeout_thickness),
+                         text.color);
+    canvas.draw_text(placed);
 }
 
-void paint_patch(cairo_t* context, Region const& region, FinalPixels const& final_pixels)
+void paint_patch(VectorCanvas& canvas, Region const& region, FinalPixels const& final_pixels)
 {
     // The region's final pixels, taken where the surface has them.
     Rect const on_surface = region.bounds().translated(final_pixels.origin.x, final_pixels.origin.y)
                                 .intersected(final_pixels.surface.bounds());
     if (on_surface.is_empty())
         return;
-    cairo::SurfacePtr image = image_of(final_pixels.surface, on_surface);
-    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS)
-        return;
-    cairo::SavedState const saved(context);
-    add_rects(context, region);
-    cairo_clip(context);
-    paint_image(context, image.get(), {on_surface.x - final_pixels.origin.x, on_surface.y - final_pixels.origin.y});
+    canvas.draw_image(final_pixels.surface, on_surface,
+                      {on_surface.x - final_pixels.origin.x, on_surface.y - final_pixels.origin.y}, &region);
 }
 
 } // namespace
 
-void replay(Recording const& recording, FinalPixels const& final_pixels, cairo_t* context)
+void replay(Recording const& recording, FinalPixels const& final_pixels, VectorCanvas& canvas)
 {
-    FaceSet faces;
-    Rect const area = recording.area();
-    cairo::SavedState const saved(context);
-    cairo_translate(context, -area.x, -area.y);
-    cairo_rectangle(context, area.x, area.y, area.width, area.height);
-    cairo_clip(context);
     for (RecordedStep const& step : recording.steps()) {
-        cairo::SavedState const step_state(context);
-        clip_to(context, recording.clip(step));
+        canvas.set_clip(recording.clip(step));
         switch (step.kind) {
         case StepKind::Path:
-            stroke_pen(context, recording.points(step), step.closed, step.pen, step.gaps, step.pattern_start);
+            stroke_pen(canvas, recording.points(step), step.closed, step.pen, step.gaps, step.pattern_start);
             break;
         case StepKind::Segments:
-            stroke_segments(context, recording.points(step), step.pen.color);
+            stroke_segments(canvas, recording.points(step), step.pen.color);
             break;
         case StepKind::Rectangle:
-            paint_rectangle(context, step);
+            paint_rectangle(canvas, step);
             break;
         case StepKind::Polygon:
-            paint_polygon(context, recording, step);
+            paint_polygon(canvas, recording, step);
             break;
         case StepKind::Ellipse:
-            paint_ellipse(context, step);
+            paint_ellipse(canvas, step);
             break;
         case StepKind::Arc:
-            paint_arc(context, recording, step);
+            paint_arc(canvas, recording, step);
             break;
         case StepKind::Pixel:
         case StepKind::Fill:
-            fill_box(context, step.box, step.color);
+            canvas.fill_rect(step.box, step.color);
             break;
         case StepKind::Text:
-            paint_text(context, recording.text(step), faces);
+            paint_text(canvas, recording.text(step));
             break;
         case StepKind::Image: {
             Surface const& pixels = recording.image(step).pixels;
-            cairo::SurfacePtr image = image_of(pixels, pixels.bounds());
-            if (cairo_surface_status(image.get()) == CAIRO_STATUS_SUCCESS)
-                paint_image(context, image.get(), step.box.origin());
+            canvas.draw_image(pixels, pixels.bounds(), step.box.origin(), nullptr);
             break;
         }
         case StepKind::Patch:
-            paint_patch(context, recording.patch(step), final_pixels);
+            paint_patch(canvas, recording.patch(step), final_pixels);
             break;
         }
     }
+    canvas.set_clip(nullptr);
 }
 
 } // namespace kp

@@ -1,8 +1,8 @@
 #pragma once
 
-// Paints a recording (recording.h) with cairo: pen paths, shapes and fills as vector paths,
-// text as glyphs of the screen's own font files with their characters attached, images and
-// patches as pixel images.
+// Reduces a recording (recording.h) to vector primitives on a canvas (vector_canvas.h): pen
+// paths, shapes and fills as outlines with their strokes, text as placed glyphs with their
+// characters, images and patches as pixel images.
 //
 // Pixel conventions carry over from the raster engine: the pixel at position (x, y) is the
 // unit square [x, x + 1) x [y, y + 1), so a one-pixel line through positions runs through
@@ -10,15 +10,14 @@
 // its start and not its end, so its vector path starts half a pixel before the first centre
 // and stops half a pixel before the last.
 
-#include <cairo.h>
-
 #include "platform/record/final_pixels.h"
 #include "platform/record/recording.h"
+#include "platform/record/vector_canvas.h"
 
 namespace kp {
 
-// Paints every step in order onto `context`, whose user space has the recording area's
-// top-left corner at (0, 0) and one unit per pixel. The page is expected to be white.
-void replay(Recording const& recording, FinalPixels const& final_pixels, cairo_t* context);
+// Draws every step in order onto `canvas`, in the recording's logical coordinates. The page
+// is expected to be white.
+void replay(Recording const& recording, FinalPixels const& final_pixels, VectorCanvas& canvas);
 
 } // namespace kp

@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "lib/graph/graph_recording.h"
 #include "lib/window/graph_picture.h"
 #include "platform/record/recording.h"
 #include "tests/platform/record/picture_match.h"
+#include "tests/platform/record/svg_reader.h"
 
 namespace kelvo::testing {
 namespace {
@@ -52,6 +54,35 @@ protected:
         std::string const path = file("window.png");
         EXPECT_EQ(KpSavePng(TkGetGraphHWnd(graph), path.c_str()), 0);
         return kp::read_png(path).value_or(kp::Surface());
+    }
+
+    // The saved SVG document read back; fails the test when it is not well-formed XML.
+    kp::testing::XmlElement saved_svg(TkGraph graph, std::string const& name)
+    {
+        std::string const path = file(name);
+        EXPECT_EQ(TkSaveGraph(graph, path.c_str()), 0);
+        std::stringstream document;
+        document << std::ifstream(path).rdbuf();
+        std::optional<kp::testing::XmlElement> root = kp::testing::XmlReader::read(document.str());
+        EXPECT_TRUE(root) << "not well-formed: " << path;
+        if (has_xmllint()) {
+            std::string const command = "xmllint --noout '" + path + "'";
+            EXPECT_EQ(std::system(command.c_str()), 0) << path;
+        }
+        return root.value_or(kp::testing::XmlElement{});
+    }
+
+    static bool has_xmllint() { return std::system("command -v xmllint > /dev/null 2>&1") == 0; }
+
+    // The <text> elements of a document, by their text.
+    static std::map<std::string, kp::testing::XmlElement const*> texts_of(kp::testing::XmlElement const& root)
+    {
+        std::vector<kp::testing::XmlElement const*> found;
+        root.find_all("text", found);
+        std::map<std::string, kp::testing::XmlElement const*> texts;
+        for (kp::testing::XmlElement const* text : found)
+            texts.emplace(text->all_text, text);
+        return texts;
     }
 
     fs::path folder;
@@ -122,6 +153,74 @@ TEST_F(GraphPictureTest, TextInAPdfIsText)
     text << std::ifstream(path + ".txt").rdbuf();
     EXPECT_NE(text.str().find("Bold label"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("Upwards italic"), std::string::npos) << text.str();
+}
+
+TEST_F(GraphPictureTest, TextInAnSvgIsTextInItsFaceStyleTurnAndColour)
+{
+    TkGraph graph = open(300, 240, 2);
+    TkSetGraphParam(graph, 131, 3);
+    TkSetTitleString(graph, 4, "Time (s)");
+    TkSetTitleString(graph, 5, "Amplitude");
+    TkSetTitleString(graph, 7, "Damped oscillation");
+    TkSetGraphParam(graph, 143, 1); // room for the titles
+    TkSetScales(graph);
+    TkDrawAxes(graph);
+    TkLabelAxes(graph);
+    TkTextColor(graph, 0x00FF0080); // 0x00BBGGRR
+    TkFont2(graph, 1, 4, 12, 1);
+    TkGpText(graph, 60, 80, "Bold italic");
+    TkFont2(graph, 4, 1, 14, 1);
+    TkGpText(graph, 60, 110, "abgp");
+    TkFont2(graph, 4, 3, 14, 1);
+    TkGpText(graph, 60, 140, "w");
+    kp::testing::XmlElement const svg = saved_svg(graph, "axes.svg");
+    auto const texts = texts_of(svg);
+
+    for (char const* title : {"Time (s)", "Amplitude", "Damped oscillation"})
+        ASSERT_TRUE(texts.contains(title)) << title;
+    EXPECT_NE(texts.at("Amplitude")->attribute("transform").find("rotate(-90)"), std::string::npos)
+        << "the y title runs upwards";
+    EXPECT_EQ(texts.at("Time (s)")->attribute("transform"), "") << "upright text sits on the page";
+    for (auto const& [content, text] : texts)
+        EXPECT_EQ(text->attribute("xml:space"), "preserve") << content;
+    // The axes' end labels (crowded axes show only their ends).
+    EXPECT_TRUE(texts.contains("-10"));
+    EXPECT_TRUE(texts.contains("10"));
+
+    ASSERT_TRUE(texts.contains("Bold italic"));
+    kp::testing::XmlElement const& styled = *texts.at("Bold italic");
+    EXPECT_EQ(styled.attribute("font-weight"), "700");
+    EXPECT_EQ(styled.attribute("font-style"), "italic");
+    EXPECT_EQ(styled.attribute("fill"), "#8000ff");
+    EXPECT_EQ(styled.attribute("font-size"), "16px") << "12 points at 96 pixels per inch";
+    EXPECT_NE(styled.attribute("font-family"), "");
+
+    // Symbol bytes are the Greek letters they show; the symbol face has no italic, so the
+    // screen slants it and so does the picture.
+    ASSERT_TRUE(texts.contains("\u03b1\u03b2\u03b3\u03c0")) << "alpha beta gamma pi";
+    ASSERT_TRUE(texts.contains("\u03c9")) << "omega";
+    kp::testing::XmlElement const& slanted = *texts.at("\u03c9");
+    EXPECT_NE(slanted.attribute("transform").find("skewX(-11.3"), std::string::npos) << slanted.attribute("transform");
+    EXPECT_EQ(slanted.attribute("font-style"), "normal") << "slanted once, not again by the renderer";
+}
+
+TEST_F(GraphPictureTest, SvgTextOfAnyBytesIsWellFormed)
+{
+    TkGraph graph = open(300, 120, 2);
+    TkFont(graph, 2, 1, 10);
+    // Markup characters, UTF-8 beyond Latin, and bytes that are not UTF-8 (read as
+    // Windows-1252) or not characters at all.
+    TkGpText(graph, 5, 20, "a<b && \"c\" > d' \xC3\xA9\xE2\x88\x9E\xE6\xB8\xA9");
+    TkGpText(graph, 5, 50, "caf\xE9 \x80 ]]> <!-- -->");
+    TkGpText(graph, 5, 80, "bell\x07 tab\t end");
+    kp::testing::XmlElement const svg = saved_svg(graph, "escaped.svg");
+    auto const texts = texts_of(svg);
+    EXPECT_TRUE(texts.contains("a<b && \"c\" > d' \u00e9\u221e\u6e29"));
+    EXPECT_TRUE(texts.contains("caf\u00e9 \u20ac ]]> <!-- -->"));
+    bool bell_replaced = false;
+    for (auto const& [content, text] : texts)
+        bell_replaced = bell_replaced || (content.starts_with("bell\uFFFD") && content.ends_with(" end"));
+    EXPECT_TRUE(bell_replaced) << "control characters become the replacement character";
 }
 
 TEST_F(GraphPictureTest, BadRequestsGiveTheirCodeAndWriteNothing)
