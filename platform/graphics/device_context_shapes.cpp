@@ -103,8 +103,8 @@ void DeviceContext::stroke_segment(Frame const& frame, DevicePoint from, DeviceP
         if (!stretch)
             continue;
         stretch->first_index += first_index;
-        PatternCursor dashes(pattern, stretch->first_index);
         if (record) {
+            PatternCursor dashes(pattern, stretch->first_index);
             walk_line(*stretch, [&](int32_t x, int32_t y, int64_t) {
                 if (dashes.next() || solid || opaque_gaps)
                     record->add_pixel(x, y);
@@ -112,15 +112,8 @@ void DeviceContext::stroke_segment(Frame const& frame, DevicePoint from, DeviceP
         } else if (solid) {
             paint_line(frame.surface, *stretch, pen_value, raster_op_);
         } else {
-            with_raster_op(raster_op_, [&](auto operation) {
-                walk_line(*stretch, [&](int32_t x, int32_t y, int64_t) {
-                    uint32_t& pixel = frame.surface.at(x, y);
-                    if (dashes.next())
-                        pixel = operation(pixel, pen_value);
-                    else if (opaque_gaps)
-                        pixel = operation(pixel, gap_value);
-                });
-            });
+            paint_dashed_line(frame.surface, *stretch, pattern, pen_value,
+                              opaque_gaps ? std::optional(gap_value) : std::nullopt, raster_op_);
         }
     }
 }

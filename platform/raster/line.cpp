@@ -143,8 +143,9 @@ std::optional<LineStretch> clip_line(DevicePoint from, DevicePoint to, Rect cons
 
 namespace {
 
-template <typename Operation>
-void paint_with(Surface& surface, LineStretch const& stretch, uint32_t value, Operation operation)
+// Visits the stretch's pixels in order, stepping through memory.
+template <typename Paint>
+void paint_pixels(Surface& surface, LineStretch const& stretch, Paint paint)
 {
     ptrdiff_t const stride = surface.width();
     uint32_t* const pixels = surface.row(0);
@@ -158,7 +159,7 @@ void paint_with(Surface& surface, LineStretch const& stretch, uint32_t value, Op
     // selects lengthen the chain from one error term to the next, which costs every pixel,
     // while a mispredicted branch costs only some.
     for (int64_t n = stretch.count;;) {
-        pixels[offset] = operation(pixels[offset], value);
+        paint(pixels[offset]);
         if (--n == 0)
             break;
         offset += major_step;
@@ -182,7 +183,28 @@ void paint_line(Surface& surface, LineStretch const& stretch, uint32_t value, Ra
         fill_row(surface.row(stretch.y) + left, static_cast<int32_t>(stretch.count), value, op);
         return;
     }
-    with_raster_op(op, [&](auto operation) { paint_with(surface, stretch, value, operation); });
+    with_raster_op(op, [&](auto operation) {
+        paint_pixels(surface, stretch, [&](uint32_t& pixel) { pixel = operation(pixel, value); });
+    });
+}
+
+void paint_dashed_line(Surface& surface, LineStretch const& stretch, LinePattern pattern, uint32_t value,
+                       std::optional<uint32_t> gap_value, RasterOp op)
+{
+    if (stretch.count <= 0)
+        return;
+    PatternCursor dashes(pattern, stretch.first_index);
+    with_raster_op(op, [&](auto operation) {
+        if (gap_value) {
+            uint32_t const gap = *gap_value;
+            paint_pixels(surface, stretch, [&](uint32_t& pixel) { pixel = operation(pixel, dashes.next() ? value : gap); });
+        } else {
+            paint_pixels(surface, stretch, [&](uint32_t& pixel) {
+                if (dashes.next())
+                    pixel = operation(pixel, value);
+            });
+        }
+    });
 }
 
 } // namespace kp

@@ -18,6 +18,7 @@
 
 #include "platform/base/rect.h"
 #include "platform/raster/device_geometry.h"
+#include "platform/raster/line_pattern.h"
 #include "platform/raster/raster_op.h"
 #include "platform/raster/surface.h"
 
@@ -70,5 +71,9 @@ void walk_line(LineStretch const& stretch, Visit&& visit)
 // Paints the stretch in one value. Device level: the stretch must come from `clip_line`
 // with a clip inside the surface.
 void paint_line(Surface& surface, LineStretch const& stretch, uint32_t value, RasterOp op);
+// Paints the stretch's dashes in `value` and, when given, its gaps in `gap_value`; the
+// pattern is counted from the stretch's first index.
+void paint_dashed_line(Surface& surface, LineStretch const& stretch, LinePattern pattern, uint32_t value,
+                       std::optional<uint32_t> gap_value, RasterOp op);
 
 } // namespace kp

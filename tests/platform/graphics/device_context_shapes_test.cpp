@@ -258,6 +258,14 @@ TEST(Shapes, PenStylesHaveTheirDashLengths)
     // An opaque background paints the gaps in the background colour.
     EXPECT_EQ(styled_line(PenStyle::Dotted, BackgroundMode::Opaque),
               "###rrr###rrr###rrr###rrr###rrr###rrr###rrr###rrr##\n");
+    // Upwards, the pattern starts at the bottom.
+    TestBitmap up(1, 8);
+    up.dc.set_background_mode(BackgroundMode::Opaque);
+    up.dc.set_background_color(red);
+    up.pen(PenStyle::Dotted, 1, kp::colors::black);
+    up.dc.move_to({0, 7});
+    up.dc.line_to({0, -1});
+    EXPECT_EQ(up.picture(), "#\n#\nr\nr\nr\n#\n#\n#\n");
 }
 
 TEST(Shapes, DashesRunOnAcrossLineTosAndRestartAtMoveTo)
