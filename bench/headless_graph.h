@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include <benchmark/benchmark.h>
+
 #include "lib/kelvolib.h"
 #include "platform/kelvoplatform.h"
 
@@ -31,3 +33,13 @@ public:
     TkWnd host = 0;
     TkGraph graph = 0;
 };
+
+// Clears a graph outside the timed part of an iteration, so that a "drawing alone" row times
+// the plot calls on a cleared graph as a program makes them, and not a picture (and its
+// recording for vector export) that grows by the same plot over and over.
+inline void clear_untimed(benchmark::State& state, TkGraph graph)
+{
+    state.PauseTiming();
+    TkClearWindow(graph);
+    state.ResumeTiming();
+}
