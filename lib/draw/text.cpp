@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,6 @@ int32_t clamped(int64_t value)
 {
     return static_cast<int32_t>(
         std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-kp::AbcWidths widths_of(kp::DeviceContext& context, char32_t character)
-{
-    return kp::abc_widths(context, character);
 }
 
 kp::TextRotation rotation_of(int32_t orientation)
@@ -58,11 +54,14 @@ struct MeasuredText {
     int64_t advance = 0;
 
     MeasuredText(kp::DeviceContext& context, std::string_view text)
-        : characters(kp::decode_text(context, text))
     {
+        std::shared_ptr<kp::Font const> const font = kp::selected_font(context);
+        if (!font)
+            return;
+        characters = font->decode(text);
         widths.reserve(characters.size());
         for (char32_t character : characters) {
-            widths.push_back(widths_of(context, character));
+            widths.push_back(font->abc_widths(character));
             advance += widths.back().advance();
         }
     }
@@ -71,9 +70,12 @@ struct MeasuredText {
 // The advance of the whole text in the graph's font.
 int64_t text_width(kp::DeviceContext& context, std::string_view text)
 {
+    std::shared_ptr<kp::Font const> const font = kp::selected_font(context);
+    if (!font)
+        return 0;
     int64_t width = 0;
-    for (char32_t character : kp::decode_text(context, text))
-        width += widths_of(context, character).advance();
+    for (char32_t character : font->decode(text))
+        width += font->char_width(character);
     return width;
 }
 
@@ -84,9 +86,15 @@ kp::WidePoint cell_corner(int64_t x, int64_t y, int64_t shift, int64_t ascent, k
     return kp::corner_placing({shift, ascent}, {x, y}, rotation);
 }
 
-// Draws one character with its reference point at the end-of-text position and moves that
-// position past it; characters wholly outside the window are skipped but still advance.
-void draw_character(GraphRecord& graph, kp::DeviceContext& context, char32_t character, kp::AbcWidths const& abc)
+// A character placed at the end-of-text position, with its ink on the window.
+struct PlacedInk {
+    kp::PlacedCharacter placed;
+    kp::WideRect ink;
+};
+
+// Places one character with its reference point at the end-of-text position and moves that
+// position past it; characters wholly outside the window are left out but still advance.
+std::optional<PlacedInk> place_character(GraphRecord& graph, char32_t character, kp::AbcWidths const& abc)
 {
     kp::TextRotation const rotation = rotation_of(graph.font.orientation);
     kp::WidePoint const reference{graph.end_text_x, graph.end_text_y};
@@ -100,10 +108,8 @@ void draw_character(GraphRecord& graph, kp::DeviceContext& context, char32_t cha
     bool const visible =
         ink.left < graph.window_width && ink.top < graph.window_height && ink.right > 0 && ink.bottom > 0;
     if (!visible)
-        return;
-    kp::draw_character(context, {clamped(corner.x), clamped(corner.y)}, character);
-    if (graph.drawing_mode == DrawingMode::AutoRedraw)
-        dispatch_to_rect(graph, clamped(ink.left), clamped(ink.top), clamped(ink.right - 1), clamped(ink.bottom - 1));
+        return std::nullopt;
+    return PlacedInk{{{clamped(corner.x), clamped(corner.y)}, character}, ink};
 }
 
 // Restores the justification when the text is done.
@@ -165,8 +171,23 @@ void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
     graph.end_text_y = clamped(start.y);
     // Text shows the characters only, whatever the targets' background mode says.
     kp::ScopedBackgroundMode const transparent(*context, kp::BackgroundMode::Transparent);
+    if (graph.drawing_mode == DrawingMode::AutoRedraw) {
+        // Each character reaches the window as it is drawn.
+        for (std::size_t i = 0; i < measured.characters.size(); ++i) {
+            if (std::optional<PlacedInk> const p = place_character(graph, measured.characters[i], measured.widths[i])) {
+                kp::draw_character(*context, p->placed.corner, p->placed.character);
+                dispatch_to_rect(graph, clamped(p->ink.left), clamped(p->ink.top), clamped(p->ink.right - 1),
+                                 clamped(p->ink.bottom - 1));
+            }
+        }
+        return;
+    }
+    std::vector<kp::PlacedCharacter> placed;
+    placed.reserve(measured.characters.size());
     for (std::size_t i = 0; i < measured.characters.size(); ++i)
-        draw_character(graph, *context, measured.characters[i], measured.widths[i]);
+        if (std::optional<PlacedInk> const p = place_character(graph, measured.characters[i], measured.widths[i]))
+            placed.push_back(p->placed);
+    kp::draw_characters(*context, placed);
 }
 
 void draw_long_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)

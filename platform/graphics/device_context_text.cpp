@@ -83,6 +83,33 @@ void draw_character(DeviceContext& context, Point corner, char32_t character)
                    });
 }
 
+void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> characters)
+{
+    if (characters.empty())
+        return;
+    std::shared_ptr<Font const> font = selected_font(context);
+    if (!font)
+        return;
+    std::optional<DeviceContext::Canvas> canvas = context.canvas();
+    if (!canvas)
+        return;
+    TextTarget const target{canvas->surface, canvas->origin, canvas->clip};
+    TextPaint const paint = paint_of(context);
+    Recording* recording = context.recording();
+    Rect changed;
+    for (PlacedCharacter const& placed : characters) {
+        Rect const drawn = kp::draw_character(target, *font, placed.corner, placed.character, paint);
+        if (recording != nullptr) {
+            RecordedText text{font, placed.corner, std::u32string(1, placed.character), paint.text,
+                              context.background_mode(), paint.background, {}};
+            recording->text({canvas->clip, canvas->origin, RasterOp::Copy, drawn}, std::move(text));
+        }
+        changed.unite(drawn);
+    }
+    if (!changed.is_empty())
+        context.report_damage(changed, DeviceContext::Recorded::Yes);
+}
+
 void draw_text(DeviceContext& context, Point corner, std::string_view text)
 {
     std::u32string const characters = decode_text(context, text);

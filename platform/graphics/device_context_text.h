@@ -5,6 +5,7 @@
 // raster operation.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,5 +31,13 @@ std::u32string decode_text(DeviceContext const& context, std::string_view text);
 // coordinates), turned about it by the font's escapement.
 void draw_character(DeviceContext& context, Point corner, char32_t character);
 void draw_text(DeviceContext& context, Point corner, std::string_view text);
+
+// Characters each at its own cell corner, drawn as draw_character draws them one after the
+// other, with the font, surface and paint looked up once.
+struct PlacedCharacter {
+    Point corner;
+    char32_t character = 0;
+};
+void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> characters);
 
 } // namespace kp
