@@ -67,7 +67,9 @@ int run_kelvotour(QStringList const& arguments, QTextStream& out, QTextStream& e
                                                "Folder for screenshots of --scene's frames on a real display.", "folder");
     QCommandLineOption const sequence_step = option("sequence-step", "Every how many frames to take a screenshot.",
                                                     "frames");
-    parser.addOptions({gallery, scene, picture, screenshot, sequence, sequence_step});
+    QCommandLineOption const drawing_mode
+        = option("drawing-mode", "Drawing mode for --scene: foreground, auto, background or delay.", "mode");
+    parser.addOptions({gallery, scene, picture, screenshot, sequence, sequence_step, drawing_mode});
     parser.process(arguments);
 
     compute_named_colours();
@@ -81,6 +83,15 @@ int run_kelvotour(QStringList const& arguments, QTextStream& out, QTextStream& e
     if (window.start_failed())
         return failed(errors, QStringLiteral("the graph window could not be opened"));
     int const scene_number = parser.value(scene).toInt();
+    if (parser.isSet(drawing_mode)) {
+        // The items of the "Drawing mode" group, in order.
+        QStringList const modes{QStringLiteral("foreground"), QStringLiteral("auto"), QStringLiteral("background"),
+                                QStringLiteral("delay")};
+        qsizetype const item = modes.indexOf(parser.value(drawing_mode).toLower());
+        if (item < 0)
+            return failed(errors, QStringLiteral("--drawing-mode is one of foreground, auto, background, delay"));
+        window.choose_drawing_mode(static_cast<int>(item));
+    }
     if (parser.isSet(gallery)) {
         QString const folder = parser.value(gallery);
         GalleryResult const result = render_gallery(window, folder);
