@@ -1,6 +1,7 @@
 #include "platform/graphics/device_context_text.h"
 
 #include "platform/font/font_engine.h"
+#include "platform/font/text_rotation.h"
 #include "platform/font/text_renderer.h"
 #include "platform/record/recording.h"
 
@@ -97,15 +98,33 @@ void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> ch
     TextPaint const paint = paint_of(context);
     Recording* recording = context.recording();
     Rect changed;
+    // Characters that follow each other cell after cell go to the recording as one run.
+    std::u32string run;
+    Point run_corner;
+    Point run_end;
+    Rect run_drawn;
+    auto record_run = [&] {
+        if (recording == nullptr || run.empty())
+            return;
+        RecordedText text{font, run_corner, std::move(run), paint.text, context.background_mode(), paint.background, {}};
+        recording->text({canvas->clip, canvas->origin, RasterOp::Copy, run_drawn}, std::move(text));
+        run.clear();
+        run_drawn = {};
+    };
     for (PlacedCharacter const& placed : characters) {
         Rect const drawn = kp::draw_character(target, *font, placed.corner, placed.character, paint);
-        if (recording != nullptr) {
-            RecordedText text{font, placed.corner, std::u32string(1, placed.character), paint.text,
-                              context.background_mode(), paint.background, {}};
-            recording->text({canvas->clip, canvas->origin, RasterOp::Copy, drawn}, std::move(text));
-        }
         changed.unite(drawn);
+        if (recording == nullptr)
+            continue;
+        if (run.empty() || placed.corner != run_end) {
+            record_run();
+            run_corner = placed.corner;
+        }
+        run.push_back(placed.character);
+        run_drawn.unite(drawn);
+        run_end = advanced_corner(placed.corner, font->char_width(placed.character), font->rotation());
     }
+    record_run();
     if (!changed.is_empty())
         context.report_damage(changed, DeviceContext::Recorded::Yes);
 }
