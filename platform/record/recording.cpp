@@ -310,17 +310,21 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
             steps_.push_back(step);
             bytes_ += sizeof(RecordedStep);
         }
-        // The run of lines in this colour.
-        std::size_t end = i;
+        // The run of lines in this colour, its points written in place.
+        std::size_t end = i + 1;
+        while (end < lines.size() && lines[end].color == color)
+            ++end;
+        std::size_t const first_point = points_.size();
+        points_.resize(first_point + 2 * (end - i));
+        Point* out = points_.data() + first_point;
         int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-        for (; end < lines.size() && lines[end].color == color; ++end) {
-            PaintedLine const& line = lines[end];
-            points_.push_back(line.from);
-            points_.push_back(line.to);
-            left = std::min({left, line.from.x, line.to.x});
-            right = std::max({right, line.from.x, line.to.x});
-            top = std::min({top, line.from.y, line.to.y});
-            bottom = std::max({bottom, line.from.y, line.to.y});
+        for (PaintedLine const& line : lines.subspan(i, end - i)) {
+            *out++ = line.from;
+            *out++ = line.to;
+            left = std::min(left, std::min(line.from.x, line.to.x));
+            right = std::max(right, std::max(line.from.x, line.to.x));
+            top = std::min(top, std::min(line.from.y, line.to.y));
+            bottom = std::max(bottom, std::max(line.from.y, line.to.y));
         }
         RecordedStep& step = steps_.back();
         step.count += static_cast<uint32_t>(2 * (end - i));
