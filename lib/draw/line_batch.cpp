@@ -101,6 +101,14 @@ LineBatch::~LineBatch()
     }
 }
 
+void LineBatch::make_room()
+{
+    if (pending_.size() >= flush_size)
+        flush();
+    else
+        pending_.reserve(std::clamp<std::size_t>(2 * pending_.capacity(), 64, flush_size));
+}
+
 void LineBatch::flush()
 {
     if (pending_.empty())

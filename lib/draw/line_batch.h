@@ -26,11 +26,11 @@ public:
 
     void add(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour)
     {
+        if (pending_.size() == pending_.capacity()) [[unlikely]]
+            make_room();
         if (runs_.empty() || runs_.back().colour != colour)
             runs_.push_back({colour, pending_.size()});
         pending_.push_back({{x1, y1}, {x2, y2}, kp::Color::from_interface(colour)});
-        if (pending_.size() >= flush_size)
-            flush();
     }
 
     // Draws the pending lines exactly as draw_line would one after the other with the pen
@@ -40,6 +40,9 @@ public:
 
 private:
     static constexpr std::size_t flush_size = 4096;
+
+    // Draws the batch when it is full, and otherwise lets it grow towards flush_size.
+    void make_room();
 
     // Consecutive lines in one colour, from `first` to the next run. The lines hold the
     // colour as the platform paints it, which drops the high byte of the library's colour;

@@ -295,28 +295,30 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
     uint32_t const clip = clip_index(call);
     next_pattern_index_ = -1;
     drawn_since_cleared_ = true;
+    // Room for all the points at once; each run of one colour then writes its own in place.
+    std::size_t next_point = points_.size();
+    points_.resize(next_point + 2 * lines.size());
     for (std::size_t i = 0; i < lines.size();) {
         Color const color = lines[i].color;
         bool const joins = !steps_.empty() && steps_.back().kind == StepKind::Segments
             && steps_.back().pen.color == color && steps_.back().clip == clip
-            && steps_.back().first + steps_.back().count == points_.size();
+            && steps_.back().first + steps_.back().count == next_point;
         if (!joins) {
             merge_waiting_patch_rects();
             RecordedStep step;
             step.kind = StepKind::Segments;
             step.pen = Pen::make(PenStyle::Solid, 1, color);
             step.clip = clip;
-            step.first = static_cast<uint32_t>(points_.size());
+            step.first = static_cast<uint32_t>(next_point);
             steps_.push_back(step);
             bytes_ += sizeof(RecordedStep);
         }
-        // The run of lines in this colour, its points written in place.
+        // The run of lines in this colour.
         std::size_t end = i + 1;
         while (end < lines.size() && lines[end].color == color)
             ++end;
-        std::size_t const first_point = points_.size();
-        points_.resize(first_point + 2 * (end - i));
-        Point* out = points_.data() + first_point;
+        Point* out = points_.data() + next_point;
+        next_point += 2 * (end - i);
         int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
         for (PaintedLine const& line : lines.subspan(i, end - i)) {
             *out++ = line.from;
