@@ -77,7 +77,7 @@ void walk_line(LineStretch const& stretch, Visit&& visit)
 // lines save the clipping search and a call per line. Device level: `clip` lies inside the
 // surface.
 template <typename Operation>
-bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to, Rect const& clip,
+[[gnu::always_inline]] inline bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to, Rect const& clip,
                                uint32_t value, Operation operation)
 {
     auto inside = [&clip](DevicePoint p) {
