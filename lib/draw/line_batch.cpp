@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 #include "lib/draw/attributes.h"
-#include "lib/draw/colours.h"
 #include "lib/draw/shapes.h"
 #include "lib/graph/drawing_targets.h"
 #include "platform/raster/line.h"
@@ -51,8 +49,8 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
     kp::Surface& surface = canvas->surface;
     Damage damage;
     kp::with_raster_op(op, [&](auto operation) {
-        // The rectangle that held the last line's start: consecutive lines of a drawing lie
-        // close together, so it mostly holds the next one too.
+        // The clip rectangle that held the last line whole: consecutive lines of a drawing
+        // lie close together, so it mostly holds the next one too.
         kp::Rect const* near = &rects.front();
         for (kp::PaintedLine const& line : lines) {
             kp::DevicePoint const a = kp::DevicePoint::from(line.from, canvas->origin);
