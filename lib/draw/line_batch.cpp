@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
 
 #include "lib/draw/attributes.h"
-#include "lib/draw/colours.h"
 #include "lib/draw/shapes.h"
 #include "lib/graph/drawing_targets.h"
 #include "platform/raster/line.h"
@@ -41,7 +39,7 @@ struct Damage {
 // A one-pixel solid pen paints each line's pixels in the line's colour with the context's
 // raster operation, as the context itself would, but through one canvas for all of them:
 // the line from A to B, then its end B (the one-pixel line from B to B + 1).
-void paint_solid_lines(kp::DeviceContext& context, std::span<ColouredLine const> lines)
+void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine const> lines)
 {
     std::optional<kp::DeviceContext::Canvas> canvas = context.canvas();
     if (!canvas)
@@ -51,13 +49,24 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<ColouredLine const>
     kp::Surface& surface = canvas->surface;
     Damage damage;
     kp::with_raster_op(op, [&](auto operation) {
-        for (ColouredLine const& line : lines) {
-            kp::DevicePoint const a = kp::DevicePoint::from({line.x1, line.y1}, canvas->origin);
-            kp::DevicePoint const b = kp::DevicePoint::from({line.x2, line.y2}, canvas->origin);
-            uint32_t const value = to_color(line.colour).pixel();
+        // The clip rectangle that held the last line whole: consecutive lines of a drawing
+        // lie close together, so it mostly holds the next one too.
+        kp::Rect const* near = &rects.front();
+        for (kp::PaintedLine const& line : lines) {
+            kp::DevicePoint const a = kp::DevicePoint::from(line.from, canvas->origin);
+            kp::DevicePoint const b = kp::DevicePoint::from(line.to, canvas->origin);
+            uint32_t const value = line.color.pixel();
+            damage.add(a, b);
             // draw_line's end step from B to B + 1 is empty at the largest x.
-            bool const paints_end = line.x2 != INT32_MAX;
+            bool const paints_end = line.to.x != INT32_MAX;
+            // A line with both ends in one rectangle lies in it and in no other.
+            if (paints_end && kp::paint_line_and_end_inside(surface, a, b, *near, value, operation))
+                continue;
             for (kp::Rect const& rect : rects) {
+                if (paints_end && &rect != near && kp::paint_line_and_end_inside(surface, a, b, rect, value, operation)) {
+                    near = &rect;
+                    break;
+                }
                 if (std::optional<kp::LineStretch> const stretch = kp::clip_line(a, b, rect))
                     kp::paint_line(surface, *stretch, value, op);
                 // The end, which the line leaves out: the one-pixel line from B to B + 1.
@@ -66,16 +75,10 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<ColouredLine const>
                     pixel = operation(pixel, value);
                 }
             }
-            damage.add(a, b);
         }
     });
-    if (context.recording() != nullptr) {
-        std::vector<kp::PaintedLine> painted; // the same lines in the platform's terms
-        painted.reserve(lines.size());
-        for (ColouredLine const& line : lines)
-            painted.push_back({{line.x1, line.y1}, {line.x2, line.y2}, to_color(line.colour)});
-        context.record_painted_lines(painted);
-    }
+    if (context.recording() != nullptr)
+        context.record_painted_lines(lines, {damage.left, damage.top, damage.right, damage.bottom});
     if (std::optional<kp::Rect> const changed = damage.within(canvas->clip.bounds()))
         context.report_damage(*changed, kp::DeviceContext::Recorded::Yes);
 }
@@ -96,11 +99,19 @@ LineBatch::~LineBatch()
     }
 }
 
+void LineBatch::make_room()
+{
+    if (pending_.size() >= flush_size)
+        flush();
+    else
+        pending_.reserve(std::clamp<std::size_t>(2 * pending_.capacity(), 64, flush_size));
+}
+
 void LineBatch::flush()
 {
     if (pending_.empty())
         return;
-    TkColor const last = pending_.back().colour;
+    TkColor const last = runs_.back().colour;
     bool fast = true;
     for_each_target(graph_, [&](kp::DeviceContext& context, Slot) { fast = fast && draws_solid_one_pixel_lines(context); });
     if (fast) {
@@ -109,13 +120,18 @@ void LineBatch::flush()
             set_pen_colour(graph_, last);
     } else {
         // Wide, patterned or invisible pens: line by line through the pen.
-        for (ColouredLine const& line : pending_) {
-            if (graph_.pen.colour != line.colour)
-                set_pen_colour(graph_, line.colour);
-            draw_line(graph_, line.x1, line.y1, line.x2, line.y2);
+        for (std::size_t r = 0; r < runs_.size(); ++r) {
+            if (graph_.pen.colour != runs_[r].colour)
+                set_pen_colour(graph_, runs_[r].colour);
+            std::size_t const end = r + 1 < runs_.size() ? runs_[r + 1].first : pending_.size();
+            for (std::size_t i = runs_[r].first; i < end; ++i) {
+                kp::PaintedLine const& line = pending_[i];
+                draw_line(graph_, line.from.x, line.from.y, line.to.x, line.to.y);
+            }
         }
     }
     pending_.clear();
+    runs_.clear();
 }
 
 } // namespace kelvo

@@ -5,18 +5,15 @@
 // each drawing target. Surfaces draw thousands of edges a few pixels long, where the cost
 // of each separate drawing call would outweigh the pixels.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "lib/graph/graph_record.h"
 #include "lib/kelvolib.h"
+#include "platform/graphics/painted_line.h"
 
 namespace kelvo {
-
-struct ColouredLine {
-    int32_t x1, y1, x2, y2;
-    TkColor colour;
-};
 
 class LineBatch {
 public:
@@ -29,9 +26,11 @@ public:
 
     void add(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour)
     {
-        pending_.push_back({x1, y1, x2, y2, colour});
-        if (pending_.size() >= flush_size)
-            flush();
+        if (pending_.size() == pending_.capacity()) [[unlikely]]
+            make_room();
+        if (runs_.empty() || runs_.back().colour != colour)
+            runs_.push_back({colour, pending_.size()});
+        pending_.push_back({{x1, y1}, {x2, y2}, kp::Color::from_interface(colour)});
     }
 
     // Draws the pending lines exactly as draw_line would one after the other with the pen
@@ -42,8 +41,21 @@ public:
 private:
     static constexpr std::size_t flush_size = 4096;
 
+    // Draws the batch when it is full, and otherwise lets it grow towards flush_size.
+    void make_room();
+
+    // Consecutive lines in one colour, from `first` to the next run. The lines hold the
+    // colour as the platform paints it, which drops the high byte of the library's colour;
+    // the pen takes the library's colour whole.
+    struct ColourRun {
+        TkColor colour;
+        std::size_t first;
+    };
+
     GraphRecord& graph_;
-    std::vector<ColouredLine> pending_;
+    // Already in the platform's form, so that a recording context takes them as they are.
+    std::vector<kp::PaintedLine> pending_;
+    std::vector<ColourRun> runs_;
 };
 
 } // namespace kelvo

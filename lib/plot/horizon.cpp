@@ -26,6 +26,9 @@ void Horizon::update(PixelPoint a, PixelPoint b)
     // sum, and each sum rounded on its own.
     double const slope = steps == 0 ? 1.0 : static_cast<double>(depth_of(b) - start) / steps;
     double offset = 0;
+    // Unrolled: the loop's own counting is a good part of each step (measured with an
+    // instruction count of the surface benchmark: a tenth of the update's cost).
+#pragma GCC unroll 4
     for (int32_t k = 0; k <= steps; ++k) {
         Entry& e = entry(first + k);
         int32_t const depth = start + rounded_pixel(offset);

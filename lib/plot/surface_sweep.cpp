@@ -62,7 +62,8 @@ public:
         int64_t const front_cells = int64_t{a_.length} + b_.length + 1;
         if (width_ < 1 || !admit_working_storage(width_ + front_cells))
             return;
-        if (!horizon_.reset(width_, 0) || !allocate_working_storage(front_, static_cast<std::size_t>(front_cells) + 1))
+        if (!horizon_.reset(width_, 0) || !allocate_working_storage(front_, static_cast<std::size_t>(front_cells) + 1)
+            || !allocate_working_storage(layer_points_, static_cast<std::size_t>(std::max(a_.length, b_.length)) + 1))
             return;
         draw_front_edges();
         int32_t const layers = std::min(a_.length, b_.length);
@@ -115,10 +116,16 @@ private:
     // pair entering the horizon only after both are drawn.
     void draw_layer(int32_t layer, Side side)
     {
-        for (int32_t m = 1; m <= arm(side).length - layer; ++m) {
+        int32_t const count = arm(side).length - layer;
+        // The arm's points are projected before any is drawn: each projection is a chain of
+        // arithmetic that depends on nothing the drawing does, and in a loop of their own the
+        // processor overlaps them.
+        for (int32_t m = 1; m <= count; ++m)
+            layer_points_[static_cast<std::size_t>(m)] = projected(side, m);
+        for (int32_t m = 1; m <= count; ++m) {
             int32_t const p = position(side, m);
-            front(p) = projected(side, m);
-            PixelPoint const here = front(p);
+            PixelPoint const here = layer_points_[static_cast<std::size_t>(m)];
+            front(p) = here;
             PixelPoint const previous_on_arm = front(before_on_arm(side, p));
             PixelPoint const previous_layer = front(in_layer_before(side, p));
             if (m > 1)
@@ -136,6 +143,7 @@ private:
     Horizon horizon_;
     LineBatch lines_;
     std::vector<PixelPoint> front_;
+    std::vector<PixelPoint> layer_points_; // one arm of the layer being drawn, from m = 1
     Arm a_;
     Arm b_;
     int32_t corner_i_ = 0;

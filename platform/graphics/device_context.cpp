@@ -236,18 +236,28 @@ void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines)
     std::optional<Frame> f = frame();
     if (!f)
         return;
-    // One call for the batch, whose damage is the box of all its lines.
-    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    DeviceBox box{INT64_MAX, INT64_MAX, INT64_MIN, INT64_MIN};
     for (PaintedLine const& line : lines) {
         for (Point const p : {line.from, line.to}) {
             DevicePoint const d = f->device(p);
-            left = std::min(left, d.x);
-            top = std::min(top, d.y);
-            right = std::max(right, d.x + 1);
-            bottom = std::max(bottom, d.y + 1);
+            box.left = std::min(box.left, d.x);
+            box.top = std::min(box.top, d.y);
+            box.right = std::max(box.right, d.x + 1);
+            box.bottom = std::max(box.bottom, d.y + 1);
         }
     }
-    recording_->painted_lines(call_on(*f, damage_in(*f, {left, top, right, bottom})), lines);
+    record_painted_lines(lines, box);
+}
+
+void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines, DeviceBox const& ends_box)
+{
+    if (!recording_ || lines.empty())
+        return;
+    std::optional<Frame> f = frame();
+    if (!f)
+        return;
+    // One call for the batch, whose damage is the box of all its lines.
+    recording_->painted_lines(call_on(*f, damage_in(*f, ends_box)), lines);
 }
 
 void DeviceContext::changed_behind_drawing(Region const& device_region)

@@ -156,6 +156,9 @@ public:
     // operation) through the canvas tell the recording what they drew, before they report
     // the damage with Recorded::Yes.
     void record_painted_lines(std::span<PaintedLine const> lines);
+    // The same, from a painter that already has the device box of all the lines' ends (as
+    // pixels: one past the largest coordinates), which it computed while painting them.
+    void record_painted_lines(std::span<PaintedLine const> lines, DeviceBox const& ends_box);
     // Pixels of this context's target changed without a drawing call (the window system
     // erased part of a window): a recording keeps them as final pixels. `device_region` is
     // in device coordinates.

@@ -13,7 +13,9 @@
 // in a clip rectangle and the exact error term at its first pixel, so the painting loop never
 // tests coordinates and a line from -2^31 to 2^31 costs no more than its visible part.
 
+#include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <optional>
 
 #include "platform/base/rect.h"
@@ -66,6 +68,57 @@ void walk_line(LineStretch const& stretch, Visit&& visit)
             y += stretch.minor_dy;
         }
     }
+}
+
+// Paints the line from `from` to `to` and then its end `to`, with `operation` (one of
+// raster_ops), when both ends lie inside `clip`: the pixels clip_line and paint_line give the
+// whole line, followed by the end, which the walk reaches on its last step. Returns false,
+// painting nothing, when an end lies outside; the caller then clips. Painters of many short
+// lines save the clipping search and a call per line. Device level: `clip` lies inside the
+// surface.
+template <typename Operation>
+[[gnu::always_inline]] inline bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to, Rect const& clip,
+                               uint32_t value, Operation operation)
+{
+    auto inside = [&clip](DevicePoint p) {
+        return p.x >= clip.left() && p.x < clip.right() && p.y >= clip.top() && p.y < clip.bottom();
+    };
+    if (!inside(from) || !inside(to))
+        return false;
+    ptrdiff_t const stride = surface.width();
+    uint32_t* pixel = surface.row(static_cast<int32_t>(from.y)) + from.x;
+    int64_t const dx = to.x - from.x;
+    int64_t const dy = to.y - from.y;
+    if (dy == 0) {
+        // A row, left to right whatever the direction: no pixel is painted twice, so the
+        // order does not change the result.
+        fill_row_with(operation, dx >= 0 ? pixel : pixel + dx, static_cast<int32_t>(std::abs(dx)) + 1, value);
+        return true;
+    }
+    // The error term and steps of clip_line's whole-line stretch.
+    bool const x_major = std::abs(dx) >= std::abs(dy);
+    int64_t const major_delta = x_major ? dx : dy;
+    int64_t const minor_delta = x_major ? dy : dx;
+    int64_t const major = std::abs(major_delta);
+    ptrdiff_t const x_step = dx > 0 ? 1 : -1;
+    ptrdiff_t const y_step = dy > 0 ? stride : -stride;
+    ptrdiff_t const major_step = x_major ? x_step : y_step;
+    ptrdiff_t const minor_step = minor_delta == 0 ? 0 : x_major ? y_step : x_step;
+    int64_t const increment = 2 * std::abs(minor_delta);
+    int64_t const decrement = 2 * major;
+    int64_t error = -major - (minor_delta < 0 ? 1 : 0);
+    for (int64_t n = major + 1;;) {
+        *pixel = operation(*pixel, value);
+        if (--n == 0)
+            break;
+        pixel += major_step;
+        error += increment;
+        if (error >= 0) {
+            error -= decrement;
+            pixel += minor_step;
+        }
+    }
+    return true;
 }
 
 // Paints the stretch in one value. Device level: the stretch must come from `clip_line`

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstddef>
 #include <ranges>
 #include <utility>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/font/font.h"
 #include "platform/font/text_rotation.h"
@@ -82,6 +86,50 @@ Region coarsened(Region region)
     if (region.rects().size() > most_patch_rects)
         return Region(region.bounds());
     return region;
+}
+
+// The pixels that a run of batched lines' ends lie on, as the Segments step keeps them.
+struct EndsBox {
+    int32_t left, top, right, bottom; // right and bottom inclusive
+};
+
+// Writes the lines' ends into `out` (two points a line) and returns their box. Batch painters
+// draw thousands of short lines: with SSE2 each line's two ends are moved and compared as one
+// vector of four coordinates.
+EndsBox copy_line_ends(std::span<PaintedLine const> lines, Point* out)
+{
+    assert(!lines.empty());
+#if defined(__SSE2__)
+    static_assert(sizeof(Point) == 8 && offsetof(PaintedLine, from) == 0 && offsetof(PaintedLine, to) == 8,
+                  "a line's two ends are four consecutive coordinates");
+    __m128i low = _mm_set1_epi32(INT32_MAX);
+    __m128i high = _mm_set1_epi32(INT32_MIN);
+    for (PaintedLine const& line : lines) {
+        __m128i const ends = _mm_loadu_si128(reinterpret_cast<__m128i const*>(&line));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), ends);
+        out += 2;
+        __m128i const below = _mm_cmpgt_epi32(low, ends);
+        low = _mm_or_si128(_mm_and_si128(below, ends), _mm_andnot_si128(below, low));
+        __m128i const above = _mm_cmpgt_epi32(ends, high);
+        high = _mm_or_si128(_mm_and_si128(above, ends), _mm_andnot_si128(above, high));
+    }
+    alignas(16) int32_t l[4];
+    alignas(16) int32_t h[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(l), low);
+    _mm_store_si128(reinterpret_cast<__m128i*>(h), high);
+    return {std::min(l[0], l[2]), std::min(l[1], l[3]), std::max(h[0], h[2]), std::max(h[1], h[3])};
+#else
+    EndsBox box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (PaintedLine const& line : lines) {
+        *out++ = line.from;
+        *out++ = line.to;
+        box.left = std::min(box.left, std::min(line.from.x, line.to.x));
+        box.right = std::max(box.right, std::max(line.from.x, line.to.x));
+        box.top = std::min(box.top, std::min(line.from.y, line.to.y));
+        box.bottom = std::max(box.bottom, std::max(line.from.y, line.to.y));
+    }
+    return box;
+#endif
 }
 
 int32_t pattern_phase(Pen const& pen, int64_t index)
@@ -295,36 +343,33 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
     uint32_t const clip = clip_index(call);
     next_pattern_index_ = -1;
     drawn_since_cleared_ = true;
+    // Room for all the points at once; each run of one colour then writes its own in place.
+    std::size_t next_point = points_.size();
+    points_.resize(next_point + 2 * lines.size());
     for (std::size_t i = 0; i < lines.size();) {
         Color const color = lines[i].color;
         bool const joins = !steps_.empty() && steps_.back().kind == StepKind::Segments
             && steps_.back().pen.color == color && steps_.back().clip == clip
-            && steps_.back().first + steps_.back().count == points_.size();
+            && steps_.back().first + steps_.back().count == next_point;
         if (!joins) {
             merge_waiting_patch_rects();
             RecordedStep step;
             step.kind = StepKind::Segments;
             step.pen = Pen::make(PenStyle::Solid, 1, color);
             step.clip = clip;
-            step.first = static_cast<uint32_t>(points_.size());
+            step.first = static_cast<uint32_t>(next_point);
             steps_.push_back(step);
             bytes_ += sizeof(RecordedStep);
         }
         // The run of lines in this colour.
-        std::size_t end = i;
-        int32_t left = INT32_MAX, top = INT32_MAX, right = INT32_MIN, bottom = INT32_MIN;
-        for (; end < lines.size() && lines[end].color == color; ++end) {
-            PaintedLine const& line = lines[end];
-            points_.push_back(line.from);
-            points_.push_back(line.to);
-            left = std::min({left, line.from.x, line.to.x});
-            right = std::max({right, line.from.x, line.to.x});
-            top = std::min({top, line.from.y, line.to.y});
-            bottom = std::max({bottom, line.from.y, line.to.y});
-        }
+        std::size_t end = i + 1;
+        while (end < lines.size() && lines[end].color == color)
+            ++end;
+        EndsBox const box = copy_line_ends(lines.subspan(i, end - i), points_.data() + next_point);
+        next_point += 2 * (end - i);
         RecordedStep& step = steps_.back();
         step.count += static_cast<uint32_t>(2 * (end - i));
-        step.box.unite(Rect::from_edges(left, top, int64_t{right} + 1, int64_t{bottom} + 1));
+        step.box.unite(Rect::from_edges(box.left, box.top, int64_t{box.right} + 1, int64_t{box.bottom} + 1));
         bytes_ += 2 * (end - i) * sizeof(Point);
         i = end;
     }

@@ -39,6 +39,28 @@ protected:
         set_back_colour_and_write_mode(g, 0x00102030, GetParam().write_mode);
     }
 
+    // Pixels that differ between the two graphs, on the window and in the retained image.
+    int differences()
+    {
+        int count = 0;
+        for (int32_t y = 0; y < 100; ++y)
+            for (int32_t x = 0; x < 100; ++x) {
+                count += shown(one_by_one, x, y) != shown(batched, x, y);
+                count += in_image(one_by_one, Slot::RetainedImage, x, y) != in_image(batched, Slot::RetainedImage, x, y);
+            }
+        return count;
+    }
+
+    // Draws the line with draw_line on one graph and adds it to the batch of the other.
+    void draw_both(LineBatch& lines, int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour)
+    {
+        GraphRecord& single = *find_graph(one_by_one);
+        if (single.pen.colour != colour)
+            set_pen_colour(single, colour);
+        draw_line(single, x1, y1, x2, y2);
+        lines.add(x1, y1, x2, y2, colour);
+    }
+
     TkGraph one_by_one = 0;
     TkGraph batched = 0;
 };
@@ -77,6 +99,43 @@ TEST_P(LineBatches, PaintWhatDrawLinePaints)
             differences += in_image(one_by_one, Slot::RetainedImage, x, y) != in_image(batched, Slot::RetainedImage, x, y);
         }
     EXPECT_EQ(differences, 0);
+}
+
+TEST_P(LineBatches, ColoursThatDifferOnlyInTheHighByteAreKeptApartForThePen)
+{
+    prepare(one_by_one);
+    prepare(batched);
+    // The same pixels, two library colours: the pen must end in the last one exactly.
+    TkColor const colours[] = {0x000000FF, 0x010000FF, 0x0100FF00};
+    {
+        LineBatch lines(*find_graph(batched));
+        for (int n = 0; n < 40; ++n)
+            draw_both(lines, n, 10 + n % 5, n + 30, 60 - n % 7, colours[n % 3]);
+        draw_both(lines, 5, 90, 95, 90, colours[1]);
+    }
+    EXPECT_EQ(find_graph(batched)->pen.colour, TkColor{0x010000FF});
+    EXPECT_EQ(differences(), 0);
+}
+
+// Batches of more lines than are kept at once draw in several passes, in order.
+TEST_P(LineBatches, BatchesLargerThanOnePassPaintEveryLineInOrder)
+{
+    prepare(one_by_one);
+    prepare(batched);
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int32_t> coordinate(-10, 110);
+    std::uniform_int_distribution<int32_t> short_step(-4, 4);
+    TkColor const colours[] = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x00FFFFFF};
+    {
+        LineBatch lines(*find_graph(batched));
+        for (int n = 0; n < 10000; ++n) {
+            int32_t const x = coordinate(random);
+            int32_t const y = coordinate(random);
+            draw_both(lines, x, y, x + short_step(random), y + short_step(random), colours[n / 97 % 4]);
+        }
+    }
+    EXPECT_EQ(find_graph(batched)->pen.colour, find_graph(one_by_one)->pen.colour);
+    EXPECT_EQ(differences(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pens, LineBatches,

@@ -1,5 +1,6 @@
 #include "platform/raster/line.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -173,6 +174,48 @@ TEST(Line, IndexAlongTheLineSurvivesClipping)
     ASSERT_TRUE(backwards);
     EXPECT_EQ(backwards->first_index, 21);
     EXPECT_EQ(backwards->x, 9);
+}
+
+// A line painted with its end in one walk must leave every pixel as clipping, painting the
+// line and then its end one pixel long would. Exclusive or shows a pixel painted twice or
+// missed; the other operations show the order of the writes and the value written.
+TEST(Line, LineAndEndInsideAClipPaintWhatTheLineAndItsEndPaint)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-4, 43);
+    std::uniform_int_distribution<int> short_step(-7, 7);
+    std::uniform_int_distribution<uint32_t> colour(0, 0x00FFFFFF);
+    Rect const clip{3, 2, 34, 30};
+    for (kp::RasterOp const op : {kp::RasterOp::Copy, kp::RasterOp::NotCopy, kp::RasterOp::And, kp::RasterOp::Or,
+                                  kp::RasterOp::Xor}) {
+        Surface expected({40, 36}, kp::Color::from_pixel(0x00123456));
+        Surface walked_once({40, 36}, kp::Color::from_pixel(0x00123456));
+        int inside = 0;
+        for (int round = 0; round < 2000; ++round) {
+            DevicePoint const a{coordinate(random), coordinate(random)};
+            // Mostly short lines, some of them single points, and some long ones.
+            bool const long_line = round % 8 == 0;
+            DevicePoint const b = long_line ? DevicePoint{coordinate(random), coordinate(random)}
+                                            : DevicePoint{a.x + short_step(random), a.y + short_step(random) / (round % 3 + 1)};
+            uint32_t const value = colour(random);
+            bool const both_inside = clip.contains(kp::Point{int32_t(a.x), int32_t(a.y)})
+                && clip.contains(kp::Point{int32_t(b.x), int32_t(b.y)});
+            bool const painted = kp::with_raster_op(op, [&](auto operation) {
+                return kp::paint_line_and_end_inside(walked_once, a, b, clip, value, operation);
+            });
+            ASSERT_EQ(painted, both_inside) << a.x << "," << a.y << " - " << b.x << "," << b.y;
+            if (!painted)
+                continue;
+            ++inside;
+            if (auto stretch = kp::clip_line(a, b, clip))
+                kp::paint_line(expected, *stretch, value, op);
+            uint32_t& end = expected.at(int32_t(b.x), int32_t(b.y));
+            end = kp::apply(op, end, value);
+            ASSERT_TRUE(std::ranges::equal(walked_once.pixels(), expected.pixels()))
+                << a.x << "," << a.y << " - " << b.x << "," << b.y;
+        }
+        EXPECT_GT(inside, 500) << "a good share of the lines fall inside the clip";
+    }
 }
 
 TEST(Line, DegenerateLinesPaintNothing)

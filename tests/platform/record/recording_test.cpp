@@ -136,6 +136,28 @@ TEST_F(RecordingTest, BatchedLinesJoinOneStepPerColour)
     EXPECT_EQ(kinds().back(), StepKind::Patch) << "combined with what is there: pixels";
 }
 
+TEST_F(RecordingTest, BatchedLinesKeepTheirPointsInOrderAcrossRunsAndBatches)
+{
+    clear();
+    kp::Color const blue = kp::testing::blue;
+    kp::PaintedLine const first[] = {{{1, 1}, {4, 2}, red}, {{5, 5}, {6, 9}, red}, {{7, 1}, {8, 3}, blue}};
+    kp::PaintedLine const second[] = {{{2, 6}, {3, 7}, blue}, {{9, 9}, {0, 4}, red}};
+    bitmap.dc.record_painted_lines(first);
+    bitmap.dc.record_painted_lines(second);
+    // The second batch's blue line joins the first's last step; its red line starts another.
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Segments, StepKind::Segments, StepKind::Segments}));
+    auto points = [&](std::size_t step) {
+        std::span<Point const> const p = recording().points(recording().steps()[step]);
+        return std::vector<Point>(p.begin(), p.end());
+    };
+    EXPECT_EQ(points(1), (std::vector<Point>{{1, 1}, {4, 2}, {5, 5}, {6, 9}}));
+    EXPECT_EQ(points(2), (std::vector<Point>{{7, 1}, {8, 3}, {2, 6}, {3, 7}}));
+    EXPECT_EQ(points(3), (std::vector<Point>{{9, 9}, {0, 4}}));
+    EXPECT_EQ(recording().steps()[2].pen.color, blue);
+    EXPECT_EQ(recording().bounds(recording().steps()[2]), Rect::from_edges(1, 0, 10, 9))
+        << "the box of both batches' blue lines, widened by the pen";
+}
+
 TEST_F(RecordingTest, ExclusiveOrLinesAllOverMakeOnePatchThatHoldsEveryOne)
 {
     clear();
