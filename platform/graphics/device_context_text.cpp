@@ -78,10 +78,8 @@ std::u32string decode_text(DeviceContext const& context, std::string_view text)
 
 void draw_character(DeviceContext& context, Point corner, char32_t character)
 {
-    draw_on_canvas(context, corner, std::u32string_view(&character, 1),
-                   [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
-                       return kp::draw_character(target, font, corner, character, paint);
-                   });
+    PlacedCharacter const placed{corner, character};
+    draw_characters(context, std::span(&placed, 1));
 }
 
 void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> characters)
