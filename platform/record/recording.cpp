@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstddef>
-#include <ranges>
 #include <utility>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -578,8 +577,9 @@ bool Recording::last_patch_holds(Rect const& rect) const
     if (one_rect_holds(patches_[steps_.back().first], rect))
         return true;
     // The latest rectangles are the likeliest to hold the next one.
-    auto const recent = waiting_patch_rects_ | std::views::reverse | std::views::take(8);
-    return std::ranges::any_of(recent, [&](Rect const& r) { return r.contains(rect); });
+    std::size_t const recent = std::min<std::size_t>(waiting_patch_rects_.size(), 8);
+    return std::any_of(waiting_patch_rects_.end() - static_cast<std::ptrdiff_t>(recent), waiting_patch_rects_.end(),
+                       [&](Rect const& r) { return r.contains(rect); });
 }
 
 void Recording::merge_waiting_patch_rects()
@@ -635,9 +635,7 @@ void Recording::drop_hidden_steps()
     // Nothing covers the steps after the newest opaque one, so the walk starts there.
     Region covered;
     std::vector<bool> hidden(steps_.size(), false);
-    auto const newest_opaque = std::ranges::find_if(steps_ | std::views::reverse, [](RecordedStep const& step) {
-        return is_opaque(step);
-    });
+    auto const newest_opaque = std::find_if(steps_.rbegin(), steps_.rend(), is_opaque);
     for (std::size_t i = static_cast<std::size_t>(steps_.rend() - newest_opaque); i-- > 0;) {
         RecordedStep const& step = steps_[i];
         if (covers(covered, bounds(step).intersected(area_))) {
