@@ -49,6 +49,9 @@ public:
     // A character's rendered glyph. Characters are code points, or for a symbol font
     // bytes of the symbol encoding (a code point above 0xFF is looked up as Unicode).
     std::shared_ptr<Glyph const> glyph(char32_t character) const;
+    // The same glyph without a share of it: held by the font, valid until the font renders
+    // another glyph. For drawing one character at a time without the cost of sharing.
+    Glyph const& glyph_for(char32_t character) const;
     AbcWidths abc_widths(char32_t character) const;
     // The advance: how far the next character starts after this one.
     int32_t char_width(char32_t character) const;
@@ -63,8 +66,6 @@ public:
     GlyphOutline glyph_outline(uint32_t index) const;
 
 private:
-    // The glyph, held by the font or its cache, valid until the next glyph is rendered.
-    Glyph const& glyph_for(char32_t character) const;
 
     LogicalFont logical_;
     FaceMatch match_;

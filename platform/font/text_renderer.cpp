@@ -76,7 +76,7 @@ Rect draw_at(TextTarget const& target, Font const& font, Point device, char32_t 
     Surface& surface = target.surface;
     if (surface.is_empty() || target.clip.is_empty())
         return {};
-    std::shared_ptr<Glyph const> const glyph = font.glyph(character);
+    Glyph const* const glyph = &font.glyph_for(character);
     TextMetrics const& metrics = font.metrics();
     TextRotation const rotation = font.rotation();
     Rect changed;
