@@ -74,6 +74,12 @@ void BM_Ours2DFrameDrawing(benchmark::State& state)
 }
 BENCHMARK(BM_Ours2DFrameDrawing);
 
+void BM_UntimedClearAlone(benchmark::State& state)
+{
+    untimed_clear_alone(state);
+}
+BENCHMARK(BM_UntimedClearAlone);
+
 void BM_Ours2DFrameWhole(benchmark::State& state)
 {
     Graph g;

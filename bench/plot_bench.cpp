@@ -127,6 +127,12 @@ void BM_KelvoCurve2D(benchmark::State& state)
 }
 BENCHMARK(BM_KelvoCurve2D)->ArgName("frame")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+void BM_UntimedClearAlone(benchmark::State& state)
+{
+    untimed_clear_alone(state);
+}
+BENCHMARK(BM_UntimedClearAlone)->Unit(benchmark::kMicrosecond);
+
 void BM_KelvoHistogram(benchmark::State& state)
 {
     KelvoGraph const k;

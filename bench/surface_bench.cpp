@@ -180,6 +180,12 @@ void BM_OursContourPlotDrawing(benchmark::State& state)
 }
 BENCHMARK(BM_OursContourPlotDrawing);
 
+void BM_UntimedClearAlone(benchmark::State& state)
+{
+    untimed_clear_alone(state);
+}
+BENCHMARK(BM_UntimedClearAlone);
+
 void BM_OursContourPlotFromFormulaDrawing(benchmark::State& state)
 {
     Graph g;
