@@ -19,29 +19,35 @@ TextPaint paint_of(DeviceContext const& context)
     return paint;
 }
 
-// Draws the characters with their first cell's corner at `corner` and tells the context's
-// recording what it drew.
-template <typename Draw>
-void draw_on_canvas(DeviceContext& context, Point corner, std::u32string_view characters, Draw&& draw)
+// What drawing text on a context needs, looked up once: its font, surface and paint.
+struct TextCanvas {
+    std::shared_ptr<Font const> font;
+    DeviceContext::Canvas canvas;
+    TextPaint paint;
+
+    TextTarget target() { return {canvas.surface, canvas.origin, canvas.clip}; }
+};
+
+std::optional<TextCanvas> text_canvas(DeviceContext& context)
 {
     std::shared_ptr<Font const> font = selected_font(context);
     if (!font)
-        return;
+        return std::nullopt;
     std::optional<DeviceContext::Canvas> canvas = context.canvas();
     if (!canvas)
-        return;
-    TextTarget const target{canvas->surface, canvas->origin, canvas->clip};
-    TextPaint const paint = paint_of(context);
-    Rect const changed = draw(target, *font, paint);
-    // Characters that change nothing still go to the recording: a space continues the text
-    // before it there.
+        return std::nullopt;
+    return TextCanvas{std::move(font), std::move(*canvas), paint_of(context)};
+}
+
+// Tells the context's recording (if any) of characters drawn cell after cell from `corner`.
+// Characters that change nothing go too: a space continues the text before it there.
+void record_text(DeviceContext& context, TextCanvas const& on, Point corner, std::u32string characters, Rect drawn)
+{
     if (Recording* recording = context.recording()) {
-        RecordedText text{font, corner, std::u32string(characters), paint.text, context.background_mode(),
-                          paint.background, {}};
-        recording->text({canvas->clip, canvas->origin, RasterOp::Copy, changed}, std::move(text));
+        RecordedText text{on.font, corner, std::move(characters), on.paint.text, context.background_mode(),
+                          on.paint.background, {}};
+        recording->text({on.canvas.clip, on.canvas.origin, RasterOp::Copy, drawn}, std::move(text));
     }
-    if (!changed.is_empty())
-        context.report_damage(changed, DeviceContext::Recorded::Yes);
 }
 
 } // namespace
@@ -86,15 +92,12 @@ void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> ch
 {
     if (characters.empty())
         return;
-    std::shared_ptr<Font const> font = selected_font(context);
-    if (!font)
+    std::optional<TextCanvas> on = text_canvas(context);
+    if (!on)
         return;
-    std::optional<DeviceContext::Canvas> canvas = context.canvas();
-    if (!canvas)
-        return;
-    TextTarget const target{canvas->surface, canvas->origin, canvas->clip};
-    TextPaint const paint = paint_of(context);
-    Recording* recording = context.recording();
+    TextTarget const target = on->target();
+    Font const& font = *on->font;
+    bool const recorded = context.recording() != nullptr;
     Rect changed;
     // Characters that follow each other cell after cell go to the recording as one run.
     std::u32string run;
@@ -102,17 +105,16 @@ void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> ch
     Point run_end;
     Rect run_drawn;
     auto record_run = [&] {
-        if (recording == nullptr || run.empty())
+        if (run.empty())
             return;
-        RecordedText text{font, run_corner, std::move(run), paint.text, context.background_mode(), paint.background, {}};
-        recording->text({canvas->clip, canvas->origin, RasterOp::Copy, run_drawn}, std::move(text));
+        record_text(context, *on, run_corner, std::move(run), run_drawn);
         run.clear();
         run_drawn = {};
     };
     for (PlacedCharacter const& placed : characters) {
-        Rect const drawn = kp::draw_character(target, *font, placed.corner, placed.character, paint);
+        Rect const drawn = kp::draw_character(target, font, placed.corner, placed.character, on->paint);
         changed.unite(drawn);
-        if (recording == nullptr)
+        if (!recorded)
             continue;
         if (run.empty() || placed.corner != run_end) {
             record_run();
@@ -120,7 +122,7 @@ void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> ch
         }
         run.push_back(placed.character);
         run_drawn.unite(drawn);
-        run_end = advanced_corner(placed.corner, font->char_width(placed.character), font->rotation());
+        run_end = advanced_corner(placed.corner, font.char_width(placed.character), font.rotation());
     }
     record_run();
     if (!changed.is_empty())
@@ -129,10 +131,14 @@ void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> ch
 
 void draw_text(DeviceContext& context, Point corner, std::string_view text)
 {
-    std::u32string const characters = decode_text(context, text);
-    draw_on_canvas(context, corner, characters, [&](TextTarget const& target, Font const& font, TextPaint const& paint) {
-        return kp::draw_text(target, font, corner, text, paint);
-    });
+    std::optional<TextCanvas> on = text_canvas(context);
+    if (!on)
+        return;
+    Rect const changed = kp::draw_text(on->target(), *on->font, corner, text, on->paint);
+    if (context.recording() != nullptr)
+        record_text(context, *on, corner, on->font->decode(text), changed);
+    if (!changed.is_empty())
+        context.report_damage(changed, DeviceContext::Recorded::Yes);
 }
 
 } // namespace kp
