@@ -11,11 +11,11 @@
 
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 #include <benchmark/benchmark.h>
 
 #include "bench/animated_cube.h"
+#include "bench/formula_plots.h"
 #include "bench/headless_graph.h"
 #include "lib/graph/graph_recording.h"
 #include "lib/graph/graph_table.h"
@@ -28,7 +28,6 @@ namespace {
 constexpr int32_t width = 1024;
 constexpr int32_t height = 768;
 constexpr int32_t delay_redraw = 4;
-constexpr double pi = std::numbers::pi;
 
 volatile int32_t sink = 0;
 
@@ -56,24 +55,14 @@ void clear(Graph const& g, Recorded recorded)
 
 void contour_plot(TkGraph g)
 {
-    int32_t const cw = TkCellWidth(g);
-    int32_t const ch = TkCellHeight(g);
-    TkSetMargins(g, 3 * cw, 3 * ch, 3 * cw, 3 * ch);
-    TkSetGraphParam(g, 131, 3);
-    TkSetGraphParam(g, 16, 1);
-    TkSetGraphParam(g, 17, 1);
-    sink = TkDrawContours(g, "10 * (y - x^2)^2 + (1 - x)^2", "x", "y", -2, 2, -1, 3, 48, 58, 20, 0, 20, 1,
-                          0x00808000, 3);
+    formula_plots::set_up_contour_plot(g);
+    sink = formula_plots::draw_contour_plot_from_formula(g);
 }
 
 void surface_plot(TkGraph g)
 {
-    TkSetRanges3(g, -pi, pi, -1, 1, 0, 2);
-    TkSetView3D(g);
-    TkSetScales(g);
-    TkGraphTitle(g, 7, "Surface plot of |Sin(x + I y)| where |x| < Pi, |y| < 1");
-    sink = TkDrawSurface(g, "sqrt( (sin(x) * (exp(y) + exp(-y)) / 2)^2 + (cos(x) * (exp(y) - exp(-y)) / 2)^2)",
-                         "x", "y", -pi, pi, -1, 1, 32, 32, 4, 0x00808000, 0x00FF8080, 0);
+    formula_plots::set_up_surface_plot(g);
+    sink = formula_plots::draw_surface_plot_from_formula(g);
 }
 
 template <void (*Plot)(TkGraph)>
