@@ -148,27 +148,9 @@ template <typename Paint>
 void paint_pixels(Surface& surface, LineStretch const& stretch, Paint paint)
 {
     ptrdiff_t const stride = surface.width();
-    uint32_t* const pixels = surface.row(0);
-    ptrdiff_t offset = stretch.y * stride + stretch.x;
-    ptrdiff_t const major_step = stretch.major_dx + stretch.major_dy * stride;
-    ptrdiff_t const minor_step = stretch.minor_dx + stretch.minor_dy * stride;
-    int64_t error = stretch.error;
-    int64_t const increment = stretch.error_increment;
-    int64_t const decrement = stretch.error_decrement;
-    // A plain branch for the minor step measured faster than branch-free selects: the
-    // selects lengthen the chain from one error term to the next, which costs every pixel,
-    // while a mispredicted branch costs only some.
-    for (int64_t n = stretch.count;;) {
-        paint(pixels[offset]);
-        if (--n == 0)
-            break;
-        offset += major_step;
-        error += increment;
-        if (error >= 0) {
-            error -= decrement;
-            offset += minor_step;
-        }
-    }
+    walk_pixels(surface.row(stretch.y) + stretch.x, stretch.count, stretch.major_dx + stretch.major_dy * stride,
+                stretch.minor_dx + stretch.minor_dy * stride, stretch.error, stretch.error_increment,
+                stretch.error_decrement, paint);
 }
 
 } // namespace
