@@ -179,6 +179,49 @@ TEST(TextBlending, GreyCoverageBlendsTheTextColourOverThePixels)
     }
 }
 
+TEST(TextBlending, EveryPixelOfARowIsBlendedOnItsOwnWhateverLiesUnderIt)
+{
+    // Pixels are blended several at a time: every start column (so every split of a glyph row
+    // into groups and a remainder), glyphs narrow and wide, and a different pixel under each
+    // one, some with their unused high byte set, which only untouched pixels keep.
+    auto f = font("Helvetica", -30);
+    Color const text = Color::from_rgb(30, 220, 140);
+    uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525 + 1013904223;
+        return seed;
+    };
+    for (char32_t character : {U'i', U'W', U'@'}) {
+        for (int32_t x = 3; x < 7; ++x) {
+            Surface coverage({50, 40}, black);
+            draw(coverage, *f, {x, 2}, character, transparent(white));
+            Surface blended({50, 40}, black);
+            for (uint32_t& pixel : blended.pixels())
+                pixel = next();
+            Surface const under = blended;
+            draw(blended, *f, {x, 2}, character, transparent(text));
+            for (int32_t y = 0; y < 40; ++y) {
+                for (int32_t column = 0; column < 50; ++column) {
+                    uint32_t const a = coverage.at(column, y) & 0xFF;
+                    uint32_t const before = under.at(column, y);
+                    uint32_t expected = 0;
+                    if (a == 0)
+                        expected = before;
+                    else
+                        for (int shift : {0, 8, 16}) {
+                            uint32_t const over = (text.pixel() >> shift) & 0xFF;
+                            uint32_t const base = (before >> shift) & 0xFF;
+                            expected |= (over * a + base * (255 - a) + 127) / 255 << shift;
+                        }
+                    ASSERT_EQ(blended.at(column, y), expected)
+                        << "character " << static_cast<char>(character) << " at " << x << ", pixel " << column << ","
+                        << y << ", coverage " << a;
+                }
+            }
+        }
+    }
+}
+
 TEST(TextBlending, BackgroundModeDecidesWhetherTheCellIsFilled)
 {
     auto f = font("Helvetica");
