@@ -41,6 +41,8 @@ struct Edge {
         remainder = static_cast<int64_t>(q * dy - numerator);
     }
 
+    bool is_vertical() const { return step == 0 && step_rest == 0; }
+
     void advance()
     {
         // numerator grows by dx = step * dy + step_rest. Whether the ceiling moves one more
@@ -107,21 +109,37 @@ void fill_polygon(std::span<DevicePoint const> vertices, FillRule rule, Rect con
             active[j] = moving;
         }
 
+        // Between vertical edges every row until the next edge starts or ends has the same
+        // spans: they go to the sink as one block of rows.
+        int64_t rows_alike = 1;
+        if (std::all_of(active.begin(), active.end(), [](Edge const& e) { return e.is_vertical(); })) {
+            int64_t next_change = pending.empty() ? rows.bottom() : pending.back().top;
+            for (Edge const& e : active)
+                next_change = std::min(next_change, e.bottom);
+            rows_alike = next_change - y;
+        }
         int32_t const row = static_cast<int32_t>(y);
+        auto emit = [&](int64_t x0, int64_t x1) {
+            if (rows_alike == 1)
+                sink.span(row, x0, x1);
+            else
+                sink.span_rows(row, static_cast<int32_t>(y + rows_alike), x0, x1);
+        };
         if (rule == FillRule::Alternate) {
             for (std::size_t i = 0; i + 1 < active.size(); i += 2)
                 if (active[i].x < active[i + 1].x)
-                    sink.span(row, active[i].x, active[i + 1].x);
+                    emit(active[i].x, active[i + 1].x);
         } else {
             int winding = 0;
             for (std::size_t i = 0; i + 1 < active.size(); ++i) {
                 winding += active[i].direction;
                 if (winding != 0 && active[i].x < active[i + 1].x)
-                    sink.span(row, active[i].x, active[i + 1].x);
+                    emit(active[i].x, active[i + 1].x);
             }
         }
 
-        ++y;
+        // Vertical edges do not move from row to row: one step serves the whole block.
+        y += rows_alike;
         std::size_t kept = 0;
         for (std::size_t i = 0; i < active.size(); ++i) {
             if (active[i].bottom <= y)

@@ -30,6 +30,8 @@ public:
         });
     }
 
+    void span_rows(int32_t y0, int32_t y1, int64_t x0, int64_t x1) override { fill_box({x0, y0, x1, y1}); }
+
     // Paints a whole box (any coordinates), clip rectangle by clip rectangle.
     void fill_box(DeviceBox const& box) const
     {

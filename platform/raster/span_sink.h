@@ -13,6 +13,14 @@ public:
     // the sink keeps what it can use.
     virtual void span(int32_t y, int64_t x0, int64_t x1) = 0;
 
+    // The same span on every row from y0 up to, not including, y1: the rows of a shape between
+    // vertical edges. Sinks that can paint a whole box at once do so.
+    virtual void span_rows(int32_t y0, int32_t y1, int64_t x0, int64_t x1)
+    {
+        for (int32_t y = y0; y < y1; ++y)
+            span(y, x0, x1);
+    }
+
 protected:
     ~SpanSink() = default;
 };

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/raster/coverage.h"
+#include "platform/raster/span_painter.h"
+#include "platform/raster/surface.h"
+#include "platform/base/region.h"
 
 namespace {
 
@@ -85,6 +88,42 @@ TEST(Polygon, OnlyTheRowsAskedForAreVisited)
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ(coverage.contains(x, y), inside(tall, FillRule::Alternate, x, y)) << x << "," << y;
+}
+
+TEST(Polygon, BlocksOfRowsBetweenVerticalEdgesArePaintedOnceThroughAnyClip)
+{
+    // Outlines of horizontal and vertical edges only (bars, steps, frames) are painted a block
+    // of rows at a time. Exclusive-or paints each pixel of the outline exactly once or shows
+    // where it did not; the clip has several bands and holes.
+    std::mt19937 random(7);
+    Rect const area{0, 0, 40, 32};
+    kp::Region clip(Rect{2, 1, 30, 12});
+    clip = clip.united(kp::Region(Rect{0, 15, 40, 14})).subtracted(kp::Region(Rect{10, 4, 5, 15}));
+    kp::Clip const pieces(clip);
+    for (int round = 0; round < 300; ++round) {
+        // Corners alternate between a horizontal and a vertical move.
+        std::vector<DevicePoint> polygon;
+        DevicePoint p{int64_t(random() % 46) - 3, int64_t(random() % 38) - 3};
+        int const turns = 2 * (2 + static_cast<int>(random() % 4));
+        for (int i = 0; i < turns; ++i) {
+            polygon.push_back(p);
+            if (i % 2 == 0)
+                p.x = i + 1 == turns ? polygon.front().x : int64_t(random() % 46) - 3;
+            else
+                p.y = i + 1 == turns ? polygon.front().y : int64_t(random() % 38) - 3;
+        }
+        for (FillRule rule : {FillRule::Alternate, FillRule::Winding}) {
+            kp::Surface surface({area.width, area.height}, kp::Color::from_pixel(0x123456));
+            kp::SpanPainter painter(surface, pieces, kp::RasterOp::Xor, 0x00FFFFFF);
+            kp::fill_polygon(polygon, rule, area, painter);
+            for (int y = area.top(); y < area.bottom(); ++y)
+                for (int x = area.left(); x < area.right(); ++x) {
+                    bool const painted = inside(polygon, rule, x, y) && clip.contains({x, y});
+                    ASSERT_EQ(surface.at(x, y), painted ? 0x123456U ^ 0x00FFFFFFU : 0x123456U)
+                        << "round " << round << " pixel " << x << "," << y;
+                }
+        }
+    }
 }
 
 } // namespace
