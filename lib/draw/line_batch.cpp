@@ -12,30 +12,6 @@ namespace kelvo {
 
 namespace {
 
-// The box of device pixels the painted lines touched.
-struct Damage {
-    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-
-    void add(kp::DevicePoint a, kp::DevicePoint b)
-    {
-        left = std::min({left, a.x, b.x});
-        top = std::min({top, a.y, b.y});
-        right = std::max({right, a.x + 1, b.x + 1});
-        bottom = std::max({bottom, a.y + 1, b.y + 1});
-    }
-
-    std::optional<kp::Rect> within(kp::Rect const& bounds) const
-    {
-        int64_t const l = std::max<int64_t>(left, bounds.left());
-        int64_t const t = std::max<int64_t>(top, bounds.top());
-        int64_t const r = std::min<int64_t>(right, bounds.right());
-        int64_t const b = std::min<int64_t>(bottom, bounds.bottom());
-        if (l >= r || t >= b)
-            return std::nullopt;
-        return kp::Rect::from_edges(l, t, r, b);
-    }
-};
-
 // A one-pixel solid pen paints each line's pixels in the line's colour with the context's
 // raster operation, as the context itself would, but through one canvas for all of them:
 // the line from A to B, then its end B (the one-pixel line from B to B + 1).
@@ -47,7 +23,10 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
     kp::RasterOp const op = context.raster_op();
     std::span<kp::Rect const> const rects = canvas->clip.rects();
     kp::Surface& surface = canvas->surface;
-    Damage damage;
+    // The lines' box once, in logical coordinates, moved to the device's.
+    kp::LineEndsBox const ends = kp::line_ends_box(lines);
+    kp::DeviceBox const damage{int64_t{ends.left} + canvas->origin.x, int64_t{ends.top} + canvas->origin.y,
+                               int64_t{ends.right} + 1 + canvas->origin.x, int64_t{ends.bottom} + 1 + canvas->origin.y};
     kp::with_raster_op(op, [&](auto operation) {
         // The clip rectangle that held the last line whole: consecutive lines of a drawing
         // lie close together, so it mostly holds the next one too.
@@ -56,7 +35,6 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
             kp::DevicePoint const a = kp::DevicePoint::from(line.from, canvas->origin);
             kp::DevicePoint const b = kp::DevicePoint::from(line.to, canvas->origin);
             uint32_t const value = line.color.pixel();
-            damage.add(a, b);
             // draw_line's end step from B to B + 1 is empty at the largest x.
             bool const paints_end = line.to.x != INT32_MAX;
             // A line with both ends in one rectangle lies in it and in no other.
@@ -78,9 +56,9 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
         }
     });
     if (context.recording() != nullptr)
-        context.record_painted_lines(lines, {damage.left, damage.top, damage.right, damage.bottom});
-    if (std::optional<kp::Rect> const changed = damage.within(canvas->clip.bounds()))
-        context.report_damage(*changed, kp::DeviceContext::Recorded::Yes);
+        context.record_painted_lines(lines, damage);
+    if (kp::Rect const changed = damage.within(canvas->clip.bounds()); !changed.is_empty())
+        context.report_damage(changed, kp::DeviceContext::Recorded::Yes);
 }
 
 bool draws_solid_one_pixel_lines(kp::DeviceContext const& context)

@@ -192,14 +192,7 @@ void DeviceContext::report_damage(Rect const& device_rect, Recorded recorded)
 
 Rect DeviceContext::damage_in(Frame const& frame, DeviceBox box)
 {
-    Rect const bounds = frame.clip.bounds();
-    box.left = std::max<int64_t>(box.left, bounds.left());
-    box.top = std::max<int64_t>(box.top, bounds.top());
-    box.right = std::min<int64_t>(box.right, bounds.right());
-    box.bottom = std::min<int64_t>(box.bottom, bounds.bottom());
-    if (box.is_empty())
-        return {};
-    return Rect::from_edges(box.left, box.top, box.right, box.bottom);
+    return box.within(frame.clip.bounds());
 }
 
 void DeviceContext::report_damage(Frame const& frame, DeviceBox box)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "platform/base/color.h"
 #include "platform/base/point.h"
 
@@ -12,5 +15,15 @@ struct PaintedLine {
     Point to;
     Color color;
 };
+
+// The pixels that lines' ends lie on.
+struct LineEndsBox {
+    int32_t left, top, right, bottom; // right and bottom inclusive
+};
+
+// The box of the lines' ends (there must be at least one line); with `copy`, the ends are
+// also written there, two points a line. Batch painters draw thousands of short lines: with
+// SSE2 each line's two ends are moved and compared as one vector of four coordinates.
+LineEndsBox line_ends_box(std::span<PaintedLine const> lines, Point* copy = nullptr);
 
 } // namespace kp

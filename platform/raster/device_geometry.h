@@ -4,9 +4,11 @@
 // context's origin can leave the 32-bit range, so device points and boxes are 64-bit until
 // they are clipped; after clipping every painted pixel lies in the surface.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/base/point.h"
+#include "platform/base/rect.h"
 
 namespace kp {
 
@@ -29,6 +31,14 @@ struct DeviceBox {
     int64_t bottom = 0;
 
     constexpr bool is_empty() const { return right <= left || bottom <= top; }
+
+    // The part inside `bounds` (a rectangle of 32-bit pixels), empty when there is none.
+    constexpr Rect within(Rect const& bounds) const
+    {
+        DeviceBox const part{std::max<int64_t>(left, bounds.left()), std::max<int64_t>(top, bounds.top()),
+                             std::min<int64_t>(right, bounds.right()), std::min<int64_t>(bottom, bounds.bottom())};
+        return part.is_empty() ? Rect{} : Rect::from_edges(part.left, part.top, part.right, part.bottom);
+    }
 };
 
 } // namespace kp

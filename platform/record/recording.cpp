@@ -2,11 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstddef>
 #include <utility>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "platform/font/font.h"
 #include "platform/font/text_rotation.h"
@@ -85,50 +81,6 @@ Region coarsened(Region region)
     if (region.rects().size() > most_patch_rects)
         return Region(region.bounds());
     return region;
-}
-
-// The pixels that a run of batched lines' ends lie on, as the Segments step keeps them.
-struct EndsBox {
-    int32_t left, top, right, bottom; // right and bottom inclusive
-};
-
-// Writes the lines' ends into `out` (two points a line) and returns their box. Batch painters
-// draw thousands of short lines: with SSE2 each line's two ends are moved and compared as one
-// vector of four coordinates.
-EndsBox copy_line_ends(std::span<PaintedLine const> lines, Point* out)
-{
-    assert(!lines.empty());
-#if defined(__SSE2__)
-    static_assert(sizeof(Point) == 8 && offsetof(PaintedLine, from) == 0 && offsetof(PaintedLine, to) == 8,
-                  "a line's two ends are four consecutive coordinates");
-    __m128i low = _mm_set1_epi32(INT32_MAX);
-    __m128i high = _mm_set1_epi32(INT32_MIN);
-    for (PaintedLine const& line : lines) {
-        __m128i const ends = _mm_loadu_si128(reinterpret_cast<__m128i const*>(&line));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), ends);
-        out += 2;
-        __m128i const below = _mm_cmpgt_epi32(low, ends);
-        low = _mm_or_si128(_mm_and_si128(below, ends), _mm_andnot_si128(below, low));
-        __m128i const above = _mm_cmpgt_epi32(ends, high);
-        high = _mm_or_si128(_mm_and_si128(above, ends), _mm_andnot_si128(above, high));
-    }
-    alignas(16) int32_t l[4];
-    alignas(16) int32_t h[4];
-    _mm_store_si128(reinterpret_cast<__m128i*>(l), low);
-    _mm_store_si128(reinterpret_cast<__m128i*>(h), high);
-    return {std::min(l[0], l[2]), std::min(l[1], l[3]), std::max(h[0], h[2]), std::max(h[1], h[3])};
-#else
-    EndsBox box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-    for (PaintedLine const& line : lines) {
-        *out++ = line.from;
-        *out++ = line.to;
-        box.left = std::min(box.left, std::min(line.from.x, line.to.x));
-        box.right = std::max(box.right, std::max(line.from.x, line.to.x));
-        box.top = std::min(box.top, std::min(line.from.y, line.to.y));
-        box.bottom = std::max(box.bottom, std::max(line.from.y, line.to.y));
-    }
-    return box;
-#endif
 }
 
 int32_t pattern_phase(Pen const& pen, int64_t index)
@@ -364,7 +316,7 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
         std::size_t end = i + 1;
         while (end < lines.size() && lines[end].color == color)
             ++end;
-        EndsBox const box = copy_line_ends(lines.subspan(i, end - i), points_.data() + next_point);
+        LineEndsBox const box = line_ends_box(lines.subspan(i, end - i), points_.data() + next_point);
         next_point += 2 * (end - i);
         RecordedStep& step = steps_.back();
         step.count += static_cast<uint32_t>(2 * (end - i));
