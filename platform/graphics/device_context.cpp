@@ -214,7 +214,10 @@ Gaps DeviceContext::gaps() const
 
 void DeviceContext::start_recording(Rect area, std::size_t budget_bytes)
 {
-    recording_ = std::make_unique<Recording>(area, budget_bytes);
+    if (recording_ && recording_->area() == area && recording_->budget_bytes() == budget_bytes)
+        recording_->restart();
+    else
+        recording_ = std::make_unique<Recording>(area, budget_bytes);
 }
 
 void DeviceContext::stop_recording()

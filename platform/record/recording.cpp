@@ -109,6 +109,12 @@ Recording::Recording(Rect area, std::size_t budget_bytes)
     add_patch(Region(area_));
 }
 
+void Recording::restart()
+{
+    forget_everything();
+    add_patch(Region(area_));
+}
+
 std::span<Point const> Recording::points(RecordedStep const& step) const
 {
     return std::span<Point const>(points_).subspan(step.first, step.count);

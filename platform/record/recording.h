@@ -111,6 +111,10 @@ public:
 
     Rect area() const { return area_; }
 
+    // Starts again as a new recording of the same area would, keeping the memory the old one
+    // grew: a graph cleared for every frame of a large plot does not grow it again each time.
+    void restart();
+
     // --- What the context draws -----------------------------------------------------
     void path(DrawingCall const& call, std::span<Point const> points, bool closed, Pen const& pen,
               int64_t pattern_start, Gaps gaps);

@@ -190,6 +190,37 @@ TEST_F(RecordingTest, ExclusiveOrLinesAllOverMakeOnePatchThatHoldsEveryOne)
     EXPECT_TRUE(patch_holds_every_line());
 }
 
+TEST_F(RecordingTest, StartingAgainLeavesNothingOfWhatWasRecorded)
+{
+    // A graph starts its recording again every time it is cleared; over the same area the
+    // recording keeps its memory but nothing of its steps, pools or state.
+    std::size_t const fresh_bytes = recording().memory_bytes();
+    clear();
+    bitmap.dc.move_to({2, 2});
+    bitmap.dc.line_to({30, 20});
+    bitmap.dc.set_raster_op(RasterOp::Xor);
+    bitmap.dc.line_to({5, 25});
+    bitmap.dc.set_raster_op(RasterOp::Copy);
+    kp::draw_text(bitmap.dc, {1, 1}, "ab");
+    bitmap.dc.recording()->mark_cleared();
+    ASSERT_GT(kinds().size(), 2u);
+
+    bitmap.dc.start_recording(area);
+    EXPECT_EQ(kinds(), std::vector{StepKind::Patch});
+    EXPECT_EQ(recording().patch(recording().steps()[0]), kp::Region(area));
+    EXPECT_EQ(recording().memory_bytes(), fresh_bytes);
+    EXPECT_TRUE(recording().shows_drawing());
+    // A line-to does not continue the path of before.
+    bitmap.dc.line_to({10, 10});
+    ASSERT_EQ(kinds(), (std::vector{StepKind::Patch, StepKind::Path}));
+    EXPECT_EQ(recording().points(recording().steps()[1]).size(), 2u);
+
+    // Another area is another recording.
+    bitmap.dc.start_recording({0, 0, 20, 10});
+    EXPECT_EQ(recording().area(), (Rect{0, 0, 20, 10}));
+    EXPECT_EQ(recording().patch(recording().steps()[0]), kp::Region(Rect{0, 0, 20, 10}));
+}
+
 TEST_F(RecordingTest, EndlessDrawingStaysWithinTheBudget)
 {
     constexpr std::size_t budget = 64 << 10;
