@@ -69,12 +69,27 @@ bool draws_solid_one_pixel_lines(kp::DeviceContext const& context)
 
 } // namespace
 
+thread_local std::vector<kp::PaintedLine> LineBatch::spare_lines_;
+thread_local std::vector<LineBatch::ColourRun> LineBatch::spare_runs_;
+
+LineBatch::LineBatch(GraphRecord& graph) : graph_(graph)
+{
+    pending_.swap(spare_lines_);
+    runs_.swap(spare_runs_);
+}
+
 LineBatch::~LineBatch()
 {
     try {
         flush();
     } catch (...) {
     }
+    pending_.clear();
+    runs_.clear();
+    if (pending_.capacity() > spare_lines_.capacity())
+        pending_.swap(spare_lines_);
+    if (runs_.capacity() > spare_runs_.capacity())
+        runs_.swap(spare_runs_);
 }
 
 void LineBatch::make_room()

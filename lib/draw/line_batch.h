@@ -17,7 +17,7 @@ namespace kelvo {
 
 class LineBatch {
 public:
-    explicit LineBatch(GraphRecord& graph) : graph_(graph) {}
+    explicit LineBatch(GraphRecord& graph);
     // Draws what is still pending; lines that cannot be drawn for want of memory are
     // dropped.
     ~LineBatch();
@@ -56,6 +56,10 @@ private:
     // Already in the platform's form, so that a recording context takes them as they are.
     std::vector<kp::PaintedLine> pending_;
     std::vector<ColourRun> runs_;
+    // The memory of the last batch, for the next: a plot makes batch after batch (a surface
+    // one per drawing, axes one per axis), and each would otherwise grow its own again.
+    static thread_local std::vector<kp::PaintedLine> spare_lines_;
+    static thread_local std::vector<ColourRun> spare_runs_;
 };
 
 } // namespace kelvo
