@@ -31,12 +31,22 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
         // The clip rectangle that held the last line whole: consecutive lines of a drawing
         // lie close together, so it mostly holds the next one too.
         kp::Rect const* near = &rects.front();
+        // Every end inside one clip rectangle (the whole window, most often): no line needs a
+        // test of its own.
+        bool const all_inside = std::ranges::any_of(rects, [&damage](kp::Rect const& rect) {
+            return damage.left >= rect.left() && damage.top >= rect.top() && damage.right <= rect.right()
+                   && damage.bottom <= rect.bottom();
+        });
         for (kp::PaintedLine const& line : lines) {
             kp::DevicePoint const a = kp::DevicePoint::from(line.from, canvas->origin);
             kp::DevicePoint const b = kp::DevicePoint::from(line.to, canvas->origin);
             uint32_t const value = line.color.pixel();
             // draw_line's end step from B to B + 1 is empty at the largest x.
             bool const paints_end = line.to.x != INT32_MAX;
+            if (all_inside && paints_end) {
+                kp::paint_line_and_end(surface, a, b, value, operation);
+                continue;
+            }
             // A line with both ends in one rectangle lies in it and in no other.
             if (paints_end && kp::paint_line_and_end_inside(surface, a, b, *near, value, operation))
                 continue;

@@ -94,20 +94,13 @@ template <typename Paint>
 }
 
 // Paints the line from `from` to `to` and then its end `to`, with `operation` (one of
-// raster_ops), when both ends lie inside `clip`: the pixels clip_line and paint_line give the
-// whole line, followed by the end, which the walk reaches on its last step. Returns false,
-// painting nothing, when an end lies outside; the caller then clips. Painters of many short
-// lines save the clipping search and a call per line. Device level: `clip` lies inside the
-// surface.
+// raster_ops): the pixels clip_line and paint_line give the whole line, followed by the end,
+// which the walk reaches on its last step. Device level: both ends must lie inside the
+// surface and inside the clip.
 template <typename Operation>
-[[gnu::always_inline]] inline bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to, Rect const& clip,
-                               uint32_t value, Operation operation)
+[[gnu::always_inline]] inline void paint_line_and_end(Surface& surface, DevicePoint from, DevicePoint to, uint32_t value,
+                                                      Operation operation)
 {
-    auto inside = [&clip](DevicePoint p) {
-        return p.x >= clip.left() && p.x < clip.right() && p.y >= clip.top() && p.y < clip.bottom();
-    };
-    if (!inside(from) || !inside(to))
-        return false;
     ptrdiff_t const stride = surface.width();
     uint32_t* pixel = surface.row(static_cast<int32_t>(from.y)) + from.x;
     int64_t const dx = to.x - from.x;
@@ -116,7 +109,7 @@ template <typename Operation>
         // A row, left to right whatever the direction: no pixel is painted twice, so the
         // order does not change the result.
         fill_row_with(operation, dx >= 0 ? pixel : pixel + dx, static_cast<int32_t>(std::abs(dx)) + 1, value);
-        return true;
+        return;
     }
     // The error term and steps of clip_line's whole-line stretch.
     bool const x_major = std::abs(dx) >= std::abs(dy);
@@ -129,6 +122,21 @@ template <typename Operation>
     ptrdiff_t const minor_step = minor_delta == 0 ? 0 : x_major ? y_step : x_step;
     walk_pixels(pixel, major + 1, major_step, minor_step, -major - (minor_delta < 0 ? 1 : 0), 2 * std::abs(minor_delta),
                 2 * major, [&](uint32_t& p) { p = operation(p, value); });
+}
+
+// paint_line_and_end when both ends lie inside `clip`; false, painting nothing, when an end
+// lies outside, and the caller then clips. Painters of many short lines save the clipping
+// search and a call per line. Device level: `clip` lies inside the surface.
+template <typename Operation>
+[[gnu::always_inline]] inline bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to, Rect const& clip,
+                               uint32_t value, Operation operation)
+{
+    auto inside = [&clip](DevicePoint p) {
+        return p.x >= clip.left() && p.x < clip.right() && p.y >= clip.top() && p.y < clip.bottom();
+    };
+    if (!inside(from) || !inside(to))
+        return false;
+    paint_line_and_end(surface, from, to, value, operation);
     return true;
 }
 

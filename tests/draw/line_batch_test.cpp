@@ -101,6 +101,23 @@ TEST_P(LineBatches, PaintWhatDrawLinePaints)
     EXPECT_EQ(differences, 0);
 }
 
+TEST_P(LineBatches, BatchesInsideOneClipRectangleToo)
+{
+    // Every end inside one clip rectangle (the retained image whole, the window above its
+    // covered corner): the lines are painted without a test each, and still as draw_line does.
+    prepare(one_by_one);
+    prepare(batched);
+    std::mt19937 random(99);
+    std::uniform_int_distribution<int32_t> coordinate(2, 60);
+    TkColor const colours[] = {0x000000FF, 0x0000FF00};
+    {
+        LineBatch lines(*find_graph(batched));
+        for (int n = 0; n < 2000; ++n)
+            draw_both(lines, coordinate(random), coordinate(random), coordinate(random), coordinate(random), colours[n % 5 % 2]);
+    }
+    EXPECT_EQ(differences(), 0);
+}
+
 TEST_P(LineBatches, ColoursThatDifferOnlyInTheHighByteAreKeptApartForThePen)
 {
     prepare(one_by_one);
