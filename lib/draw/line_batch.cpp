@@ -23,10 +23,7 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
     kp::RasterOp const op = context.raster_op();
     std::span<kp::Rect const> const rects = canvas->clip.rects();
     kp::Surface& surface = canvas->surface;
-    // The lines' box once, in logical coordinates, moved to the device's.
-    kp::LineEndsBox const ends = kp::line_ends_box(lines);
-    kp::DeviceBox const damage{int64_t{ends.left} + canvas->origin.x, int64_t{ends.top} + canvas->origin.y,
-                               int64_t{ends.right} + 1 + canvas->origin.x, int64_t{ends.bottom} + 1 + canvas->origin.y};
+    kp::DeviceBox const damage = kp::line_ends_device_box(lines, canvas->origin);
     kp::with_raster_op(op, [&](auto operation) {
         // The clip rectangle that held the last line whole: consecutive lines of a drawing
         // lie close together, so it mostly holds the next one too.

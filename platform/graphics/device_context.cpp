@@ -232,17 +232,7 @@ void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines)
     std::optional<Frame> f = frame();
     if (!f)
         return;
-    DeviceBox box{INT64_MAX, INT64_MAX, INT64_MIN, INT64_MIN};
-    for (PaintedLine const& line : lines) {
-        for (Point const p : {line.from, line.to}) {
-            DevicePoint const d = f->device(p);
-            box.left = std::min(box.left, d.x);
-            box.top = std::min(box.top, d.y);
-            box.right = std::max(box.right, d.x + 1);
-            box.bottom = std::max(box.bottom, d.y + 1);
-        }
-    }
-    record_painted_lines(lines, box);
+    record_painted_lines(lines, line_ends_device_box(lines, f->origin));
 }
 
 void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines, DeviceBox const& ends_box)

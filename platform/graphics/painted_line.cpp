@@ -49,4 +49,11 @@ LineEndsBox line_ends_box(std::span<PaintedLine const> lines, Point* copy)
 #endif
 }
 
+DeviceBox line_ends_device_box(std::span<PaintedLine const> lines, Point origin)
+{
+    LineEndsBox const ends = line_ends_box(lines);
+    return {int64_t{ends.left} + origin.x, int64_t{ends.top} + origin.y, int64_t{ends.right} + 1 + origin.x,
+            int64_t{ends.bottom} + 1 + origin.y};
+}
+
 } // namespace kp

@@ -5,6 +5,7 @@
 
 #include "platform/base/color.h"
 #include "platform/base/point.h"
+#include "platform/raster/device_geometry.h"
 
 namespace kp {
 
@@ -25,5 +26,8 @@ struct LineEndsBox {
 // also written there, two points a line. Batch painters draw thousands of short lines: with
 // SSE2 each line's two ends are moved and compared as one vector of four coordinates.
 LineEndsBox line_ends_box(std::span<PaintedLine const> lines, Point* copy = nullptr);
+
+// The device pixels the lines' ends lie on, on a surface where logical (0, 0) is `origin`.
+DeviceBox line_ends_device_box(std::span<PaintedLine const> lines, Point origin);
 
 } // namespace kp

@@ -84,21 +84,11 @@ TEST_P(LineBatches, PaintWhatDrawLinePaints)
             bool const long_line = n % 10 == 0;
             int32_t const x2 = long_line ? coordinate(random) : x1 + short_step(random);
             int32_t const y2 = long_line ? coordinate(random) : y1 + short_step(random);
-            TkColor const colour = colours[n % 7 % 3];
-            if (single.pen.colour != colour)
-                set_pen_colour(single, colour);
-            draw_line(single, x1, y1, x2, y2);
-            lines.add(x1, y1, x2, y2, colour);
+            draw_both(lines, x1, y1, x2, y2, colours[n % 7 % 3]);
         }
     }
     EXPECT_EQ(many.pen.colour, single.pen.colour) << "the pen ends in the last line's colour";
-    int differences = 0;
-    for (int32_t y = 0; y < 100; ++y)
-        for (int32_t x = 0; x < 100; ++x) {
-            differences += shown(one_by_one, x, y) != shown(batched, x, y);
-            differences += in_image(one_by_one, Slot::RetainedImage, x, y) != in_image(batched, Slot::RetainedImage, x, y);
-        }
-    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(differences(), 0);
 }
 
 TEST_P(LineBatches, BatchesInsideOneClipRectangleToo)
