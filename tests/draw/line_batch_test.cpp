@@ -22,7 +22,7 @@ struct Case {
 class LineBatches : public GraphTest, public ::testing::WithParamInterface<Case> {
 protected:
     // Two graphs of the same size, each partly covered by a small window of its own, so
-    // that what shows of them is not one rectangle.
+    // that what shows of them is not one rectangle; both in the case's pen and write mode.
     void SetUp() override
     {
         GraphTest::SetUp();
@@ -30,6 +30,8 @@ protected:
         batched = open(100, 100, 2, 150, 0);
         open(30, 20, 2, 60, 70);
         open(30, 20, 2, 210, 70);
+        prepare(one_by_one);
+        prepare(batched);
     }
 
     void prepare(TkGraph graph)
@@ -67,8 +69,6 @@ protected:
 
 TEST_P(LineBatches, PaintWhatDrawLinePaints)
 {
-    prepare(one_by_one);
-    prepare(batched);
     std::mt19937 random(1234);
     std::uniform_int_distribution<int32_t> coordinate(-40, 140);
     std::uniform_int_distribution<int32_t> short_step(-6, 6);
@@ -95,8 +95,6 @@ TEST_P(LineBatches, BatchesInsideOneClipRectangleToo)
 {
     // Every end inside one clip rectangle (the retained image whole, the window above its
     // covered corner): the lines are painted without a test each, and still as draw_line does.
-    prepare(one_by_one);
-    prepare(batched);
     std::mt19937 random(99);
     std::uniform_int_distribution<int32_t> coordinate(2, 60);
     TkColor const colours[] = {0x000000FF, 0x0000FF00};
@@ -110,8 +108,6 @@ TEST_P(LineBatches, BatchesInsideOneClipRectangleToo)
 
 TEST_P(LineBatches, ColoursThatDifferOnlyInTheHighByteAreKeptApartForThePen)
 {
-    prepare(one_by_one);
-    prepare(batched);
     // The same pixels, two library colours: the pen must end in the last one exactly.
     TkColor const colours[] = {0x000000FF, 0x010000FF, 0x0100FF00};
     {
@@ -127,8 +123,6 @@ TEST_P(LineBatches, ColoursThatDifferOnlyInTheHighByteAreKeptApartForThePen)
 // Batches of more lines than are kept at once draw in several passes, in order.
 TEST_P(LineBatches, BatchesLargerThanOnePassPaintEveryLineInOrder)
 {
-    prepare(one_by_one);
-    prepare(batched);
     std::mt19937 random(99);
     std::uniform_int_distribution<int32_t> coordinate(-10, 110);
     std::uniform_int_distribution<int32_t> short_step(-4, 4);
