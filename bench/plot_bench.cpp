@@ -7,7 +7,8 @@
 // as a program makes it (cleared, drawn, dispatched: Kelvo/<plot>/Frame) and PLplot's whole
 // page (PLplot/<plot>); PLplot/EmptyPage is its page with nothing drawn, to be taken off its
 // figures. Kelvo/ClearAndDispatch and MemoryFloor (one memset and one memcpy of the graph's
-// pixels) give the cost of a frame without a plot.
+// pixels) give the cost of a frame without a plot; Curve3DArithmeticAlone the space curve's
+// arithmetic alone, a floor under drawing it.
 
 #include <array>
 #include <cmath>
@@ -104,6 +105,31 @@ void kelvo_curve_3d(TkGraph g)
                  0x787800, 3);
 }
 
+// The space curve's points in C++. Drawn by the curve engine from this function, it
+// records in `asked`, when that is set, every t the engine evaluates.
+struct SaddleCurve {
+    static inline double x = 0;
+    static inline double y = 0;
+    static inline double z = 0;
+    static inline std::vector<double>* asked = nullptr;
+
+    static double point_at(double t)
+    {
+        if (asked != nullptr)
+            asked->push_back(t);
+        x = t * std::cos(48 * pi * t);
+        y = t * std::sin(48 * pi * t);
+        z = std::pow(t, 1.5) * std::cos(96 * pi * t);
+        return 1;
+    }
+};
+
+void record_curve_3d_parameters(TkGraph g)
+{
+    TkDrawCurveFunc3(g, SaddleCurve::point_at, &SaddleCurve::x, &SaddleCurve::y, &SaddleCurve::z, 0, 1, 256,
+                     0x787800, 3);
+}
+
 // The drawing alone, and the whole frame.
 template <typename Draw>
 void run_kelvo(benchmark::State& state, KelvoGraph const& k, bool whole_frame, Draw&& draw)
@@ -148,6 +174,29 @@ void BM_KelvoCurve3D(benchmark::State& state)
     run_kelvo(state, k, state.range(0) != 0, kelvo_curve_3d);
 }
 BENCHMARK(BM_KelvoCurve3D)->ArgName("frame")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The space curve's arithmetic alone, in C++, at every t the curve engine evaluates (about
+// 4,000 under the refinement rule, where PLplot joins its 256 points): a floor under any
+// drawing of this curve from these formulae, whatever evaluates them.
+void BM_Curve3DArithmeticAlone(benchmark::State& state)
+{
+    std::vector<double> asked;
+    {
+        KelvoGraph const k;
+        prepare_curve_3d(k.graph);
+        SaddleCurve::asked = &asked;
+        record_curve_3d_parameters(k.graph);
+        SaddleCurve::asked = nullptr;
+    }
+    for (auto _ : state) {
+        for (double t : asked) {
+            SaddleCurve::point_at(t);
+            benchmark::DoNotOptimize(SaddleCurve::z);
+        }
+    }
+    state.counters["points"] = static_cast<double>(asked.size());
+}
+BENCHMARK(BM_Curve3DArithmeticAlone)->Unit(benchmark::kMicrosecond);
 
 void BM_KelvoClearAndDispatch(benchmark::State& state)
 {
