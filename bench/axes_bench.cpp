@@ -1,6 +1,6 @@
 // Plot frames in a 1024 x 768 graph against PLplot drawing the same frames into its
 // in-memory raster driver at the same size, and the animated cube against a dispatch of the
-// whole window.
+// whole window (and against the copy of its own dispatched rectangle alone).
 //
 // Per plot three figures: our drawing alone (the plot calls onto a cleared picture, the
 // clearing left out of the time), our whole frame (clear, plot calls, dispatch), and PLplot's page less its own
@@ -143,14 +143,25 @@ BENCHMARK(BM_MemsetMemcpyFloor);
 
 using namespace animated_cube;
 
+// The scene's ranges, and the half extents in pixels of the rectangle it dispatches around
+// the cube: three units along x and along y in the plane view.
+struct CubeRectangle {
+    int32_t u = 0;
+    int32_t v = 0;
+    explicit CubeRectangle(TkGraph g)
+    {
+        TkSetRanges3(g, -5, 5, -8, 5, -5, 15);
+        TkSetScales(g);
+        u = std::abs(TkUserToWindowX(g, 3, 0) - TkUserToWindowX(g, 0, 0));
+        v = std::abs(TkUserToWindowY(g, 0, 3) - TkUserToWindowY(g, 0, 0));
+    }
+};
+
 void BM_CubeFrame(benchmark::State& state)
 {
     Graph g;
     Face const face;
-    TkSetRanges3(g.graph, -5, 5, -8, 5, -5, 15);
-    TkSetScales(g.graph);
-    int32_t const u = std::abs(TkUserToWindowX(g.graph, 3, 0) - TkUserToWindowX(g.graph, 0, 0));
-    int32_t const v = std::abs(TkUserToWindowY(g.graph, 0, 3) - TkUserToWindowY(g.graph, 0, 0));
+    auto const [u, v] = CubeRectangle(g.graph);
     TkSetView3D(g.graph);
     TkSetScales(g.graph);
     TkDrawBox(g.graph);
@@ -170,6 +181,26 @@ void BM_CubeFrame(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CubeFrame);
+
+// The least a frame's dispatch does: copy the pixels of the cube's rectangle, row by row,
+// from one 1024 x 768 picture into another.
+void BM_CubeRectangleCopyAlone(benchmark::State& state)
+{
+    Graph g;
+    auto const [u, v] = CubeRectangle(g.graph);
+    std::vector<uint32_t> const image(static_cast<std::size_t>(width) * height, 0x00FFFFFF);
+    std::vector<uint32_t> window(image.size());
+    auto const columns = static_cast<std::size_t>(2 * u + 1);
+    for (auto _ : state) {
+        for (int32_t y = height / 2 - v; y <= height / 2 + v; ++y) {
+            std::size_t const start = static_cast<std::size_t>(y) * width + static_cast<std::size_t>(width / 2 - u);
+            std::memcpy(&window[start], &image[start], columns * sizeof(uint32_t));
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["pixels"] = static_cast<double>(columns) * (2 * v + 1);
+}
+BENCHMARK(BM_CubeRectangleCopyAlone);
 
 void BM_WholeWindowDispatch(benchmark::State& state)
 {
