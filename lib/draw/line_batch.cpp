@@ -62,9 +62,11 @@ void paint_solid_lines(kp::DeviceContext& context, std::span<kp::PaintedLine con
             }
         }
     });
+    // Taken before the recording looks at the context again, which renews the canvas's clip.
+    kp::Rect const changed = damage.within(canvas->clip.bounds());
     if (context.recording() != nullptr)
         context.record_painted_lines(lines, damage);
-    if (kp::Rect const changed = damage.within(canvas->clip.bounds()); !changed.is_empty())
+    if (!changed.is_empty())
         context.report_damage(changed, kp::DeviceContext::Recorded::Yes);
 }
 

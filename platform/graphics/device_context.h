@@ -129,11 +129,12 @@ public:
     // --- For text drawing and for windows ---------------------------------------------
     // What a call draws on now: the surface, the origin, and the clip in device coordinates
     // (the visible region narrowed by the selected clip region). Nothing when there is
-    // nothing to draw on. Text drawing paints through this and then reports damage.
+    // nothing to draw on. Text drawing paints through this and then reports damage. The
+    // clip is the context's own: it holds until the context's next canvas or drawing call.
     struct Canvas {
         Surface& surface;
         Point origin;
-        Region clip;
+        Region const& clip;
     };
     std::optional<Canvas> canvas();
     // Tells the context's owner that pixels in this device rectangle changed. A caller that

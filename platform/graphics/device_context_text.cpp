@@ -36,7 +36,7 @@ std::optional<TextCanvas> text_canvas(DeviceContext& context)
     std::optional<DeviceContext::Canvas> canvas = context.canvas();
     if (!canvas)
         return std::nullopt;
-    return TextCanvas{std::move(font), std::move(*canvas), paint_of(context)};
+    return TextCanvas{std::move(font), *canvas, paint_of(context)};
 }
 
 // Tells the context's recording (if any) of characters drawn cell after cell from `corner`.
