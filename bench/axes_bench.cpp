@@ -143,25 +143,27 @@ BENCHMARK(BM_MemsetMemcpyFloor);
 
 using namespace animated_cube;
 
-// The scene's ranges, and the half extents in pixels of the rectangle it dispatches around
-// the cube: three units along x and along y in the plane view.
-struct CubeRectangle {
+// The half extents in pixels of the rectangle the scene dispatches around the cube.
+struct HalfExtents {
     int32_t u = 0;
     int32_t v = 0;
-    explicit CubeRectangle(TkGraph g)
-    {
-        TkSetRanges3(g, -5, 5, -8, 5, -5, 15);
-        TkSetScales(g);
-        u = std::abs(TkUserToWindowX(g, 3, 0) - TkUserToWindowX(g, 0, 0));
-        v = std::abs(TkUserToWindowY(g, 0, 3) - TkUserToWindowY(g, 0, 0));
-    }
 };
+
+// Sets the scene's ranges and scales, and returns its rectangle's half extents: three units
+// along x and along y in the plane view.
+HalfExtents set_up_cube_ranges(TkGraph g)
+{
+    TkSetRanges3(g, -5, 5, -8, 5, -5, 15);
+    TkSetScales(g);
+    return {std::abs(TkUserToWindowX(g, 3, 0) - TkUserToWindowX(g, 0, 0)),
+            std::abs(TkUserToWindowY(g, 0, 3) - TkUserToWindowY(g, 0, 0))};
+}
 
 void BM_CubeFrame(benchmark::State& state)
 {
     Graph g;
     Face const face;
-    auto const [u, v] = CubeRectangle(g.graph);
+    auto const [u, v] = set_up_cube_ranges(g.graph);
     TkSetView3D(g.graph);
     TkSetScales(g.graph);
     TkDrawBox(g.graph);
@@ -187,7 +189,7 @@ BENCHMARK(BM_CubeFrame);
 void BM_CubeRectangleCopyAlone(benchmark::State& state)
 {
     Graph g;
-    auto const [u, v] = CubeRectangle(g.graph);
+    auto const [u, v] = set_up_cube_ranges(g.graph);
     std::vector<uint32_t> const image(static_cast<std::size_t>(width) * height, 0x00FFFFFF);
     std::vector<uint32_t> window(image.size());
     auto const columns = static_cast<std::size_t>(2 * u + 1);
