@@ -322,11 +322,11 @@ void Recording::painted_lines(DrawingCall const& call, std::span<PaintedLine con
         std::size_t end = i + 1;
         while (end < lines.size() && lines[end].color == color)
             ++end;
-        LineEndsBox const box = line_ends_box(lines.subspan(i, end - i), points_.data() + next_point);
+        DeviceBox const box = line_ends_box(lines.subspan(i, end - i), points_.data() + next_point);
         next_point += 2 * (end - i);
         RecordedStep& step = steps_.back();
         step.count += static_cast<uint32_t>(2 * (end - i));
-        step.box.unite(Rect::from_edges(box.left, box.top, int64_t{box.right} + 1, int64_t{box.bottom} + 1));
+        step.box.unite(box.rect());
         bytes_ += 2 * (end - i) * sizeof(Point);
         i = end;
     }
@@ -414,7 +414,7 @@ void Recording::text(DrawingCall const& call, RecordedText text)
         advance += font.char_width(character);
     int64_t const height = font.metrics().height;
     int64_t const lean = std::max(font.metrics().em_size, 1);
-    WideRect const cells = rotated_cell_edges({-lean, -lean, advance + lean, height + lean},
+    DeviceBox const cells = rotated_cell_edges({-lean, -lean, advance + lean, height + lean},
                                               {text.corner.x, text.corner.y}, font.rotation());
     Rect const box = Rect::from_edges(cells.left, cells.top, cells.right, cells.bottom);
     text.end = advanced_corner(text.corner, static_cast<int32_t>(std::clamp<int64_t>(advance, 0, INT32_MAX)),

@@ -30,7 +30,7 @@
 #include "platform/base/region.h"
 #include "platform/graphics/background_mode.h"
 #include "platform/graphics/brush.h"
-#include "platform/graphics/painted_line.h"
+#include "platform/raster/painted_line.h"
 #include "platform/graphics/pen.h"
 #include "platform/raster/polygon.h"
 #include "platform/raster/raster_op.h"

@@ -263,7 +263,7 @@ char32_t shown_character(Font const& font, char32_t character)
 // shows it after turning.
 Rect turned_band(RecordedText const& text, int64_t length, int64_t top, int64_t rows)
 {
-    WideRect const edges = rotated_cell_edges({0, top, length, top + rows}, {text.corner.x, text.corner.y},
+    DeviceBox const edges = rotated_cell_edges({0, top, length, top + rows}, {text.corner.x, text.corner.y},
                                               text.font->rotation());
     return Rect::from_edges(edges.left, edges.top, edges.right, edges.bottom);
 }
