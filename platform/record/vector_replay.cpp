@@ -279,7 +279,7 @@ void paint_text(VectorCanvas& canvas, RecordedText const& text)
                       font.rotation(),
                       static_cast<double>(metrics.ascent),
                       {},
-                      text.color,
+                      text.paint.text,
                       font.em_pixels(),
                       font.x_em_pixels(),
                       font.face().synthetic_italic ? synthetic_slant : 0};
@@ -290,15 +290,15 @@ void paint_text(VectorCanvas& canvas, RecordedText const& text)
         advance += font.char_width(character);
     }
 
-    if (text.background_mode == BackgroundMode::Opaque)
-        canvas.fill_rect(turned_band(text, advance, 0, metrics.height), text.background);
+    if (text.paint.background_mode == TextBackground::Opaque)
+        canvas.fill_rect(turned_band(text, advance, 0, metrics.height), text.paint.background);
     LogicalFont const& logical = font.logical_font();
     if (logical.underline)
         canvas.fill_rect(turned_band(text, advance, metrics.ascent + metrics.underline_offset, metrics.underline_thickness),
-                         text.color);
+                         text.paint.text);
     if (logical.strike_out)
         canvas.fill_rect(turned_band(text, advance, metrics.ascent - metrics.strikeout_offset, metrics.strikeout_thickness),
-                         text.color);
+                         text.paint.text);
     canvas.draw_text(placed);
 }
 
