@@ -326,14 +326,11 @@ void Recording::text(DrawingCall const& call, std::shared_ptr<Font const> const&
 {
     if (!font || characters.empty())
         return;
-    // The cells, grown by an em on every side for ink that leans out of them.
+    // The pixels the characters changed: what later painting must cover to hide them.
+    Rect const box = call.damage.translated(-call.origin.x, -call.origin.y);
     int64_t advance = 0;
     for (char32_t character : characters)
         advance += font->char_width(character);
-    int64_t const height = font->metrics().height;
-    int64_t const lean = std::max(font->metrics().em_size, 1);
-    Rect const box
-        = rotated_cell_edges({-lean, -lean, advance + lean, height + lean}, {corner.x, corner.y}, font->rotation()).rect();
     Point const end = advanced_corner(corner, static_cast<int32_t>(std::clamp<int64_t>(advance, 0, INT32_MAX)),
                                       font->rotation());
 

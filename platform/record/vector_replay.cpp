@@ -317,7 +317,14 @@ void paint_patch(VectorCanvas& canvas, Region const& region, FinalPixels const& 
 
 void replay(Recording const& recording, FinalPixels const& final_pixels, VectorCanvas& canvas)
 {
-    for (RecordedStep const& step : recording.steps()) {
+    // What later opaque painting covers wholly would only be painted over again; left out, it
+    // leaves no trace in the file (text that no longer shows cannot be found or copied).
+    std::vector<bool> const hidden = recording.hidden_steps();
+    std::span<RecordedStep const> const steps = recording.steps();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (hidden[i])
+            continue;
+        RecordedStep const& step = steps[i];
         canvas.set_clip(recording.clip(step));
         switch (step.kind) {
         case StepKind::Path:
