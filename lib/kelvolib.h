@@ -1320,6 +1320,50 @@ KELVO_API int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* 
                                 TkColor upper_colour, TkColor lower_colour, uint8_t option);
 /** @} */
 
+/* ---- Plotting: data of any size --------------------------------------------------------- */
+/** @defgroup data_calls Data of any size
+ * Plots of the caller's own memory, of any length, drawn with exactly the pixels the classic
+ * calls give: every segment as TkMoveabs() and TkDrawabs() (TkMoveabs3(), TkDrawabs3()) draw
+ * it and every symbol as TkPlotSymbol3() plots it, in every pen, write mode, window size and
+ * clip. The data are read where they lie and never copied: working memory grows with the
+ * window's size for points (a bit a pixel at most) and with the grid for grids, never with
+ * the number of points. Where many points fall on one pixel the work is reduced, and saved
+ * pictures (TkSaveGraph()) hold the drawn pixels as an image, so that their size grows with
+ * the window and not with the data. Write modes that combine with what is there (exclusive
+ * or, and, or) and patterned pens draw every segment.
+ *
+ * Coordinates that are not finite are gaps: the pen lifts there and comes down at the next
+ * finite point, no symbol is drawn for them, and fitting the ranges passes over them. A NULL
+ * x (and y for grids) stands for 0, 1, ..., n - 1. Counts below 1 give 20802 "Not enough
+ * data" and a NULL y or z 20804 "Bad data specified", drawing nothing.
+ * @{ */
+
+/** Plots the points (x[i], y[i]) as TkDrawArray1() plots library arrays: mark, colour and
+ * option alike.
+ * @param graph the graph.
+ * @param x the x coordinates, or NULL for 0, 1, ..., n - 1.
+ * @param y the y coordinates.
+ * @param n the number of points, 1 or more.
+ * @param mark the symbol, plus 10 to join the points.
+ * @param colour their colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code. */
+KELVO_API int32_t TkDrawData1(TkGraph graph, const double* x, const double* y, int64_t n, int32_t mark,
+                              TkColor colour, uint8_t option);
+/** Plots the points (x[i], y[i], z[i]) as TkDrawArray3() plots library arrays: symbols for
+ * marks below 10, lines only for 10 or more.
+ * @param graph the graph.
+ * @param x the x coordinates, or NULL for 0, 1, ..., n - 1.
+ * @param y,z the y and z coordinates.
+ * @param n the number of points, 1 or more.
+ * @param mark the symbol; 10 or more joins the points with lines only.
+ * @param colour their colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code. */
+KELVO_API int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, const double* z, int64_t n,
+                              int32_t mark, TkColor colour, uint8_t option);
+/** @} */
+
 /* ---- Plotting: surfaces of revolution ------------------------------------------------------- */
 /** @defgroup revolution Surfaces of revolution
  * A profile turned about the z axis in a number of angle steps (2 or more; at most

@@ -48,20 +48,12 @@ void clip_coordinate(WindowPoint& a, WindowPoint& b, bool vertical)
 }
 
 // Drawn at once, or added to a batch when one is given.
-void draw_segment(GraphRecord& graph, WindowPoint from, WindowPoint to, LineBatch* lines)
+void draw_segment(GraphRecord& graph, PixelSegment const& segment, LineBatch* lines)
 {
-    if (!inside_window_limit(from) || !inside_window_limit(to)) {
-        clip_coordinate(from, to, false);
-        clip_coordinate(from, to, true);
-    }
-    int32_t const x1 = window_pixel(from.x);
-    int32_t const y1 = window_pixel(from.y);
-    int32_t const x2 = window_pixel(to.x);
-    int32_t const y2 = window_pixel(to.y);
     if (lines != nullptr)
-        lines->add(x1, y1, x2, y2, graph.pen.colour);
+        lines->add(segment.x1, segment.y1, segment.x2, segment.y2, graph.pen.colour);
     else
-        draw_line(graph, x1, y1, x2, y2);
+        draw_line(graph, segment.x1, segment.y1, segment.x2, segment.y2);
 }
 
 void store_current_point(EffectiveScales& s, double x, double y, double z, WindowPoint window)
@@ -76,17 +68,19 @@ void draw_line_to(GraphRecord& graph, double x, double y, double z, LineBatch* l
 {
     EffectiveScales& s = graph.scales;
     WindowPoint const to = project(s, x, y, z);
-    bool const inside = inside_window_limit(to);
-    // An end that is not finite (a user point at infinity or not a number) has no place
-    // on the segment's line to clip to: nothing is drawn to or from it.
-    bool const finite =
-        std::isfinite(to.x) && std::isfinite(to.y) && std::isfinite(s.CurWinX) && std::isfinite(s.CurWinY);
-    if ((inside || s.CurInside) && finite)
-        draw_segment(graph, {s.CurWinX, s.CurWinY}, to, lines);
+    if (std::optional<PixelSegment> const segment = pixel_segment({s.CurWinX, s.CurWinY}, to))
+        draw_segment(graph, *segment, lines);
     store_current_point(s, x, y, z, to);
 }
 
 } // namespace
+
+PixelSegment clipped_pixel_segment(WindowPoint from, WindowPoint to)
+{
+    clip_coordinate(from, to, false);
+    clip_coordinate(from, to, true);
+    return {window_pixel(from.x), window_pixel(from.y), window_pixel(to.x), window_pixel(to.y)};
+}
 
 void draw_to(GraphRecord& graph, double x, double y, double z)
 {

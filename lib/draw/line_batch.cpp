@@ -9,9 +9,12 @@ namespace kelvo {
 
 thread_local std::vector<kp::PaintedLine> LineBatch::spare_lines_;
 
-LineBatch::LineBatch(GraphRecord& graph) : graph_(graph)
+LineBatch::LineBatch(GraphRecord& graph, RecordLinesAs record_as) : graph_(graph), record_as_(record_as)
 {
     pending_.swap(spare_lines_);
+    for_each_target(graph_, [&](kp::DeviceContext& context, Slot) {
+        repeats_skippable_ = repeats_skippable_ && context.repaints_harmlessly();
+    });
 }
 
 LineBatch::~LineBatch()
@@ -37,7 +40,7 @@ void LineBatch::flush()
 {
     if (pending_.empty())
         return;
-    for_each_target(graph_, [&](kp::DeviceContext& context, Slot) { context.draw_lines(pending_); });
+    for_each_target(graph_, [&](kp::DeviceContext& context, Slot) { context.draw_lines(pending_, record_as_); });
     if (graph_.pen.colour != last_colour_)
         set_pen_colour(graph_, last_colour_);
     pending_.clear();

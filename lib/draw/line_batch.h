@@ -11,13 +11,16 @@
 
 #include "lib/graph/graph_record.h"
 #include "lib/kelvolib.h"
+#include "platform/graphics/device_context.h"
 #include "platform/raster/painted_line.h"
 
 namespace kelvo {
 
 class LineBatch {
 public:
-    explicit LineBatch(GraphRecord& graph);
+    using RecordLinesAs = kp::DeviceContext::RecordLinesAs;
+    // Lines of a polyline of many points may be recorded as the pixels they paint.
+    explicit LineBatch(GraphRecord& graph, RecordLinesAs record_as = RecordLinesAs::Lines);
     // Draws what is still pending; lines that cannot be drawn for want of memory are
     // dropped.
     ~LineBatch();
@@ -32,6 +35,20 @@ public:
         last_colour_ = colour;
     }
 
+    // The same for a line of a polyline, which mostly starts where the last one ended; a line
+    // that adds no pixel to those (from the last end to that end again, in its colour, where
+    // the targets repaint harmlessly) is left out. Polylines of millions of points have
+    // thousands on a pixel.
+    void add_following(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour)
+    {
+        if (repeats_skippable_ && !pending_.empty() && colour == last_colour_) {
+            kp::Point const end = pending_.back().to;
+            if (x1 == end.x && x2 == end.x && y1 == end.y && y2 == end.y)
+                return;
+        }
+        add(x1, y1, x2, y2, colour);
+    }
+
     // Draws the pending lines exactly as draw_line would one after the other with the pen
     // in that colour, and leaves the pen in the colour of the last one. Nothing else may be
     // drawn into the graph while lines are pending.
@@ -44,6 +61,9 @@ private:
     void make_room();
 
     GraphRecord& graph_;
+    RecordLinesAs record_as_;
+    // Whether every target repaints harmlessly (its pen and write mode stay during a batch).
+    bool repeats_skippable_ = true;
     // In the platform's form, which drops the high byte of the library's colour.
     std::vector<kp::PaintedLine> pending_;
     // The last line's colour as the library gave it, for the pen, which keeps it whole.

@@ -18,7 +18,6 @@ namespace kelvo {
 
 namespace {
 
-constexpr int32_t joined_marks = 10;
 constexpr int32_t solid_pen = 1;
 
 // The first n reals of a checked one-dimensional array, indexed from 1.
@@ -40,8 +39,8 @@ ArrayCheck line_check(TkArray coordinates, TkArray data, int32_t n)
     return {1, {coordinates, 0, 0}, {n, 0, 0}, data};
 }
 
-// The colour goes to the symbols when the graph draws them in their own colour; otherwise it
-// becomes the pen's, solid when the points are joined.
+} // namespace
+
 void apply_colour_and_mark(GraphRecord& graph, ArrayMarks const& marks)
 {
     if (graph.coordinates.UseSymbolColour) {
@@ -58,8 +57,6 @@ void frame_if_asked(GraphRecord& graph, uint8_t option)
     if (draws_axes(option))
         draw_labelled_axes(graph);
 }
-
-} // namespace
 
 int32_t draw_plane_points(GraphRecord& graph, TkArray x, TkArray y, int32_t n, ArrayMarks const& marks)
 {

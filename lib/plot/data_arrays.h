@@ -17,6 +17,15 @@ struct ArrayMarks {
     uint8_t option = 0;
 };
 
+// Marks of this or more join the points with lines.
+inline constexpr int32_t joined_marks = 10;
+
+// The colour goes to the symbols when the graph draws them in their own colour; otherwise it
+// becomes the pen's, solid when the points are joined.
+void apply_colour_and_mark(GraphRecord& graph, ArrayMarks const& marks);
+// Draws and labels the axes when the option asks for them.
+void frame_if_asked(GraphRecord& graph, uint8_t option);
+
 // TkDrawArray1: (X(i), Y(i)) at the graph's ZPlane, joined in order for marks of 10 or more,
 // with the symbol at each point.
 int32_t draw_plane_points(GraphRecord& graph, TkArray x, TkArray y, int32_t n, ArrayMarks const& marks);

@@ -6,6 +6,7 @@
 #include "lib/kelvolib.h"
 #include "lib/plot/curves.h"
 #include "lib/plot/data_arrays.h"
+#include "lib/plot/data_points.h"
 #include "lib/plot/histograms.h"
 #include "lib/plot/contours.h"
 #include "lib/plot/plot_call.h"
@@ -183,6 +184,24 @@ int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArra
         return or_heap_error([&] {
             return draw_histogram(g, x_array, y_array, z_array, nx, ny, x_width, y_width, {colour, option});
         });
+    });
+}
+
+// ---- Data of any size
+
+int32_t TkDrawData1(TkGraph graph, const double* x, const double* y, int64_t n, int32_t mark, TkColor colour,
+                    uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_plane_data(g, {x, y, nullptr, n}, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, const double* z, int64_t n, int32_t mark,
+                    TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return or_heap_error([&] { return draw_space_data(g, {x, y, z, n}, {mark, colour, option}); });
     });
 }
 

@@ -105,8 +105,14 @@ public:
     // Lines with both ends painted, in order, each in its own colour: what move_to(from),
     // line_to(to) and line_to(to + (1, 0)) paint with the pen in that colour, and the current
     // position ends where the last of them leaves it. One-pixel solid pens paint the whole
-    // run in one pass and record it as one step.
-    void draw_lines(std::span<PaintedLine const> lines);
+    // run in one pass and record it as lines or, for runs too long to keep as lines (a
+    // polyline of millions of points), as the pixels they paint.
+    enum class RecordLinesAs : uint8_t { Lines, Pixels };
+    void draw_lines(std::span<PaintedLine const> lines, RecordLinesAs record_as = RecordLinesAs::Lines);
+    // Whether painting pixels again in the colour they were painted in changes nothing: a
+    // one-pixel solid pen and a repeatable raster operation. A line of draw_lines from the end
+    // of the line before it to that end again then paints nothing new.
+    bool repaints_harmlessly() const;
     // Lines through the points with the pen; the current position does not move.
     void polyline(std::span<Point const> points);
     // A closed polygon through the points, filled with the brush by `rule` and outlined

@@ -194,7 +194,7 @@ void DeviceContext::line_to(Point to)
     report_damage(*f, reach);
 }
 
-void DeviceContext::draw_lines(std::span<PaintedLine const> lines)
+void DeviceContext::draw_lines(std::span<PaintedLine const> lines, RecordLinesAs record_as)
 {
     if (lines.empty())
         return;
@@ -222,11 +222,22 @@ void DeviceContext::draw_lines(std::span<PaintedLine const> lines)
     std::optional<Frame> f = frame();
     if (!f)
         return;
-    DeviceBox const ends = line_ends_box(lines).translated(f->origin.x, f->origin.y);
+    DeviceBox const logical_ends = line_ends_box(lines);
+    DeviceBox const ends = logical_ends.translated(f->origin.x, f->origin.y);
     paint_lines_and_ends(f->surface, f->clip, f->origin, lines, ends, raster_op_);
-    if (recording_)
-        recording_->painted_lines(call_on(*f, damage_in(*f, ends)), lines);
+    if (recording_) {
+        DrawingCall const call = call_on(*f, damage_in(*f, ends));
+        if (record_as == RecordLinesAs::Pixels)
+            recording_->painted_lines_as_pixels(call, lines, logical_ends);
+        else
+            recording_->painted_lines(call, lines);
+    }
     report_damage(*f, ends);
+}
+
+bool DeviceContext::repaints_harmlessly() const
+{
+    return pen_.is_visible() && !pen_.is_wide() && pen_.pattern().is_solid() && is_repeatable(raster_op_);
 }
 
 void DeviceContext::polyline(std::span<Point const> points)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstddef>
+#include <cstdlib>
 #include <optional>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -54,7 +55,7 @@ DeviceBox line_ends_box(std::span<PaintedLine const> lines, Point* copy)
 }
 
 void paint_lines_and_ends(Surface& surface, Clip const& clip, Point origin, std::span<PaintedLine const> lines,
-                          DeviceBox const& ends, RasterOp op)
+                          DeviceBox const& ends, RasterOp op, LineValues values)
 {
     std::span<Rect const> const rects = clip.rects();
     if (rects.empty())
@@ -62,15 +63,40 @@ void paint_lines_and_ends(Surface& surface, Clip const& clip, Point origin, std:
     with_raster_op(op, [&](auto operation) {
         // Every end inside one clip rectangle (the whole window, most often): no line needs a
         // test of its own.
-        bool const all_inside = std::ranges::any_of(rects, [&](Rect const& rect) { return DeviceBox::from(rect).contains(ends); });
+        bool const all_inside
+            = std::ranges::any_of(rects, [&](Rect const& rect) { return DeviceBox::from(rect).contains(ends); });
         // The clip rectangle that held the last line whole: consecutive lines of a drawing
         // lie close together, so it mostly holds the next one too.
         Rect const* near = &rects.front();
+        auto paint_pixel = [&](DevicePoint p, uint32_t value) {
+            uint32_t& pixel = surface.at(static_cast<int32_t>(p.x), static_cast<int32_t>(p.y));
+            pixel = operation(pixel, value);
+        };
+        // The end of the line before, when that line painted it.
+        std::optional<Point> painted_end;
         for (PaintedLine const& line : lines) {
             DevicePoint const a = DevicePoint::from(line.from, origin);
             DevicePoint const b = DevicePoint::from(line.to, origin);
-            uint32_t const value = line.color.pixel();
+            uint32_t const value = values.of(line.color);
             bool const paints_end = line.to.x != INT32_MAX;
+            if constexpr (decltype(operation)::repeatable) {
+                bool const continues = painted_end == line.from;
+                painted_end = paints_end ? std::optional(line.to) : std::nullopt;
+                if (continues && paints_end && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1) {
+                    // A step to a neighbour (or none): the line paints its start, which is painted,
+                    // and its end.
+                    if (all_inside || contains(*near, b)) {
+                        paint_pixel(b, value);
+                        continue;
+                    }
+                    for (Rect const& rect : rects)
+                        if (contains(rect, b)) {
+                            paint_pixel(b, value);
+                            break;
+                        }
+                    continue;
+                }
+            }
             if (all_inside && paints_end) {
                 paint_line_and_end(surface, a, b, value, operation);
                 continue;
@@ -85,10 +111,8 @@ void paint_lines_and_ends(Surface& surface, Clip const& clip, Point origin, std:
                 }
                 if (std::optional<LineStretch> const stretch = clip_line(a, b, rect))
                     paint_line(surface, *stretch, value, op);
-                if (paints_end && contains(rect, b)) {
-                    uint32_t& pixel = surface.at(static_cast<int32_t>(b.x), static_cast<int32_t>(b.y));
-                    pixel = operation(pixel, value);
-                }
+                if (paints_end && contains(rect, b))
+                    paint_pixel(b, value);
             }
         }
     });

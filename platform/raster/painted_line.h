@@ -30,11 +30,24 @@ struct PaintedLine {
 // compared as one vector of four coordinates.
 DeviceBox line_ends_box(std::span<PaintedLine const> lines, Point* copy = nullptr);
 
+// The value painted for a line's colour: its pixel with `flip` bits inverted and `set` bits
+// set (a record of what was painted can complement colours and mark the pixels it holds).
+struct LineValues {
+    uint32_t flip = 0;
+    uint32_t set = 0;
+
+    constexpr uint32_t of(Color color) const { return (color.pixel() ^ flip) | set; }
+};
+
 // Paints the lines in order, each in its colour with `op`: every pixel that clip_line and
 // paint_line give the line in each rectangle of the clip, then its end where the clip holds
 // it. Logical (0, 0) lies at device `origin`; `ends` is line_ends_box moved there. Device
 // level: the clip lies inside the surface.
+//
+// With a repeatable operation a line that starts where the one before it ended, on a pixel
+// that line painted, does not paint that pixel again: a step to a neighbouring pixel paints
+// the one new pixel alone, which is what a polyline of many points mostly is.
 void paint_lines_and_ends(Surface& surface, Clip const& clip, Point origin, std::span<PaintedLine const> lines,
-                          DeviceBox const& ends, RasterOp op);
+                          DeviceBox const& ends, RasterOp op, LineValues values = {});
 
 } // namespace kp

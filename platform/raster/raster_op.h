@@ -38,8 +38,11 @@ inline constexpr uint32_t colour_bits = 0x00FFFFFF;
 inline __m128i vector_colour_bits() { return _mm_set1_epi32(static_cast<int>(colour_bits)); }
 #endif
 
-// Each operation: the scalar form, and (with SSE2) the same on four pixels.
+// Each operation: the scalar form, and (with SSE2) the same on four pixels. A repeatable
+// operation gives, applied twice with one value, what it gives once: a pixel painted again in
+// the same colour does not change.
 struct Copy {
+    static constexpr bool repeatable = true;
     static constexpr bool ignores_destination = true;
     constexpr uint32_t operator()(uint32_t, uint32_t p) const { return p; }
 #if KP_RASTER_SSE2
@@ -47,6 +50,7 @@ struct Copy {
 #endif
 };
 struct NotCopy {
+    static constexpr bool repeatable = true;
     static constexpr bool ignores_destination = true;
     constexpr uint32_t operator()(uint32_t, uint32_t p) const { return ~p & colour_bits; }
 #if KP_RASTER_SSE2
@@ -54,6 +58,7 @@ struct NotCopy {
 #endif
 };
 struct And {
+    static constexpr bool repeatable = true;
     static constexpr bool ignores_destination = false;
     constexpr uint32_t operator()(uint32_t d, uint32_t p) const { return d & p; }
 #if KP_RASTER_SSE2
@@ -61,6 +66,7 @@ struct And {
 #endif
 };
 struct Or {
+    static constexpr bool repeatable = true;
     static constexpr bool ignores_destination = false;
     constexpr uint32_t operator()(uint32_t d, uint32_t p) const { return d | p; }
 #if KP_RASTER_SSE2
@@ -68,6 +74,7 @@ struct Or {
 #endif
 };
 struct Xor {
+    static constexpr bool repeatable = false;
     static constexpr bool ignores_destination = false;
     constexpr uint32_t operator()(uint32_t d, uint32_t p) const { return d ^ p; }
 #if KP_RASTER_SSE2
@@ -99,6 +106,12 @@ constexpr decltype(auto) with_raster_op(RasterOp op, Body&& body)
 constexpr uint32_t apply(RasterOp op, uint32_t destination, uint32_t value)
 {
     return with_raster_op(op, [&](auto operation) { return operation(destination, value); });
+}
+
+// Whether painting a pixel twice in one value gives what painting it once does.
+constexpr bool is_repeatable(RasterOp op)
+{
+    return with_raster_op(op, [](auto operation) { return decltype(operation)::repeatable; });
 }
 
 // Whether the result ignores the pixel that was there, so that painting a pixel twice gives

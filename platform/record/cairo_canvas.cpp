@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include "platform/font/font.h"
@@ -23,6 +24,47 @@ void add_rects(cairo_t* context, Region const& region)
 {
     for (Rect const& rect : region.rects())
         cairo_rectangle(context, rect.x, rect.y, rect.width, rect.height);
+}
+
+// The pixels of `part` whose high byte marks them painted, in the surface's coordinates.
+Region painted_region(Surface const& pixels, Rect const& part)
+{
+    std::vector<Rect> runs;
+    for (int32_t y = part.top(); y < part.bottom(); ++y) {
+        uint32_t const* row = pixels.row(y);
+        for (int32_t x = part.left(); x < part.right();) {
+            if ((row[x] >> 24) == 0) {
+                ++x;
+                continue;
+            }
+            int32_t const start = x;
+            while (x < part.right() && (row[x] >> 24) != 0)
+                ++x;
+            runs.push_back({start, y, x - start, 1});
+        }
+    }
+    return Region::from_rects(runs);
+}
+
+// The pixels with every unpainted one in `part` that has a painted neighbour to its right,
+// below, or below right taking that neighbour's colour.
+Surface spread_into_unpainted(Surface const& pixels, Rect const& part)
+{
+    Surface spread = pixels;
+    auto painted = [&](int32_t x, int32_t y) {
+        return x < part.right() && y < part.bottom() && (pixels.at(x, y) >> 24) != 0;
+    };
+    for (int32_t y = part.top(); y < part.bottom(); ++y)
+        for (int32_t x = part.left(); x < part.right(); ++x) {
+            if (painted(x, y))
+                continue;
+            for (auto [dx, dy] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{1, 1}})
+                if (painted(x + dx, y + dy)) {
+                    spread.at(x, y) = pixels.at(x + dx, y + dy);
+                    break;
+                }
+        }
+    return spread;
 }
 
 void add_polyline(cairo_t* context, Polyline const& line)
@@ -76,9 +118,25 @@ cairo::SurfacePtr cairo_image_of(Surface const& pixels, Rect const& part)
     int const stride = cairo_image_surface_get_stride(image.get());
     for (int32_t y = 0; y < part.height; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-        uint32_t const* source = pixels.row(part.y + y) + part.x;
-        std::copy_n(source, part.width, row);
+        std::copy_n(pixels.row(part.y + y) + part.x, part.width, row);
     }
+    cairo_surface_mark_dirty(image.get());
+    return image;
+}
+
+cairo::SurfacePtr cairo_argb_image_of(Surface const& pixels, Rect const& part)
+{
+    // Pixels whose high byte marks them painted (0xFF, with 0 for the others) are already
+    // cairo's premultiplied ARGB.
+    cairo::SurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, part.width, part.height));
+    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS)
+        return image;
+    cairo_surface_flush(image.get());
+    unsigned char* data = cairo_image_surface_get_data(image.get());
+    int const stride = cairo_image_surface_get_stride(image.get());
+    for (int32_t y = 0; y < part.height; ++y)
+        std::copy_n(pixels.row(part.y + y) + part.x, part.width,
+                    reinterpret_cast<uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride));
     cairo_surface_mark_dirty(image.get());
     return image;
 }
@@ -210,14 +268,25 @@ void CairoCanvas::draw_text(PlacedText const& text)
                            cairo_text_cluster_flags_t{});
 }
 
-void CairoCanvas::draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within)
+void CairoCanvas::draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within,
+                             ImageAlpha alpha)
 {
-    cairo::SurfacePtr image = cairo_image_of(pixels, part);
+    // Pixels that show only where they were painted go in as an opaque image clipped to those
+    // pixels, the unpainted ones given the colour of a painted neighbour to their right or
+    // below: some PDF readers (poppler's own rasteriser) sample images up to a pixel off and
+    // blend the neighbours, which a soft mask or the black of unpainted pixels would show.
+    bool const painted_only = alpha == ImageAlpha::FromHighByte;
+    cairo::SurfacePtr image = painted_only ? cairo_image_of(spread_into_unpainted(pixels, part), part)
+                                           : cairo_image_of(pixels, part);
     if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS)
         return;
     cairo::SavedState const saved(context_);
     if (within != nullptr) {
         add_rects(context_, *within);
+        cairo_clip(context_);
+    }
+    if (painted_only) {
+        add_rects(context_, painted_region(pixels, part).translated(at.x - part.x, at.y - part.y));
         cairo_clip(context_);
     }
     cairo_set_source_surface(context_, image.get(), at.x, at.y);

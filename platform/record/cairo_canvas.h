@@ -32,7 +32,8 @@ public:
     void stroke_lines(std::span<Polyline const> lines, Stroke const& stroke) override;
     void stroke_arc(EllipseArc const& arc, Stroke const& stroke) override;
     void draw_text(PlacedText const& text) override;
-    void draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within) override;
+    void draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within,
+                    ImageAlpha alpha) override;
 
 private:
     cairo_font_face_t* face_for(Font const& font);
@@ -48,6 +49,9 @@ private:
 };
 
 // A surface's pixels as a cairo image that shares nothing with the surface.
+// The part of the pixels as an opaque cairo image.
 cairo::SurfacePtr cairo_image_of(Surface const& pixels, Rect const& part);
+// Pixels whose high byte says whether they were painted, as an image with that alpha.
+cairo::SurfacePtr cairo_argb_image_of(Surface const& pixels, Rect const& part);
 
 } // namespace kp

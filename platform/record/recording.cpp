@@ -8,6 +8,7 @@
 #include "platform/font/text_rotation.h"
 #include "platform/record/recording_budget.h"
 #include "platform/raster/line.h"
+#include "platform/raster/painted_line.h"
 
 namespace kp {
 
@@ -35,6 +36,27 @@ int32_t pattern_phase(Pen const& pen, int64_t index)
 int64_t pixels_along(Point from, Point to)
 {
     return line_pixel_count(DevicePoint::from(from, {}), DevicePoint::from(to, {}));
+}
+
+// The box of recorded pixels grown to cover `needed` as well, inside `area`, with the pixels
+// moved along. It grows to at least twice its width or height where it grows, so that pixels
+// set one after another across a picture move their box a few times only.
+Rect grown_to_cover(Surface& pixels, Rect box, Rect needed, Rect area)
+{
+    if (box.contains(needed))
+        return box;
+    Rect grown = box.united(needed);
+    if (grown.width > box.width)
+        grown = grown.united(Rect{grown.x, grown.y, std::min(2 * box.width, area.width), 1}.normalized());
+    if (grown.height > box.height)
+        grown = grown.united(Rect{grown.x, grown.y, 1, std::min(2 * box.height, area.height)}.normalized());
+    // Doubling grows away from the top-left corner; what leaves the area is given up.
+    grown = grown.intersected(area);
+    Surface moved(grown.size(), Color::from_pixel(0));
+    for (int32_t y = 0; y < box.height; ++y)
+        std::copy_n(pixels.row(y), box.width, moved.row(y + box.y - grown.y) + (box.x - grown.x));
+    pixels = std::move(moved);
+    return grown;
 }
 
 // A step drawn with a pen and, for the shapes that have an inside, a brush.
@@ -86,7 +108,7 @@ Rect Recording::bounds(RecordedStep const& step) const
         return step.box.inflated(pen_reach, pen_reach);
     case StepKind::Patch:
         return patches_[step.first].bounds();
-    case StepKind::Pixel:
+    case StepKind::Pixels:
     case StepKind::Fill:
     case StepKind::Text:
     case StepKind::Image:
@@ -296,16 +318,70 @@ void Recording::arc(DrawingCall const& call, Rect box, Point start, Point end, P
     add(step);
 }
 
+template <typename Paint>
+void Recording::paint_pixels(DrawingCall const& call, Rect needed, Paint&& paint)
+{
+    needed = needed.intersected(area_);
+    if (needed.is_empty())
+        return;
+    uint32_t const clip = clip_index(call);
+    if (!steps_.empty() && steps_.back().kind == StepKind::Pixels && steps_.back().clip == clip) {
+        extend_newest([&](RecordedStep& step) {
+            Surface& pixels = pixels_[step.first].pixels;
+            std::size_t const before = pixels.pixels().size_bytes();
+            step.box = grown_to_cover(pixels, step.box, needed, area_);
+            paint(pixels, step.box.origin());
+            return pixels.pixels().size_bytes() - before;
+        });
+        return;
+    }
+    RecordedStep step;
+    step.kind = StepKind::Pixels;
+    step.clip = clip;
+    step.box = needed;
+    step.first = static_cast<uint32_t>(pixels_.size());
+    pixels_.push_back({Surface(needed.size(), Color::from_pixel(0))});
+    paint(pixels_.back().pixels, step.box.origin());
+    add(step);
+}
+
 void Recording::pixel(DrawingCall const& call, Point point, Color color)
 {
-    RecordedStep step;
-    step.kind = StepKind::Pixel;
-    step.box = {point.x, point.y, 1, 1};
-    step.color = color;
     // Pixels are set whatever the raster operation says.
     DrawingCall const copy{call.clip, call.origin, RasterOp::Copy, call.damage};
-    if (begin_step(copy, step))
-        add(step);
+    if (!touches_area(copy))
+        return;
+    paint_pixels(copy, Rect{point.x, point.y, 1, 1}.normalized(), [&](Surface& pixels, Point box) {
+        pixels.at(point.x - box.x, point.y - box.y) = color.pixel() | RecordedPixels::painted_pixel;
+    });
+}
+
+void Recording::painted_lines_as_pixels(DrawingCall const& call, std::span<PaintedLine const> lines,
+                                        DeviceBox const& ends)
+{
+    if (lines.empty() || !touches_area(call))
+        return;
+    LineValues values{0, RecordedPixels::painted_pixel};
+    switch (call.op) {
+    case RasterOp::Copy:
+        break;
+    case RasterOp::NotCopy:
+        // NOT P does not read the page either: it is P's complement, painted.
+        values.flip = raster_ops::colour_bits;
+        break;
+    case RasterOp::And:
+    case RasterOp::Or:
+    case RasterOp::Xor:
+        patch(call);
+        return;
+    }
+    paint_pixels(call, ends.rect(), [&](Surface& pixels, Point box) {
+        // The recorded pixels are a surface of their own: the lines go onto it as they went onto
+        // the context's, through the box alone, since the step keeps the call's clip.
+        Region const whole(pixels.bounds());
+        paint_lines_and_ends(pixels, Clip(whole), box.negated(), lines, ends.translated(-box.x, -box.y),
+                             RasterOp::Copy, values);
+    });
 }
 
 void Recording::fill(DrawingCall const& call, Region const& region, Color color)
@@ -450,6 +526,7 @@ void Recording::forget_everything()
     clips_.clear();
     texts_.clear();
     images_.clear();
+    pixels_.clear();
     patches_.clear();
     bytes_ = 0;
     next_pattern_index_ = -1;

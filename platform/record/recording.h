@@ -49,7 +49,7 @@ enum class StepKind : uint8_t {
     Polygon,   // points filled by `rule` with the brush and outlined with the pen
     Ellipse,   // in `box`, outlined and filled
     Arc,       // in `box`, counter-clockwise from the ray through points[0] to points[1]
-    Pixel,     // `box` is the pixel, `color` its colour
+    Pixels,    // pixels[index], painted one by one or as the pixels of many lines, over box
     Fill,      // `box` filled with `color` (regions are filled rectangle by rectangle)
     Text,      // texts[index]
     Image,     // images[index] at box
@@ -94,6 +94,13 @@ struct RecordedImage {
     Surface pixels; // shown at the step's box origin
 };
 
+// Pixels painted in colours of their own over the step's box (the surface is the box's size):
+// a pixel whose high byte is painted_pixel holds a colour, the others were not painted.
+struct RecordedPixels {
+    static constexpr uint32_t painted_pixel = 0xFF000000;
+    Surface pixels;
+};
+
 // What a drawing call drew on, in device coordinates: its clip, the device position of
 // logical (0, 0), its raster operation, and the device rectangle it may have changed.
 struct DrawingCall {
@@ -130,6 +137,10 @@ public:
     void ellipse(DrawingCall const& call, Rect box, Pen const& pen, Brush const& brush, Gaps gaps);
     void arc(DrawingCall const& call, Rect box, Point start, Point end, Pen const& pen, Gaps gaps);
     void pixel(DrawingCall const& call, Point point, Color color);
+    // One-pixel solid lines that paint both ends (what draw_lines paints), kept as the pixels
+    // they paint rather than as lines, so that a picture of millions of lines takes no more
+    // room than its area. `ends` is the box of the lines' ends (logical coordinates).
+    void painted_lines_as_pixels(DrawingCall const& call, std::span<PaintedLine const> lines, DeviceBox const& ends);
     void fill(DrawingCall const& call, Region const& region, Color color);
     // Characters drawn cell after cell from `corner`. Text that starts where the newest text
     // ends, in the same font, paint and clip, continues it: the library draws a text character
@@ -157,6 +168,7 @@ public:
     Region const* clip(RecordedStep const& step) const;
     RecordedText const& text(RecordedStep const& step) const { return texts_[step.first]; }
     RecordedImage const& image(RecordedStep const& step) const { return images_[step.first]; }
+    RecordedPixels const& pixels(RecordedStep const& step) const { return pixels_[step.first]; }
     // The final-pixels region of a patch step.
     Region const& patch(RecordedStep const& step) const { return patches_[step.first]; }
     // The logical rectangle a step may paint, before its clip.
@@ -185,6 +197,10 @@ private:
     template <typename Grow>
     void extend_newest(Grow&& grow);
     void add_patch(Region region);
+    // Paints recorded pixels: paint(surface, box origin) on the newest step when it holds
+    // pixels through the call's clip, grown to cover `needed` (logical), or on a new such step.
+    template <typename Paint>
+    void paint_pixels(DrawingCall const& call, Rect needed, Paint&& paint);
     // Whether the newest step is a patch that holds all of `rect`.
     bool last_patch_holds(Rect const& rect) const;
     // Whether `step` covers the whole area with opaque paint, so that nothing before it shows.
@@ -206,6 +222,7 @@ private:
     std::vector<Region> clips_;
     std::vector<RecordedText> texts_;
     std::vector<RecordedImage> images_;
+    std::vector<RecordedPixels> pixels_;
     std::vector<Region> patches_;
     std::size_t bytes_ = 0;
     bool drawn_since_cleared_ = true;

@@ -46,7 +46,10 @@ std::size_t Recording::step_bytes(RecordedStep const& step) const
         bytes += sizeof(RecordedText) + texts_[step.first].characters.size() * sizeof(char32_t);
         break;
     case StepKind::Image:
-        bytes += sizeof(RecordedImage) + images_[step.first].pixels.pixels().size() * sizeof(uint32_t);
+        bytes += sizeof(RecordedImage) + images_[step.first].pixels.pixels().size_bytes();
+        break;
+    case StepKind::Pixels:
+        bytes += sizeof(RecordedPixels) + pixels_[step.first].pixels.pixels().size_bytes();
         break;
     case StepKind::Patch:
         bytes += sizeof(Region) + patches_[step.first].rects().size() * sizeof(Rect);
@@ -146,6 +149,7 @@ void Recording::compact()
     std::vector<Region> clips;
     std::vector<RecordedText> texts;
     std::vector<RecordedImage> images;
+    std::vector<RecordedPixels> pixels;
     std::vector<Region> patches;
     bytes_ = 0;
     for (RecordedStep& step : steps_) {
@@ -175,6 +179,10 @@ void Recording::compact()
             images.push_back(std::move(images_[step.first]));
             step.first = static_cast<uint32_t>(images.size() - 1);
             break;
+        case StepKind::Pixels:
+            pixels.push_back(std::move(pixels_[step.first]));
+            step.first = static_cast<uint32_t>(pixels.size() - 1);
+            break;
         case StepKind::Patch:
             patches.push_back(std::move(patches_[step.first]));
             step.first = static_cast<uint32_t>(patches.size() - 1);
@@ -187,6 +195,7 @@ void Recording::compact()
     clips_ = std::move(clips);
     texts_ = std::move(texts);
     images_ = std::move(images);
+    pixels_ = std::move(pixels);
     patches_ = std::move(patches);
     for (RecordedStep const& step : steps_)
         bytes_ += step_bytes(step);

@@ -164,9 +164,10 @@ cairo_status_t append_bytes(void* closure, unsigned char const* data, unsigned i
     return CAIRO_STATUS_SUCCESS;
 }
 
-std::string png_bytes(Surface const& pixels, Rect const& part)
+std::string png_bytes(Surface const& pixels, Rect const& part, ImageAlpha alpha)
 {
-    cairo::SurfacePtr image = cairo_image_of(pixels, part);
+    cairo::SurfacePtr image
+        = alpha == ImageAlpha::FromHighByte ? cairo_argb_image_of(pixels, part) : cairo_image_of(pixels, part);
     std::string bytes;
     if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS
         || cairo_surface_write_to_png_stream(image.get(), append_bytes, &bytes) != CAIRO_STATUS_SUCCESS)
@@ -237,7 +238,8 @@ public:
     }
 
     void draw_text(PlacedText const& text) override;
-    void draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within) override;
+    void draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within,
+                    ImageAlpha alpha) override;
 
 private:
     void close_group()
@@ -367,9 +369,10 @@ void SvgCanvas::draw_text(PlacedText const& text)
     out_ += "</text>\n";
 }
 
-void SvgCanvas::draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within)
+void SvgCanvas::draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within,
+                           ImageAlpha alpha)
 {
-    std::string const png = png_bytes(pixels, part);
+    std::string const png = png_bytes(pixels, part, alpha);
     if (png.empty())
         return;
     if (within != nullptr)

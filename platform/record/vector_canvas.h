@@ -89,6 +89,8 @@ struct PlacedText {
     double slant = 0;
 };
 
+enum class ImageAlpha : uint8_t { Opaque, FromHighByte };
+
 class VectorCanvas {
 public:
     virtual ~VectorCanvas() = default;
@@ -105,8 +107,10 @@ public:
     virtual void stroke_arc(EllipseArc const& arc, Stroke const& stroke) = 0;
     virtual void draw_text(PlacedText const& text) = 0;
     // The `part` of `pixels`, pixel for pixel with its top-left pixel at `at`, only inside
-    // `within` when that is given.
-    virtual void draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within) = 0;
+    // `within` when that is given. With ImageAlpha::FromHighByte only the pixels whose high
+    // byte is 0xFF show; the others, which must be 0, leave the picture as it is.
+    virtual void draw_image(Surface const& pixels, Rect const& part, Point at, Region const* within,
+                            ImageAlpha alpha) = 0;
 };
 
 } // namespace kp

@@ -310,7 +310,8 @@ void paint_patch(VectorCanvas& canvas, Region const& region, FinalPixels const& 
     if (on_surface.is_empty())
         return;
     canvas.draw_image(final_pixels.surface, on_surface,
-                      {on_surface.x - final_pixels.origin.x, on_surface.y - final_pixels.origin.y}, &region);
+                      {on_surface.x - final_pixels.origin.x, on_surface.y - final_pixels.origin.y}, &region,
+                      ImageAlpha::Opaque);
 }
 
 } // namespace
@@ -345,16 +346,20 @@ void replay(Recording const& recording, FinalPixels const& final_pixels, VectorC
         case StepKind::Arc:
             paint_arc(canvas, recording, step);
             break;
-        case StepKind::Pixel:
         case StepKind::Fill:
             canvas.fill_rect(step.box, step.color);
             break;
+        case StepKind::Pixels: {
+            Surface const& pixels = recording.pixels(step).pixels;
+            canvas.draw_image(pixels, pixels.bounds(), step.box.origin(), nullptr, ImageAlpha::FromHighByte);
+            break;
+        }
         case StepKind::Text:
             paint_text(canvas, recording.text(step));
             break;
         case StepKind::Image: {
             Surface const& pixels = recording.image(step).pixels;
-            canvas.draw_image(pixels, pixels.bounds(), step.box.origin(), nullptr);
+            canvas.draw_image(pixels, pixels.bounds(), step.box.origin(), nullptr, ImageAlpha::Opaque);
             break;
         }
         case StepKind::Patch:

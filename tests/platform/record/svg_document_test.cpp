@@ -104,7 +104,8 @@ TEST_F(SvgDocument, FinalPixelsAreEmbeddedAsPngClippedToTheirRegion)
     XmlElement const root = document();
     std::vector<XmlElement const*> images;
     root.find_all("image", images);
-    ASSERT_EQ(images.size(), 1u);
+    // The final pixels, and the red pixel after them, which is an image of painted pixels.
+    ASSERT_EQ(images.size(), 2u);
     XmlElement const& image = *images.front();
     std::string const href = image.attribute("xlink:href");
     std::string const prefix = "data:image/png;base64,";

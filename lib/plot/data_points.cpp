@@ -1,0 +1,237 @@
+#include "lib/plot/data_points.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "lib/axes/current_point.h"
+#include "lib/axes/marks.h"
+#include "lib/axes/projection.h"
+#include "lib/axes/scales.h"
+#include "lib/axes/view.h"
+#include "lib/draw/line_batch.h"
+#include "lib/graph/drawing_targets.h"
+#include "lib/plot/plot_errors.h"
+#include "lib/plot/plot_option.h"
+#include "lib/plot/range_fit.h"
+#include "lib/runtime/error_state.h"
+
+namespace kelvo {
+
+namespace {
+
+// Coordinate i of the caller's data, or i itself where the caller gave none.
+class Coordinates {
+public:
+    explicit Coordinates(double const* values) : values_(values) {}
+    double operator()(int64_t i) const { return values_ != nullptr ? values_[i] : static_cast<double>(i); }
+
+private:
+    double const* values_;
+};
+
+// One point of the data: where it lies, and whether it does at all (every coordinate finite).
+struct DataPoint {
+    double x = 0, y = 0, z = 0;
+    bool finite = false;
+};
+
+// Clears the error state and refuses what cannot be drawn: missing coordinates (20804), then
+// fewer than one point (20802).
+bool data_acceptable(DataPoints const& data, bool space)
+{
+    ErrorState& errors = error_state();
+    errors.flag = 0;
+    errors.code = 0;
+    if (data.y == nullptr || (space && data.z == nullptr)) {
+        report_plot_error(PlotError::bad_data);
+        return false;
+    }
+    if (data.n < 1) {
+        report_plot_error(PlotError::not_enough_data);
+        return false;
+    }
+    return true;
+}
+
+// The range fit of each coordinate over the points that are finite: the first such point's
+// value 0.001 either way, widened to every further one. None without any finite point.
+template <std::size_t Axes, typename PointAt>
+std::optional<std::array<FittedRange, Axes>> fit_finite_points(int64_t n, PointAt&& point_at)
+{
+    std::optional<std::array<FittedRange, Axes>> fitted;
+    for (int64_t i = 0; i < n; ++i) {
+        DataPoint const p = point_at(i);
+        if (!p.finite)
+            continue;
+        double const values[] = {p.x, p.y, p.z};
+        if (!fitted) {
+            fitted.emplace();
+            for (std::size_t a = 0; a < Axes; ++a)
+                (*fitted)[a] = {values[a] - 0.001, values[a] + 0.001};
+            continue;
+        }
+        for (std::size_t a = 0; a < Axes; ++a) {
+            FittedRange& range = (*fitted)[a];
+            range.lo = values[a] < range.lo ? values[a] : range.lo;
+            range.hi = values[a] > range.hi ? values[a] : range.hi;
+        }
+    }
+    return fitted;
+}
+
+// Fits the graph's ranges over the finite points and computes the scales; false (20802)
+// without any finite point.
+template <std::size_t Axes, typename PointAt>
+bool fit_ranges(GraphRecord& graph, int64_t n, PointAt&& point_at)
+{
+    std::optional<std::array<FittedRange, Axes>> const fitted = fit_finite_points<Axes>(n, point_at);
+    if (!fitted) {
+        report_plot_error(PlotError::not_enough_data);
+        return false;
+    }
+    for (std::size_t a = 0; a < Axes; ++a)
+        set_axis_range(graph, static_cast<int>(a), (*fitted)[a]);
+    set_scales(graph);
+    return true;
+}
+
+// Whether lines and symbols may be drawn in passes of their own and still give the pixels of
+// drawing them in turn: write modes that combine with what is there are indifferent to the
+// order (exclusive or included), and the others are when every pixel gets the one colour.
+bool order_free(GraphRecord const& graph)
+{
+    TkColor const symbol_colour
+        = graph.coordinates.UseSymbolColour ? graph.coordinates.SymbolColour : graph.pen.colour;
+    bool free = true;
+    for_each_target(graph, [&](kp::DeviceContext& context, Slot) {
+        bool const combines = !kp::ignores_destination(context.raster_op());
+        bool const one_colour = symbol_colour == graph.pen.colour && context.pen().pattern().is_solid();
+        free = free && (combines || one_colour);
+    });
+    return free;
+}
+
+// The polyline through the finite points, the pen lifted at every gap, as moving to its first
+// point and drawing to every further one would draw it.
+template <typename PointAt>
+void draw_polyline(GraphRecord& graph, int64_t n, PointAt&& point_at)
+{
+    EffectiveScales const& s = graph.scales;
+    TkColor const colour = graph.pen.colour;
+    std::optional<DataPoint> last;
+    {
+        LineBatch lines(graph, LineBatch::RecordLinesAs::Pixels);
+        bool pen_down = false;
+        WindowPoint previous;
+        for (int64_t i = 0; i < n; ++i) {
+            DataPoint const p = point_at(i);
+            if (!p.finite) {
+                pen_down = false;
+                continue;
+            }
+            WindowPoint const at = project(s, p.x, p.y, p.z);
+            if (pen_down)
+                if (std::optional<PixelSegment> const segment = pixel_segment(previous, at))
+                    lines.add_following(segment->x1, segment->y1, segment->x2, segment->y2, colour);
+            previous = at;
+            pen_down = true;
+            last = p;
+        }
+    }
+    // The current point where drawing the points one by one leaves it.
+    if (last)
+        move_to(graph, last->x, last->y, last->z);
+}
+
+template <typename PointAt>
+void draw_symbols(GraphRecord& graph, int32_t symbol, int64_t n, PointAt&& point_at)
+{
+    for (int64_t i = 0; i < n; ++i)
+        if (DataPoint const p = point_at(i); p.finite)
+            plot_symbol(graph, symbol, p.x, p.y, p.z);
+}
+
+// Lines and symbols in the order of the points, for the cases where their order shows.
+template <typename PointAt>
+void draw_in_turn(GraphRecord& graph, int32_t symbol, int64_t n, PointAt&& point_at)
+{
+    bool pen_down = false;
+    for (int64_t i = 0; i < n; ++i) {
+        DataPoint const p = point_at(i);
+        if (!p.finite) {
+            pen_down = false;
+            continue;
+        }
+        if (pen_down)
+            draw_to(graph, p.x, p.y, p.z);
+        else
+            move_to(graph, p.x, p.y, p.z);
+        pen_down = true;
+        plot_symbol(graph, symbol, p.x, p.y, p.z);
+    }
+}
+
+template <typename PointAt>
+void draw_marked(GraphRecord& graph, bool joined, int32_t symbol, int64_t n, PointAt&& point_at)
+{
+    if (joined && symbol != 0 && !order_free(graph)) {
+        draw_in_turn(graph, symbol, n, point_at);
+        return;
+    }
+    if (joined)
+        draw_polyline(graph, n, point_at);
+    if (symbol != 0)
+        draw_symbols(graph, symbol, n, point_at);
+}
+
+} // namespace
+
+int32_t draw_plane_data(GraphRecord& graph, DataPoints const& data, ArrayMarks const& marks)
+{
+    if (!data_acceptable(data, false))
+        return error_state().code;
+    Coordinates const xs(data.x);
+    Coordinates const ys(data.y);
+    double const z = graph.coordinates.ZPlane;
+    auto const point_at = [&](int64_t i) {
+        DataPoint p{xs(i), ys(i), z, false};
+        p.finite = std::isfinite(p.x) && std::isfinite(p.y);
+        return p;
+    };
+    if (fits_ranges(marks.option)) {
+        reset_to_2d_view(graph);
+        if (!fit_ranges<2>(graph, data.n, point_at))
+            return error_state().code;
+    }
+    frame_if_asked(graph, marks.option);
+    apply_colour_and_mark(graph, marks);
+    draw_marked(graph, marks.mark >= joined_marks, marks.mark % 10, data.n, point_at);
+    return error_state().code;
+}
+
+int32_t draw_space_data(GraphRecord& graph, DataPoints const& data, ArrayMarks const& marks)
+{
+    if (!data_acceptable(data, true))
+        return error_state().code;
+    Coordinates const xs(data.x);
+    Coordinates const ys(data.y);
+    Coordinates const zs(data.z);
+    auto const point_at = [&](int64_t i) {
+        DataPoint p{xs(i), ys(i), zs(i), false};
+        p.finite = std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+        return p;
+    };
+    if (fits_ranges(marks.option)) {
+        ensure_3d_view(graph);
+        if (!fit_ranges<3>(graph, data.n, point_at))
+            return error_state().code;
+    }
+    frame_if_asked(graph, marks.option);
+    apply_colour_and_mark(graph, marks);
+    bool const joined = marks.mark >= joined_marks;
+    draw_marked(graph, joined, joined ? 0 : marks.mark % 10, data.n, point_at);
+    return error_state().code;
+}
+
+} // namespace kelvo
