@@ -1036,8 +1036,9 @@ KELVO_API void TkCrossWires3(TkGraph graph, double x, double y, double z);
 /** @defgroup curves Curves and function sampling
  * Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
  * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data
- * specified", a formula error (10400..10425), or heap error 1. A graph identifier that names
- * no open graph does nothing and returns 0.
+ * specified", a formula error (10400..10425), heap error 1, or internal error 30000 (see the
+ * error codes of the reference manual). A graph identifier that names no open graph does
+ * nothing and returns 0.
  *
  * Curves are drawn in a graph colour, sampled at n points over the interval nudged slightly
  * inwards (equal ends are therefore a bad range), long steps refined, steps that jump across
@@ -1463,7 +1464,9 @@ KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, cons
  *
  * The functions given to Zeroin(), Fmin() and Romb() may be the caller's own; when one of
  * them leaves a library error pending (a formula that failed to evaluate), the routine
- * stops with 20901 "Error in function evaluation".
+ * stops with 20901 "Error in function evaluation". One that throws a C++ exception ends the
+ * routine with NaN and error 1 (std::bad_alloc) or 30000 "Internal error: ..." (anything
+ * else).
  * @{ */
 
 /** A zero of f between a and b (f(a) and f(b) of opposite sign) by Brent's method.

@@ -26,14 +26,6 @@ std::string_view text_of(char const* text)
     return text == nullptr ? std::string_view{} : std::string_view{text};
 }
 
-// Running out of memory inside a plotting call on an open graph returns heap error 1, as a
-// refused allocation does.
-template <typename Work>
-int32_t or_heap_error(Work&& work)
-{
-    return guarded_call(int32_t{heap_error_code}, work);
-}
-
 // A formula of x and y sampled on the grid (with the graph's parameters), then drawn as the
 // arrays of the grid would be.
 template <typename Draw>
@@ -56,7 +48,7 @@ int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, d
                      TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             std::string_view const formulae[] = {text_of(formula)};
             return draw_formula_curve(g, formulae, text_of(var_name), {x1, x2, n, colour, option});
         });
@@ -67,7 +59,7 @@ int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y
                      double t2, int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y)};
             return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
         });
@@ -78,7 +70,7 @@ int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y
                      const char* var_name, double t1, double t2, int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y), text_of(formula_z)};
             return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
         });
@@ -89,7 +81,7 @@ int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, i
                          uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_function_curve(g, func, {x1, x2, n, colour, option}); });
+        return guarded_code([&] { return draw_function_curve(g, func, {x1, x2, n, colour, option}); });
     });
 }
 
@@ -97,7 +89,7 @@ int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* 
                          int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_function_curve(g, func, x_var, y_var, {t1, t2, n, colour, option}); });
+        return guarded_code([&] { return draw_function_curve(g, func, x_var, y_var, {t1, t2, n, colour, option}); });
     });
 }
 
@@ -105,7 +97,7 @@ int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* 
                          double t2, int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_function_curve(g, func, x_var, y_var, z_var, {t1, t2, n, colour, option}); });
     });
 }
@@ -113,7 +105,7 @@ int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* 
 int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
                           TkArray y_array, int32_t n)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, n}, y_array);
     });
 }
@@ -122,7 +114,7 @@ int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y
                           double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                           int32_t ny)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
                                {text_of(y_name), y1, y2, y_array, ny}, z_array);
     });
@@ -132,7 +124,7 @@ int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y
                           double x1, double x2, double y1, double y2, double z1, double z2, TkArray x_array,
                           TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx, int32_t ny, int32_t nz)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
                                {text_of(y_name), y1, y2, y_array, ny}, {text_of(z_name), z1, z2, z_array, nz},
                                w_array);
@@ -145,7 +137,7 @@ int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n,
                      uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_plane_points(g, x_array, y_array, n, {mark, colour, option}); });
+        return guarded_code([&] { return draw_plane_points(g, x_array, y_array, n, {mark, colour, option}); });
     });
 }
 
@@ -153,7 +145,7 @@ int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_
                      int32_t mark, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_grid_stems(g, x_array, y_array, z_array, nx, ny, {mark, colour, option}); });
     });
 }
@@ -162,7 +154,7 @@ int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_
                      TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_space_points(g, x_array, y_array, z_array, n, {mark, colour, option}); });
     });
 }
@@ -171,7 +163,7 @@ int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_
                          TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_histogram(g, x_array, y_array, n, width, offset, {colour, option}); });
     });
 }
@@ -180,7 +172,7 @@ int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArra
                          double x_width, double y_width, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             return draw_histogram(g, x_array, y_array, z_array, nx, ny, x_width, y_width, {colour, option});
         });
     });
@@ -191,7 +183,7 @@ int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArra
 int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
                             int32_t contours, double z1, double z2, uint8_t mode, TkColor colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
             draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
         });
@@ -202,7 +194,7 @@ int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, c
                        double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
                        double z2, uint8_t mode, TkColor colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_formula_grid(graph, text_of(formula), {text_of(x_name), x1, x2, nx},
                                       {text_of(y_name), y1, y2, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
                                           draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
@@ -215,7 +207,7 @@ int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, c
 int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
                            uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
             draw_surface(g, grid, {style, upper_colour, lower_colour, option});
         });
@@ -226,7 +218,7 @@ int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, co
                       double y1, double y2, int32_t nx, int32_t ny, uint8_t style, TkColor upper_colour,
                       TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_formula_grid(graph, text_of(formula), {text_of(x_name), x1, x2, nx},
                                       {text_of(y_name), y1, y2, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
                                           draw_surface(g, grid, {style, upper_colour, lower_colour, option});
@@ -239,7 +231,7 @@ int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, co
 int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
                               uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_profile_arrays(graph, x_array, y_array, n, [&](GraphRecord& g, Profile const& profile) {
             draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
         });
@@ -249,7 +241,7 @@ int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, i
 int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2, int32_t n,
                          int32_t angles, uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         SampledProfile const samples(graph, text_of(formula), {text_of(var_name), x1, x2, n});
         if (samples.code() != 0)
             return samples.code();
