@@ -1458,7 +1458,7 @@ KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, cons
 
 /* ---- Numerical methods ------------------------------------------------------------------ */
 /** @defgroup numerics Numerical methods
- * Failures are told by the error state (codes 20901..20914) and, for the Tk calls, by the
+ * Failures are told by the error state (codes 20901..20916) and, for the Tk calls, by the
  * returned code. Zeroin, Fmin and Fft do not clear the error state first: with an error
  * pending, they return at once. A failed search or integration gives NaN.
  *
@@ -1514,21 +1514,24 @@ KELVO_API int32_t TkFindminByVar(const char* formula, const char* var_name, doub
  *
  * Clears the error state first. Limits in either order: b < a gives the negative integral.
  * Failures: 20901 when f fails, 20906 "Must halve interval at least once" for m < 1, 20907
- * "Not enough heap space".
- * @param m the number of halvings of the interval, 1 or more; each one doubles the work.
+ * "Not enough heap space", 20916 "Too many halvings: at most 40" for m above 40 (2^40 calls
+ * already take many minutes; each halving more doubles that), 20915 "Limits and their
+ * distance must be finite" for a limit that is infinite or NaN or limits whose difference
+ * overflows. All but 20901 are reported before f is called, with err_est untouched.
+ * @param m the number of halvings of the interval, 1 to 40; each one doubles the work.
  * @param f the function.
  * @param err_est where an estimate of the error goes.
- * @param a,b the limits.
+ * @param a,b the limits, finite.
  * @return the integral; NaN after a failure. */
 KELVO_API double Romb(int32_t m, TkRealFunc f, double* err_est, double a, double b);
 /** Integrates a formula from a to b as Romb() does.
- * @param m the number of halvings, 1 or more.
+ * @param m the number of halvings, 1 to 40.
  * @param formula the formula text.
  * @param var_name the name of its variable.
- * @param a,b the limits.
+ * @param a,b the limits, finite.
  * @param result where the integral goes.
  * @param err_est where an estimate of the error goes.
- * @return 0, a compile code 10400..10413, 10425, 20901, 20906 or 20907. */
+ * @return 0, a compile code 10400..10413, 10425, 20901, 20906, 20907, 20915 or 20916. */
 KELVO_API int32_t TkIntegrateByVar(int32_t m, const char* formula, const char* var_name, double a, double b,
                                    double* result, double* err_est);
 /** One accepted Runge-Kutta-Fehlberg 4(5) step of n <= 30 equations; derivs computes dydt
