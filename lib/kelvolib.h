@@ -325,7 +325,9 @@ KELVO_API int32_t TkWindowHeight(TkGraph graph);
  * @return 0 when the file was written; 25001 when `graph` names no open graph; 25002 when
  *         nothing was drawn since the graph was opened or last cleared; 25003 when the
  *         extension names no format; 25004 when the file cannot be written (a null or empty
- *         path, a missing folder, no permission, a full disk). */
+ *         path, a missing folder, no permission, a full disk); 25005 when the window is
+ *         larger than a picture may be: more than 65,536 pixels wide or high, or more than
+ *         2^28 (268,435,456) pixels in all. Nothing is written then, and nothing allocated. */
 KELVO_API int32_t TkSaveGraph(TkGraph graph, const char* path);
 /** A modal dialog from the named template, owned by the current graph's window.
  *
