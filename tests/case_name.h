@@ -4,8 +4,8 @@
 // run, or `ctest -R` and `ctest --rerun-failed` cannot find it: gtest names a case by its
 // index unless told otherwise, and ctest adds the parameter as gtest prints it, which is
 // its raw bytes (pointers included) for a struct without a PrintTo. Every suite therefore
-// names its cases with one of these and gives its parameter type a PrintTo; a ctest test
-// (check_test_names.cmake) fails when a name holds raw bytes.
+// names its cases (most with one of these) and gives its parameter type a PrintTo; a ctest
+// test (check_test_names.cmake) fails when a name holds raw bytes.
 
 #include <cctype>
 #include <string>
