@@ -13,14 +13,13 @@
 #include <QString>
 #include <QTimer>
 
+#include <string>
 #include <utility>
 
 #include "demo/scenes/scene_helpers.h"
 #include "demo/scenes/scene_table.h"
-#include "platform/box/message_box.h"
-#include "platform/window/icon.h"
-#include "platform/window/message.h"
 
+#include <kelvo/kelvoplatform.h>
 #include <kelvo/kelvoqt.h>
 
 namespace kelvotour {
@@ -56,6 +55,13 @@ private:
 };
 
 constexpr int open_flags = 3; // drawing mode 3, shown, no border
+// KpMessageBox's buttons and icons, and the mouse messages the panel passes on, as
+// kelvoplatform.h numbers them.
+constexpr int32_t message_box_ok = 0;
+constexpr int32_t no_icon = 0;
+constexpr int32_t information_icon = 1;
+constexpr uint32_t mouse_move = 512;
+constexpr uint32_t left_button_up = 514;
 constexpr int panel_margin = 4;
 constexpr int smallest_panel = 10;
 QColor const purple(128, 0, 128);
@@ -119,11 +125,8 @@ MainWindow::MainWindow()
 {
     setWindowTitle(QStringLiteral("Kelvotour"));
     setObjectName(QStringLiteral("TForm1"));
-    if (kp::Icon const* icon = kp::find_icon(kp::load_named_icon("Kelvo"))) {
-        QImage const picture(reinterpret_cast<uchar const*>(icon->argb.data()), icon->size.width, icon->size.height,
-                             icon->size.width * 4, QImage::Format_ARGB32);
-        setWindowIcon(QIcon(QPixmap::fromImage(picture.copy())));
-    }
+    if (QImage const icon = kelvoqt::named_icon(QStringLiteral("Kelvo")); !icon.isNull())
+        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     QFont form_font = font();
     form_font.setPixelSize(11);
     setFont(form_font);
@@ -227,9 +230,7 @@ void MainWindow::FormCreate()
     // The panel's host has the panel's size (follow_size), so the graph fills it.
     state_.GraphId = TkOpenGraph(GraphPanel->host(), 0, 0, GraphPanel->width(), GraphPanel->height(), open_flags);
     if (state_.GraphId == 0) {
-        kp::MessageBoxRequest request;
-        request.text = "Problem creating graph window. Program Aborted.";
-        kp::show_message_box(request);
+        KpMessageBox("Problem creating graph window. Program Aborted.", "", message_box_ok, no_icon);
         closed_ = true;
         start_failed_ = true;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -415,22 +416,19 @@ void MainWindow::ClearWindowClick()
 
 void MainWindow::AboutClick()
 {
-    kp::MessageBoxRequest request;
-    request.caption = "About Kelvotour";
-    request.text = "Kelvo graphics DLL KELVOLIB.DLL\nDLL version number: " + integer_text(TkGetVersion())
-                 + "\n\nKelvotour shows what KelvoLib draws and computes.\n"
-                   "Written by the KelvoLib developers.";
-    request.icon = kp::MessageBoxIcon::Information;
-    kp::show_message_box(request);
+    std::string const text = "Kelvo graphics DLL KELVOLIB.DLL\nDLL version number: " + integer_text(TkGetVersion())
+                           + "\n\nKelvotour shows what KelvoLib draws and computes.\n"
+                             "Written by the KelvoLib developers.";
+    KpMessageBox(text.c_str(), "About Kelvotour", message_box_ok, information_icon);
 }
 
 void MainWindow::on_panel_message(uint32_t number)
 {
     if (closed_)
         return;
-    if (number == kp::message::mouse_move)
+    if (number == mouse_move)
         GraphMouseMove();
-    else if (number == kp::message::left_button_up)
+    else if (number == left_button_up)
         GraphPanelClick();
 }
 

@@ -325,7 +325,9 @@ KELVO_API int32_t TkWindowHeight(TkGraph graph);
  * @return 0 when the file was written; 25001 when `graph` names no open graph; 25002 when
  *         nothing was drawn since the graph was opened or last cleared; 25003 when the
  *         extension names no format; 25004 when the file cannot be written (a null or empty
- *         path, a missing folder, no permission, a full disk). */
+ *         path, a missing folder, no permission, a full disk); 25005 when the window is
+ *         larger than a picture may be: more than 65,536 pixels wide or high, or more than
+ *         2^28 (268,435,456) pixels in all. Nothing is written then, and nothing allocated. */
 KELVO_API int32_t TkSaveGraph(TkGraph graph, const char* path);
 /** A modal dialog from the named template, owned by the current graph's window.
  *
@@ -1036,8 +1038,9 @@ KELVO_API void TkCrossWires3(TkGraph graph, double x, double y, double z);
 /** @defgroup curves Curves and function sampling
  * Plotting calls return 0 or an error code: 20801 "Not enough room in memory for local
  * arrays", 20802 "Not enough data", 20803 "Bad range specified", 20804 "Bad data
- * specified", a formula error (10400..10425), or heap error 1. A graph identifier that names
- * no open graph does nothing and returns 0.
+ * specified", a formula error (10400..10425), heap error 1, or internal error 30000 (see the
+ * error codes of the reference manual). A graph identifier that names no open graph does
+ * nothing and returns 0.
  *
  * Curves are drawn in a graph colour, sampled at n points over the interval nudged slightly
  * inwards (equal ends are therefore a bad range), long steps refined, steps that jump across
@@ -1501,13 +1504,15 @@ KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, cons
 
 /* ---- Numerical methods ------------------------------------------------------------------ */
 /** @defgroup numerics Numerical methods
- * Failures are told by the error state (codes 20901..20914) and, for the Tk calls, by the
+ * Failures are told by the error state (codes 20901..20916) and, for the Tk calls, by the
  * returned code. Zeroin, Fmin and Fft do not clear the error state first: with an error
  * pending, they return at once. A failed search or integration gives NaN.
  *
  * The functions given to Zeroin(), Fmin() and Romb() may be the caller's own; when one of
  * them leaves a library error pending (a formula that failed to evaluate), the routine
- * stops with 20901 "Error in function evaluation".
+ * stops with 20901 "Error in function evaluation". One that throws a C++ exception ends the
+ * routine with NaN and error 1 (std::bad_alloc) or 30000 "Internal error: ..." (anything
+ * else).
  * @{ */
 
 /** A zero of f between a and b (f(a) and f(b) of opposite sign) by Brent's method.
@@ -1555,21 +1560,24 @@ KELVO_API int32_t TkFindminByVar(const char* formula, const char* var_name, doub
  *
  * Clears the error state first. Limits in either order: b < a gives the negative integral.
  * Failures: 20901 when f fails, 20906 "Must halve interval at least once" for m < 1, 20907
- * "Not enough heap space".
- * @param m the number of halvings of the interval, 1 or more; each one doubles the work.
+ * "Not enough heap space", 20916 "Too many halvings: at most 40" for m above 40 (2^40 calls
+ * already take many minutes; each halving more doubles that), 20915 "Limits and their
+ * distance must be finite" for a limit that is infinite or NaN or limits whose difference
+ * overflows. All but 20901 are reported before f is called, with err_est untouched.
+ * @param m the number of halvings of the interval, 1 to 40; each one doubles the work.
  * @param f the function.
  * @param err_est where an estimate of the error goes.
- * @param a,b the limits.
+ * @param a,b the limits, finite.
  * @return the integral; NaN after a failure. */
 KELVO_API double Romb(int32_t m, TkRealFunc f, double* err_est, double a, double b);
 /** Integrates a formula from a to b as Romb() does.
- * @param m the number of halvings, 1 or more.
+ * @param m the number of halvings, 1 to 40.
  * @param formula the formula text.
  * @param var_name the name of its variable.
- * @param a,b the limits.
+ * @param a,b the limits, finite.
  * @param result where the integral goes.
  * @param err_est where an estimate of the error goes.
- * @return 0, a compile code 10400..10413, 10425, 20901, 20906 or 20907. */
+ * @return 0, a compile code 10400..10413, 10425, 20901, 20906, 20907, 20915 or 20916. */
 KELVO_API int32_t TkIntegrateByVar(int32_t m, const char* formula, const char* var_name, double a, double b,
                                    double* result, double* err_est);
 /** One accepted Runge-Kutta-Fehlberg 4(5) step of n <= 30 equations; derivs computes dydt

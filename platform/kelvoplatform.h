@@ -1,10 +1,10 @@
 /**
  * @file kelvoplatform.h
  * The platform layer's C interface: headless hosts for callers without any toolkit
- * (scripts, other languages, CI). A headless host is a top-level window whose pixels live
- * in memory; graph windows opened in it draw there, and the picture can be read back or
- * saved. Window handles are 32-bit; a handle that is 0, destroyed or never issued does
- * nothing.
+ * (scripts, other languages, CI), and the message boxes the library shows. A headless host
+ * is a top-level window whose pixels live in memory; graph windows opened in it draw there,
+ * and the picture can be read back or saved. Window handles are 32-bit; a handle that is 0,
+ * destroyed or never issued does nothing.
  */
 #ifndef KELVOPLATFORM_H
 #define KELVOPLATFORM_H
@@ -65,6 +65,23 @@ void KpSendMouse(TkWnd host, int32_t message, int32_t x, int32_t y, int32_t keys
  * @param host the host.
  * @param x1,y1,x2,y2 the rectangle, corners included. */
 void KpExpose(TkWnd host, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+/** @} */
+
+/** @defgroup boxes Message boxes
+ * A program's own boxes, shown as the library shows its boxes: as Qt message boxes while a
+ * kelvoqt::BoxHandlers lives, otherwise written to standard error as "[caption] text" and
+ * answered with their first button.
+ * @{ */
+
+/** Shows a modal message box and waits for its answer.
+ * @param text the message; null reads as empty.
+ * @param caption the box's title; null reads as empty.
+ * @param buttons 0 OK, 1 OK and Cancel, 2 Yes and No, 3 Yes, No and Cancel; other values
+ *        give OK.
+ * @param icon 0 none, 1 information, 2 warning, 3 stop; other values give none.
+ * @return the button chosen: 1 OK, 2 Cancel, 6 Yes, 7 No. */
+int32_t KpMessageBox(const char* text, const char* caption, int32_t buttons, int32_t icon);
 
 /** @} */
 

@@ -6,7 +6,7 @@
  * widget. It forwards mouse input (with the button and Shift/Ctrl flags) to the window
  * under the pointer, shows the cursor the graphs ask for and keeps their paint cycle going
  * with Qt's event loop. kelvoqt::BoxHandlers shows the library's message boxes and
- * dialogues with Qt.
+ * dialogues with Qt; kelvoqt::named_icon() gives the platform's icons as images.
  *
  * Like the library, KelvoQt is single-threaded: use it from the thread that runs the Qt
  * event loop and makes the library calls.
@@ -124,6 +124,10 @@ private:
     DialogFunction dialog_;
     std::unique_ptr<Previous> previous_;
 };
+
+/** The picture of one of the platform's named icons, for a window's icon: "Kelvo", a small
+ *  graph with axes and a curve (32 by 32 pixels). A null image for any other name. */
+KELVOQT_API QImage named_icon(QString const& name);
 
 } // namespace kelvoqt
 

@@ -127,7 +127,7 @@ FontRecord label_font(TkLabelSettings const& settings, int32_t orientation)
 void use_font(GraphRecord& graph, FontRecord const& font)
 {
     FontRecord const& current = graph.font;
-    int32_t const orientation = font.orientation >= 1 && font.orientation <= 4 ? font.orientation : 1;
+    int32_t const orientation = known_orientation(font.orientation);
     if (current.face == font.face && current.style == font.style && current.size == font.size
         && current.orientation == orientation)
         return;

@@ -8,68 +8,19 @@
 
 #include "lib/axes/axis_geometry.h"
 #include "lib/axes/label_layout.h"
+#include "lib/axes/label_placement.h"
 #include "lib/axes/pips.h"
 #include "lib/draw/fonts.h"
 #include "lib/draw/text.h"
 #include "lib/runtime/debug_report.h"
+#include "platform/base/point.h"
 
 namespace kelvo {
 
 namespace {
 
-constexpr int32_t default_label_width = 5;
 // Labels are left out when the window is narrower than this many label widths.
 constexpr int64_t label_widths_per_window = 3;
-// An axis origin closer than this to the window's left edge leaves no room for 2D titles
-// beside the axes.
-constexpr int32_t title_room_beside_axes = 160;
-
-bool auto_placed(TkLabelSettings const& settings)
-{
-    return (settings.AutoPlace & 0xFFFF) != 0;
-}
-
-// An offset in pixels, kept where sums of pixel coordinates stay in 32 bits.
-int32_t percent_of(int32_t percent, int32_t cell)
-{
-    constexpr double farthest = 1 << 30;
-    return static_cast<int32_t>(std::nearbyint(std::clamp(percent * 0.01 * cell, -farthest, farthest)));
-}
-
-// The graph's font, justification, text colour and graph-label offsets, which titles
-// borrow while they draw.
-void use_text_settings(GraphRecord& graph, TkLabelSettings const& settings)
-{
-    use_font(graph, label_font(settings, settings.Orientation));
-    set_justification(graph, settings.Justification);
-    if (graph.text_colour != settings.TextColour)
-        set_text_colour(graph, settings.TextColour);
-    graph.coordinates.GraphLabelDx = settings.XOffset;
-    graph.coordinates.GraphLabelDy = settings.YOffset;
-}
-
-// Puts the graph's text settings back when labelling or a title is done.
-class TextSettingsScope {
-public:
-    explicit TextSettingsScope(GraphRecord& graph) : graph_(graph)
-    {
-        saved_.FontFace = graph.font.face;
-        saved_.FontStyle = graph.font.style;
-        saved_.FontSize = graph.font.size;
-        saved_.Orientation = graph.font.orientation;
-        saved_.Justification = graph.justification;
-        saved_.TextColour = graph.text_colour;
-        saved_.XOffset = graph.coordinates.GraphLabelDx;
-        saved_.YOffset = graph.coordinates.GraphLabelDy;
-    }
-    ~TextSettingsScope() { use_text_settings(graph_, saved_); }
-    TextSettingsScope(TextSettingsScope const&) = delete;
-    TextSettingsScope& operator=(TextSettingsScope const&) = delete;
-
-private:
-    GraphRecord& graph_;
-    TkLabelSettings saved_{};
-};
 
 bool intersects(TextBox const& a, TextBox const& b)
 {
@@ -86,34 +37,16 @@ TextBox shifted(TextBox box, int64_t dx, int64_t dy)
     return {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
 }
 
-// The label offsets, in percent of the cell, that AutoPlace chooses from the side flags.
-struct Offsets {
-    int32_t x;
-    int32_t y;
-};
-
-Offsets offsets_for_sides(SideFlags flags, Offsets both, Offsets horizontal, Offsets vertical, Offsets neither)
-{
-    if (flags.horizontal && flags.vertical)
-        return both;
-    if (flags.horizontal)
-        return horizontal;
-    if (flags.vertical)
-        return vertical;
-    debug_report("impossibe label position");
-    return neither;
-}
-
 void auto_place_labels(GraphRecord const& graph, int axis, TkLabelSettings& settings)
 {
     SideFlags const flags = side_flags(graph, axis);
-    settings.Justification = flags.vertical ? 2 : 1;
+    settings.Justification = code_of(flags.vertical ? Justification::End : Justification::Start);
     Offsets offsets = offsets_for_sides(flags, {-20, 100}, {80, 85}, {-45, -40}, {80, -40});
     if (axis == axis_z)
         offsets = {-100, 30};
     if (is_ordinary_2d_view(graph.coordinates)) {
         if (axis == axis_x) {
-            settings.Justification = 3;
+            settings.Justification = code_of(Justification::Middle);
             offsets = {0, 120};
         } else if (axis == axis_y) {
             offsets = {-100, 20};
@@ -233,8 +166,8 @@ private:
     {
         PixelPoint const p = pixel_of(graph_.scales, line_.at(axis_, v));
         Placement placed;
-        placed.x = static_cast<int32_t>(std::clamp<int64_t>(int64_t{p.x} + dx_, INT32_MIN, INT32_MAX));
-        placed.y = static_cast<int32_t>(std::clamp<int64_t>(int64_t{p.y} + dy_, INT32_MIN, INT32_MAX));
+        placed.x = kp::clamp_to_int32(int64_t{p.x} + dx_);
+        placed.y = kp::clamp_to_int32(int64_t{p.y} + dy_);
         placed.unmoved = string_box(graph_, placed.x, placed.y, text);
         TextBox box = placed.unmoved;
         int64_t move_x = 0;
@@ -265,8 +198,8 @@ private:
         move_x += inside_x;
         move_y += inside_y;
         placed.moved = move_x != 0 || move_y != 0;
-        placed.x = static_cast<int32_t>(std::clamp<int64_t>(placed.x + move_x, INT32_MIN, INT32_MAX));
-        placed.y = static_cast<int32_t>(std::clamp<int64_t>(placed.y + move_y, INT32_MIN, INT32_MAX));
+        placed.x = kp::clamp_to_int32(placed.x + move_x);
+        placed.y = kp::clamp_to_int32(placed.y + move_y);
         return placed;
     }
 
@@ -329,86 +262,6 @@ void label_axis(GraphRecord& graph, int axis)
     AxisLabeller(graph, axis, settings).label(n);
 }
 
-// The axis's label width as titles count it: 0 counts as `zero`, a negative width as none.
-// Widths far beyond any window are held where the offsets made from them fit 32 bits.
-int32_t title_label_width(GraphRecord const& graph, int axis, int32_t zero)
-{
-    int32_t const w = graph.coordinates.LabelWidth[static_cast<std::size_t>(axis)];
-    return w == 0 ? zero : std::clamp(w, 0, 1000000);
-}
-
-// AutoPlace for the axis titles, on a copy of their settings.
-void auto_place_axis_title(GraphRecord& graph, int axis, TkLabelSettings& settings)
-{
-    CoordinateSettings const& c = graph.coordinates;
-    settings.Orientation = 1;
-    settings.TitleRef = 2;
-    SideFlags const flags = side_flags(graph, axis);
-    int32_t const a = 100 * title_label_width(graph, axis, default_label_width) + 150;
-    settings.Justification = flags.vertical ? 2 : 1;
-    Offsets offsets = offsets_for_sides(flags, {-20 - a, 250}, {a + 80, 235}, {-45 - a, -190}, {a + 80, -190});
-    if (axis == axis_z) {
-        settings.Justification = 2;
-        offsets = {-145, -120};
-        if (c.AxisType == 1) {
-            double const tilt = std::cos(c.Theta);
-            if (tilt > 0.2)
-                settings.TitleRef = 3;
-            else if (tilt < -0.2)
-                settings.TitleRef = 1;
-            else
-                offsets.y = -400;
-        }
-    }
-    bool const room_beside_axes =
-        c.AxisType != 1 || pixel_of(graph.scales, axis_origin(graph)).x >= title_room_beside_axes;
-    if (!c.Is3D && room_beside_axes) {
-        if (axis == axis_x) {
-            settings.Justification = 3;
-            offsets = {0, 260};
-        } else if (axis == axis_y) {
-            settings.Justification = 3;
-            settings.Orientation = 2;
-            offsets = {-100 * (title_label_width(graph, axis_y, 6) + 2), 0};
-        } else {
-            debug_report("z-label drawing not expected");
-        }
-    }
-    settings.XOffset = offsets.x;
-    settings.YOffset = offsets.y;
-}
-
-// The fraction of the way from the upper end back to the lower end: 1 at the lower end.
-double title_fraction(int32_t title_ref)
-{
-    switch (title_ref) {
-    case 1:
-        return 1;
-    case 3:
-        return 0;
-    case 2:
-        return 0.5;
-    default:
-        debug_report("TitleRef out of range");
-        return 0.5;
-    }
-}
-
-PixelPoint title_anchor(GraphRecord const& graph, int32_t reference, TkLabelSettings const& settings)
-{
-    if (reference == 7) {
-        int32_t const w = graph.window_width;
-        double const f = title_fraction(settings.TitleRef);
-        return {f == 1 ? 0 : f == 0 ? w : w / 2, 0};
-    }
-    AxisLine const line = pip_line(graph, reference - 4);
-    double const f = title_fraction(settings.TitleRef);
-    Triple point;
-    for (std::size_t i = 0; i < 3; ++i)
-        point[i] = f * line.lower[i] + (1 - f) * line.upper[i];
-    return pixel_of(graph.scales, point);
-}
-
 } // namespace
 
 void label_axes(GraphRecord& graph)
@@ -416,46 +269,6 @@ void label_axes(GraphRecord& graph)
     TextSettingsScope const text_settings(graph);
     for (int axis = axis_x; axis < axis_count(graph.coordinates); ++axis)
         label_axis(graph, axis);
-}
-
-void draw_title(GraphRecord& graph, int32_t reference, std::string_view text)
-{
-    if (reference < 4 || reference > 7) {
-        debug_report("wrong title type");
-        return;
-    }
-    TkLabelSettings settings = graph.coordinates.LabelSettings[static_cast<std::size_t>(reference - 1)];
-    if (auto_placed(settings)) {
-        if (reference == 7) {
-            settings.Orientation = 1;
-            settings.Justification = 3;
-            settings.XOffset = 0;
-            settings.YOffset = 120;
-            settings.TitleRef = 2;
-        } else {
-            auto_place_axis_title(graph, reference - 4, settings);
-        }
-    }
-    PixelPoint const anchor = title_anchor(graph, reference, settings);
-    TextSettingsScope const text_settings(graph);
-    use_text_settings(graph, settings);
-    CellMetrics const cell = cell_metrics(graph);
-    int64_t const x = int64_t{anchor.x} + percent_of(settings.XOffset, cell.width);
-    int64_t const y = int64_t{anchor.y} + percent_of(settings.YOffset, cell.height);
-    draw_long_text(graph, static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)),
-                   static_cast<int32_t>(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX)), text);
-}
-
-void draw_stored_titles(GraphRecord& graph)
-{
-    for (int32_t reference = first_title_reference; reference < first_title_reference + title_count; ++reference) {
-        if (reference == 6 && !graph.coordinates.Is3D)
-            continue;
-        std::optional<std::string> const title =
-            graph.coordinates.Titles[static_cast<std::size_t>(reference - first_title_reference)];
-        if (title)
-            draw_title(graph, reference, *title);
-    }
 }
 
 } // namespace kelvo

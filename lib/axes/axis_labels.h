@@ -1,9 +1,6 @@
 #pragma once
 
-// Numbers at the primary pips of each axis, and the axis and graph titles.
-
-#include <cstdint>
-#include <string_view>
+// Numbers at the primary pips of each axis.
 
 #include "lib/graph/graph_record.h"
 
@@ -13,10 +10,5 @@ namespace kelvo {
 // written into the axis's stored label settings. The graph's font, justification and text
 // colour are left as they were.
 void label_axes(GraphRecord& graph);
-// Draws a title at once: references 4, 5, 6 the x, y, z axis titles, 7 the graph title.
-// The stored settings and the graph's own text settings are left as they were.
-void draw_title(GraphRecord& graph, int32_t reference, std::string_view text);
-// The stored titles: x, y, z (3D views only) and the graph title, in this order.
-void draw_stored_titles(GraphRecord& graph);
 
 } // namespace kelvo

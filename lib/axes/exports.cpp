@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "lib/axes/axis_labels.h"
+#include "lib/axes/axis_titles.h"
 #include "lib/axes/current_point.h"
 #include "lib/axes/frame.h"
 #include "lib/axes/graph_parameters.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "lib/axes/axis_geometry.h"
-#include "lib/axes/axis_labels.h"
+#include "lib/axes/axis_titles.h"
 #include "lib/axes/current_point.h"
 #include "lib/axes/pips.h"
 #include "lib/draw/attributes.h"

@@ -55,8 +55,8 @@ void set_label_settings(GraphRecord& graph, int32_t kind, TkLabelSettings& setti
     if (kind != graph_label_kind)
         return;
     if ((settings.AutoPlace & 0xFFFF) != 0) {
-        settings.Orientation = 1;
-        settings.Justification = 3;
+        settings.Orientation = code_of(Orientation::Right);
+        settings.Justification = code_of(Justification::Middle);
         settings.XOffset = 0;
         settings.YOffset = -settings.FontSize;
     }

@@ -7,6 +7,7 @@
 #include "lib/draw/fonts.h"
 #include "lib/draw/line_batch.h"
 #include "lib/runtime/debug_report.h"
+#include "platform/base/point.h"
 
 namespace kelvo {
 
@@ -32,11 +33,6 @@ int32_t even_pixels(double half)
     return 2 * rounded_pixels(half);
 }
 
-int32_t clamped_sum(int64_t a, int64_t b)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(a + b, INT32_MIN, INT32_MAX));
-}
-
 // Where a pip starts relative to its point on the axis line.
 PipVector start_offset(int32_t mode, PipVector v)
 {
@@ -60,9 +56,10 @@ PipVector negated(PipVector v)
 void add_pip(GraphRecord const& graph, PixelPoint p, PipVector v, int32_t mode, LineBatch& pips)
 {
     PipVector const o = start_offset(mode, v);
-    int32_t const x1 = clamped_sum(p.x, o.dx);
-    int32_t const y1 = clamped_sum(p.y, o.dy);
-    pips.add(x1, y1, clamped_sum(x1, v.dx), clamped_sum(y1, v.dy), graph.pen.colour);
+    int32_t const x1 = kp::clamp_to_int32(int64_t{p.x} + o.dx);
+    int32_t const y1 = kp::clamp_to_int32(int64_t{p.y} + o.dy);
+    pips.add(x1, y1, kp::clamp_to_int32(int64_t{x1} + v.dx), kp::clamp_to_int32(int64_t{y1} + v.dy),
+             graph.pen.colour);
 }
 
 // One row of pips along a line: N + 1 primary pips at even steps in user coordinates, and
@@ -146,7 +143,7 @@ void draw_axis_pips(GraphRecord& graph, int axis)
         return;
     if (mode != outside && mode != inside && mode != across)
         debug_report("wrong pip mode");
-    use_font(graph, label_font(c.LabelSettings[a], 1));
+    use_font(graph, label_font(c.LabelSettings[a], code_of(Orientation::Right)));
     int64_t const n = primary_interval_count(graph.scales, axis);
     if (n < 0)
         return;

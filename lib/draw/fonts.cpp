@@ -64,8 +64,7 @@ std::optional<kp::LogicalFont> logical_font_for(FontRecord const& font)
 
 void set_font(GraphRecord& graph, FontRecord font)
 {
-    if (font.orientation < 1 || font.orientation > 4)
-        font.orientation = 1;
+    font.orientation = known_orientation(font.orientation);
     std::optional<kp::LogicalFont> logical = logical_font_for(font);
     if (!logical)
         return;
@@ -91,16 +90,14 @@ void set_text_colour(GraphRecord& graph, TkColor colour)
 
 int32_t set_justification(GraphRecord& graph, int32_t justification)
 {
-    if (justification < 1 || justification > 3)
-        justification = 1;
-    return std::exchange(graph.justification, justification);
+    return std::exchange(graph.justification, known_justification(justification));
 }
 
 void ensure_metrics(GraphRecord& graph)
 {
     if (graph.metrics_valid)
         return;
-    kp::DeviceContext* context = target(graph, 1);
+    kp::DeviceContext* context = first_target(graph);
     if (context == nullptr)
         return;
     kp::TextMetrics const metrics = kp::text_metrics(*context);

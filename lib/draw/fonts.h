@@ -6,12 +6,10 @@
 
 #include "lib/kelvolib.h"
 #include "lib/graph/graph_record.h"
+#include "lib/graph/text_placement.h"
 #include "platform/font/logical_font.h"
 
 namespace kelvo {
-
-enum class Orientation : int32_t { Right = 1, Up = 2, Left = 3, Down = 4 };
-enum class Justification : int32_t { Start = 1, End = 2, Middle = 3 };
 
 // The logical font of a font record on a 96-pixel-per-inch screen, or nothing when its
 // pixel height would exceed 1000.

@@ -14,7 +14,7 @@ TkImage get_image(GraphRecord& graph, int32_t x1, int32_t y1, int32_t x2, int32_
 {
     if (x1 > x2 || y2 < y1)
         return 0;
-    kp::DeviceContext* source = target(graph, 1);
+    kp::DeviceContext* source = first_target(graph);
     if (source == nullptr)
         return 0;
     int64_t const width = int64_t{x2} - x1 + 1;
@@ -37,7 +37,7 @@ void put_image(GraphRecord& graph, int32_t x, int32_t y, TkImage image, int32_t 
     if (!kp::is_raster_op(mode) || image == 0)
         return;
     std::optional<kp::Size> const size = kp::bitmap_size(image);
-    kp::DeviceContext* first = target(graph, 1);
+    kp::DeviceContext* first = first_target(graph);
     if (!size || first == nullptr)
         return;
     kp::MemoryDeviceContext source(*first);

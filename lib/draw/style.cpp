@@ -42,8 +42,8 @@ StyleRecord build_style_record(int32_t number)
     style.write_mode = 1;
     style.font_style = 1;
     style.font_size = 10;
-    style.font_orientation = 1;
-    style.justification = 1;
+    style.font_orientation = code_of(Orientation::Right);
+    style.justification = code_of(Justification::Start);
     style.drawing_mode = 2;
     style.style_number = number;
     return style;

@@ -1,15 +1,15 @@
 #include "lib/draw/text.h"
 
-#include <algorithm>
-#include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lib/draw/fonts.h"
 #include "lib/runtime/text_limits.h"
 #include "lib/graph/drawing_targets.h"
 #include "lib/graph/target_copies.h"
+#include "platform/base/point.h"
 #include "platform/graphics/device_context_text.h"
 #include "platform/font/text_rotation.h"
 #include "platform/graphics/object_guards.h"
@@ -17,12 +17,6 @@
 namespace kelvo {
 
 namespace {
-
-int32_t clamped(int64_t value)
-{
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 kp::TextRotation rotation_of(int32_t orientation)
 {
@@ -43,7 +37,15 @@ kp::TextRotation rotation_of(int32_t orientation)
 // width at its end, half of it in the middle.
 int64_t justification_shift(int64_t width, int32_t justification)
 {
-    return justification == 2 ? width : justification == 3 ? width / 2 : 0;
+    switch (static_cast<Justification>(justification)) {
+    case Justification::End:
+        return width;
+    case Justification::Middle:
+        return width / 2;
+    case Justification::Start:
+        break;
+    }
+    return 0;
 }
 
 // A text's characters with their widths in the graph's font, measured once for both the
@@ -103,21 +105,21 @@ std::optional<PlacedInk> place_character(GraphRecord& graph, char32_t character,
     kp::DeviceBox const ink =
         kp::rotated_cell_edges({abc.a, 0, int64_t{abc.advance()} - abc.c, graph.cell_height}, corner, rotation);
     kp::DevicePoint const next = kp::advanced_corner(reference, abc.advance(), rotation);
-    graph.end_text_x = clamped(next.x);
-    graph.end_text_y = clamped(next.y);
+    graph.end_text_x = kp::clamp_to_int32(next.x);
+    graph.end_text_y = kp::clamp_to_int32(next.y);
     bool const visible =
         ink.left < graph.window_width && ink.top < graph.window_height && ink.right > 0 && ink.bottom > 0;
     if (!visible)
         return std::nullopt;
-    return PlacedInk{{{clamped(corner.x), clamped(corner.y)}, character}, ink};
+    return PlacedInk{{{kp::clamp_to_int32(corner.x), kp::clamp_to_int32(corner.y)}, character}, ink};
 }
 
 // Restores the justification when the text is done.
 class JustificationGuard {
 public:
-    JustificationGuard(GraphRecord& graph, int32_t justification)
+    JustificationGuard(GraphRecord& graph, Justification justification)
         : graph_(graph)
-        , saved_(std::exchange(graph.justification, justification))
+        , saved_(std::exchange(graph.justification, code_of(justification)))
     {
     }
     ~JustificationGuard() { graph_.justification = saved_; }
@@ -150,25 +152,25 @@ int32_t text_ascent(GraphRecord& graph)
 TextBox string_box(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
 {
     ensure_metrics(graph);
-    kp::DeviceContext* context = target(graph, 1);
+    kp::DeviceContext* context = first_target(graph);
     int64_t const width = context == nullptr ? 0 : text_width(*context, text);
     return text_box(x, y, width, graph.cell_height, graph.ascent, graph.font.orientation, graph.justification);
 }
 
 void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
 {
-    kp::DeviceContext* context = target(graph, 1);
+    kp::DeviceContext* context = first_target(graph);
     if (context == nullptr)
         return;
     int64_t const a = text_ascent(graph);
     MeasuredText const measured(*context, text);
     int64_t const shift = justification_shift(measured.advance, graph.justification);
-    JustificationGuard const start_justified(graph, 1);
+    JustificationGuard const start_justified(graph, Justification::Start);
     // The first character's reference point: the start of the justified text's cell.
     kp::TextRotation const rotation = rotation_of(graph.font.orientation);
     kp::DevicePoint const start = kp::rotated_cell_pixel({0, a}, cell_corner(x, y, shift, a, rotation), rotation);
-    graph.end_text_x = clamped(start.x);
-    graph.end_text_y = clamped(start.y);
+    graph.end_text_x = kp::clamp_to_int32(start.x);
+    graph.end_text_y = kp::clamp_to_int32(start.y);
     // Text shows the characters only, whatever the targets' background mode says.
     kp::ScopedBackgroundMode const transparent(*context, kp::BackgroundMode::Transparent);
     if (graph.drawing_mode == DrawingMode::AutoRedraw) {
@@ -176,8 +178,8 @@ void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
         for (std::size_t i = 0; i < measured.characters.size(); ++i) {
             if (std::optional<PlacedInk> const p = place_character(graph, measured.characters[i], measured.widths[i])) {
                 kp::draw_character(*context, p->placed.corner, p->placed.character);
-                dispatch_to_rect(graph, clamped(p->ink.left), clamped(p->ink.top), clamped(p->ink.right - 1),
-                                 clamped(p->ink.bottom - 1));
+                dispatch_to_rect(graph, kp::clamp_to_int32(p->ink.left), kp::clamp_to_int32(p->ink.top),
+                                 kp::clamp_to_int32(p->ink.right - 1), kp::clamp_to_int32(p->ink.bottom - 1));
             }
         }
         return;

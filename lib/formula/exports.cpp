@@ -46,30 +46,28 @@ int32_t TkSetParaValue(TkGraph graph, const char* name, double value)
 
 int32_t TkCompileParaList(TkGraph graph)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] { return compile_parameter_list(parameters_of(graph)); });
+    return guarded_code([&] { return compile_parameter_list(parameters_of(graph)); });
 }
 
 int32_t TkCompileEx0(TkGraph graph, const char* formula)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] { return compile_ex0(parameters_of(graph), text_of(formula)); });
+    return guarded_code([&] { return compile_ex0(parameters_of(graph), text_of(formula)); });
 }
 
 int32_t TkEvaluateEx0ByVar(TkGraph graph, const char* formula, double* result)
 {
-    return guarded_call(int32_t{heap_error_code},
-                        [&] { return evaluate_ex0(parameters_of(graph), text_of(formula), result); });
+    return guarded_code([&] { return evaluate_ex0(parameters_of(graph), text_of(formula), result); });
 }
 
 int32_t TkEvaluate1ByVar(const char* formula, const char* x_name, double* result, double x)
 {
-    return guarded_call(int32_t{heap_error_code},
-                        [&] { return evaluate_by_var(text_of(formula), text_of(x_name), x, result); });
+    return guarded_code([&] { return evaluate_by_var(text_of(formula), text_of(x_name), x, result); });
 }
 
 int32_t TkEvaluate2ByVar(const char* formula, const char* x_name, const char* y_name, double x, double y,
                          double* result)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return evaluate_by_var(text_of(formula), text_of(x_name), text_of(y_name), x, y, result);
     });
 }
@@ -77,7 +75,7 @@ int32_t TkEvaluate2ByVar(const char* formula, const char* x_name, const char* y_
 int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, const char* y_name, const char* z_name, double x,
                          double y, double z, double* result)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return evaluate_by_var(text_of(formula), text_of(x_name), text_of(y_name), text_of(z_name), x, y, z,
                                result);
     });

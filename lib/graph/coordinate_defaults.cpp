@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "lib/graph/coordinate_state.h"
+#include "lib/graph/text_placement.h"
 
 namespace kelvo {
 
@@ -13,8 +14,8 @@ TkLabelSettings default_label_settings(StyleRecord const& style)
     settings.FontFace = style.font_face;
     settings.FontStyle = style.font_style;
     settings.FontSize = style.font_size;
-    settings.Orientation = 1;
-    settings.Justification = 3;
+    settings.Orientation = code_of(Orientation::Right);
+    settings.Justification = code_of(Justification::Middle);
     settings.TextColour = style.text_colour;
     settings.XOffset = 0;
     settings.YOffset = 0;

@@ -38,6 +38,11 @@ kp::DeviceContext* target(GraphRecord const& graph, int i)
     return graph.context(target_slot(graph, i));
 }
 
+kp::DeviceContext* first_target(GraphRecord const& graph)
+{
+    return target(graph, 1);
+}
+
 bool select_library_object(GraphRecord& graph, Slot slot, kp::ObjectKind kind, uint32_t handle)
 {
     kp::DeviceContext* context = graph.context(slot);

@@ -13,6 +13,8 @@ int target_count(GraphRecord const& graph);
 // Target i (from 1) of the mode's list and its slot.
 Slot target_slot(GraphRecord const& graph, int i);
 kp::DeviceContext* target(GraphRecord const& graph, int i);
+// The first target: the one text is drawn on and images are taken from.
+kp::DeviceContext* first_target(GraphRecord const& graph);
 
 // Calls draw(context, slot) for every target of the graph's mode, in drawing order.
 template <typename Draw>

@@ -10,6 +10,7 @@
 #include "lib/graph/drawing_modes.h"
 #include "lib/graph/parameter_list.h"
 #include "lib/graph/style_record.h"
+#include "lib/graph/text_placement.h"
 #include "lib/kelvolib.h"
 #include "platform/graphics/memory_device_context.h"
 #include "platform/window/painting.h"
@@ -35,7 +36,7 @@ struct FontRecord {
     int32_t face = 1;
     int32_t style = 1;
     int32_t size = 10;
-    int32_t orientation = 1;
+    int32_t orientation = code_of(Orientation::Right);
 };
 
 // Objects a device context held before the library first selected its own (0 = none yet).
@@ -73,7 +74,7 @@ struct GraphRecord {
     TkColor back_colour = 0;
     int32_t write_mode = 1;
     TkColor text_colour = 0;
-    int32_t justification = 1;
+    int32_t justification = code_of(Justification::Start);
     int32_t cursor_shape = 1;
     std::array<uint32_t, cursor_shape_count> cursor_handles{};
     TkWnd message_route = 0;

@@ -7,7 +7,7 @@ namespace kelvo {
 
 kp::DeviceContext* recording_context(GraphRecord const& graph)
 {
-    return target(graph, 1);
+    return first_target(graph);
 }
 
 void start_new_recording(GraphRecord& graph)

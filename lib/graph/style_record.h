@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "lib/graph/text_placement.h"
 #include "lib/kelvolib.h"
 
 namespace kelvo {
@@ -18,8 +19,8 @@ struct StyleRecord {
     int32_t font_face = 1;
     int32_t font_style = 1;
     int32_t font_size = 10;
-    int32_t font_orientation = 1;
-    int32_t justification = 1;
+    int32_t font_orientation = code_of(Orientation::Right);
+    int32_t justification = code_of(Justification::Start);
     int32_t drawing_mode = 2;
     int32_t style_number = 0;
 };

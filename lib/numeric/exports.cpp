@@ -57,7 +57,7 @@ double Fmin(TkRealFunc f, double a, double b, double tol)
 
 int32_t TkFindRootByVar(const char* formula, const char* var_name, double* result, double a, double b, double tol)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         double value = 0.0;
         double& target = result != nullptr ? *result : value;
         return find_root_by_var(text_of(formula), text_of(var_name), target, a, b, tol);
@@ -66,7 +66,7 @@ int32_t TkFindRootByVar(const char* formula, const char* var_name, double* resul
 
 int32_t TkFindminByVar(const char* formula, const char* var_name, double* result, double a, double b, double tol)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         double value = 0.0;
         double& target = result != nullptr ? *result : value;
         return find_min_by_var(text_of(formula), text_of(var_name), target, a, b, tol);
@@ -87,7 +87,7 @@ double Romb(int32_t m, TkRealFunc f, double* err_est, double a, double b)
 int32_t TkIntegrateByVar(int32_t m, const char* formula, const char* var_name, double a, double b, double* result,
                          double* err_est)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         double value = 0.0;
         double estimate = 0.0;
         double& result_target = result != nullptr ? *result : value;
@@ -158,7 +158,7 @@ int32_t TkODESolve(TkODE set)
         OdeSet* found = find_ode_set(set);
         if (found == nullptr)
             return failed_ode_step_code;
-        return guarded_call(int32_t{heap_error_code}, [&] { return solve_ode_set(*found); });
+        return guarded_code([&] { return solve_ode_set(*found); });
     });
 }
 

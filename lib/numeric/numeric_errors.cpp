@@ -8,7 +8,7 @@ namespace kelvo {
 
 namespace {
 
-constexpr std::array<std::string_view, 15> messages = {
+constexpr std::array<std::string_view, 17> messages = {
     "",
     "Error in function evaluation",
     "f(a) and f(b) not of opposite sign",
@@ -24,6 +24,8 @@ constexpr std::array<std::string_view, 15> messages = {
     "Minimum time step must be positive",
     "Power of 2 must be >= 1",
     "No convergence after 100 iterations.",
+    "Limits and their distance must be finite",
+    "Too many halvings: at most 40",
 };
 
 } // namespace

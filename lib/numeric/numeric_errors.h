@@ -26,6 +26,8 @@ enum class NumericalError : int32_t {
     minimum_step_not_positive = 12,
     power_of_two_too_small = 13,
     no_convergence = 14,
+    limits_not_finite = 15,
+    too_many_halvings = 16,
 };
 
 inline constexpr int32_t numerical_error_base = 20900;

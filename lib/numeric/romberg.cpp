@@ -16,12 +16,6 @@ constexpr double no_result = std::numeric_limits<double>::quiet_NaN();
 // The estimate adds this multiple of the largest |f| seen, for the rounding in the sums.
 constexpr double rounding_weight = 2e-10;
 
-// 2^(k-1), the number of new midpoints at level k, saturated for absurd levels.
-uint64_t midpoints_at_level(int32_t k)
-{
-    return k - 1 >= 64 ? UINT64_MAX : uint64_t{1} << (k - 1);
-}
-
 } // namespace
 
 double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b_in)
@@ -32,6 +26,26 @@ double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b
         report_numerical_error(NumericalError::must_halve_interval);
         return no_result;
     }
+    // The table first, so that a table beyond the heap limit is reported as such.
+    RealBuffer table = new_real_buffer(int64_t{m} + 1);
+    if (!table) {
+        report_numerical_error(NumericalError::not_enough_heap);
+        return no_result;
+    }
+    static_assert(max_romberg_halvings == 40, "the message of too_many_halvings names the bound");
+    if (m > max_romberg_halvings) {
+        report_numerical_error(NumericalError::too_many_halvings);
+        return no_result;
+    }
+    // An infinite distance (limits near opposite ends of the doubles) samples only infinite
+    // points, as an infinite limit does.
+    if (!std::isfinite(b_in - a_in)) {
+        report_numerical_error(NumericalError::limits_not_finite);
+        return no_result;
+    }
+    // R[k] first holds the trapezoid sum with 2^k intervals, then the extrapolations.
+    double* R = table.get();
+
     err_est = 0;
     double h = b_in - a_in;
     bool reversed = h <= 0;
@@ -43,14 +57,6 @@ double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b
         a = b_in;
         b = a_in;
     }
-
-    // R[k] first holds the trapezoid sum with 2^k intervals, then the extrapolations.
-    RealBuffer table = new_real_buffer(int64_t{m} + 1);
-    if (!table) {
-        report_numerical_error(NumericalError::not_enough_heap);
-        return no_result;
-    }
-    double* R = table.get();
 
     double sum = f(a);
     if (watch.failed()) {
@@ -73,7 +79,7 @@ double romberg(int32_t m, RealFunction f, double& err_est, double a_in, double b
         double hp = h;
         h = h * 0.5;
         double x = a + h;
-        uint64_t remaining = h > 0 ? midpoints_at_level(k) : 0;
+        uint64_t remaining = h > 0 ? uint64_t{1} << (k - 1) : 0;
         while (remaining > 0) {
             double fx = f(x);
             if (watch.failed()) {

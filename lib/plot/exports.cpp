@@ -27,14 +27,6 @@ std::string_view text_of(char const* text)
     return text == nullptr ? std::string_view{} : std::string_view{text};
 }
 
-// Running out of memory inside a plotting call on an open graph returns heap error 1, as a
-// refused allocation does.
-template <typename Work>
-int32_t or_heap_error(Work&& work)
-{
-    return guarded_call(int32_t{heap_error_code}, work);
-}
-
 // A formula of x and y sampled on the grid (with the graph's parameters), then drawn as the
 // arrays of the grid would be.
 template <typename Draw>
@@ -57,7 +49,7 @@ int32_t TkDrawCurve1(TkGraph graph, const char* formula, const char* var_name, d
                      TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             std::string_view const formulae[] = {text_of(formula)};
             return draw_formula_curve(g, formulae, text_of(var_name), {x1, x2, n, colour, option});
         });
@@ -68,7 +60,7 @@ int32_t TkDrawCurve2(TkGraph graph, const char* formula_x, const char* formula_y
                      double t2, int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y)};
             return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
         });
@@ -79,7 +71,7 @@ int32_t TkDrawCurve3(TkGraph graph, const char* formula_x, const char* formula_y
                      const char* var_name, double t1, double t2, int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             std::string_view const formulae[] = {text_of(formula_x), text_of(formula_y), text_of(formula_z)};
             return draw_formula_curve(g, formulae, text_of(var_name), {t1, t2, n, colour, option});
         });
@@ -90,7 +82,7 @@ int32_t TkDrawCurveFunc1(TkGraph graph, TkRealFunc func, double x1, double x2, i
                          uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_function_curve(g, func, {x1, x2, n, colour, option}); });
+        return guarded_code([&] { return draw_function_curve(g, func, {x1, x2, n, colour, option}); });
     });
 }
 
@@ -98,7 +90,7 @@ int32_t TkDrawCurveFunc2(TkGraph graph, TkRealFunc func, double* x_var, double* 
                          int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_function_curve(g, func, x_var, y_var, {t1, t2, n, colour, option}); });
+        return guarded_code([&] { return draw_function_curve(g, func, x_var, y_var, {t1, t2, n, colour, option}); });
     });
 }
 
@@ -106,7 +98,7 @@ int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* 
                          double t2, int32_t n, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_function_curve(g, func, x_var, y_var, z_var, {t1, t2, n, colour, option}); });
     });
 }
@@ -114,7 +106,7 @@ int32_t TkDrawCurveFunc3(TkGraph graph, TkRealFunc func, double* x_var, double* 
 int32_t TkSampleFunction1(const char* formula, const char* x_name, double x1, double x2, TkArray x_array,
                           TkArray y_array, int32_t n)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, n}, y_array);
     });
 }
@@ -123,7 +115,7 @@ int32_t TkSampleFunction2(const char* formula, const char* x_name, const char* y
                           double y1, double y2, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx,
                           int32_t ny)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
                                {text_of(y_name), y1, y2, y_array, ny}, z_array);
     });
@@ -133,7 +125,7 @@ int32_t TkSampleFunction3(const char* formula, const char* x_name, const char* y
                           double x1, double x2, double y1, double y2, double z1, double z2, TkArray x_array,
                           TkArray y_array, TkArray z_array, TkArray w_array, int32_t nx, int32_t ny, int32_t nz)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return sample_function(text_of(formula), {text_of(x_name), x1, x2, x_array, nx},
                                {text_of(y_name), y1, y2, y_array, ny}, {text_of(z_name), z1, z2, z_array, nz},
                                w_array);
@@ -146,7 +138,7 @@ int32_t TkDrawArray1(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n,
                      uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_plane_points(g, x_array, y_array, n, {mark, colour, option}); });
+        return guarded_code([&] { return draw_plane_points(g, x_array, y_array, n, {mark, colour, option}); });
     });
 }
 
@@ -154,7 +146,7 @@ int32_t TkDrawArray2(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_
                      int32_t mark, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_grid_stems(g, x_array, y_array, z_array, nx, ny, {mark, colour, option}); });
     });
 }
@@ -163,7 +155,7 @@ int32_t TkDrawArray3(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_
                      TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_space_points(g, x_array, y_array, z_array, n, {mark, colour, option}); });
     });
 }
@@ -172,7 +164,7 @@ int32_t TkDrawHistogram1(TkGraph graph, TkArray x_array, TkArray y_array, int32_
                          TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error(
+        return guarded_code(
             [&] { return draw_histogram(g, x_array, y_array, n, width, offset, {colour, option}); });
     });
 }
@@ -181,7 +173,7 @@ int32_t TkDrawHistogram2(TkGraph graph, TkArray x_array, TkArray y_array, TkArra
                          double x_width, double y_width, TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] {
+        return guarded_code([&] {
             return draw_histogram(g, x_array, y_array, z_array, nx, ny, x_width, y_width, {colour, option});
         });
     });
@@ -193,7 +185,7 @@ int32_t TkDrawData1(TkGraph graph, const double* x, const double* y, int64_t n, 
                     uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_plane_data(g, {x, y, nullptr, n}, {mark, colour, option}); });
+        return guarded_code([&] { return draw_plane_data(g, {x, y, nullptr, n}, {mark, colour, option}); });
     });
 }
 
@@ -201,7 +193,7 @@ int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, const doubl
                     TkColor colour, uint8_t option)
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
-        return or_heap_error([&] { return draw_space_data(g, {x, y, z, n}, {mark, colour, option}); });
+        return guarded_code([&] { return draw_space_data(g, {x, y, z, n}, {mark, colour, option}); });
     });
 }
 
@@ -210,7 +202,7 @@ int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, const doubl
 int32_t TkDrawContoursArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
                             int32_t contours, double z1, double z2, uint8_t mode, TkColor colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
             draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
         });
@@ -221,7 +213,7 @@ int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, c
                        double x2, double y1, double y2, int32_t nx, int32_t ny, int32_t contours, double z1,
                        double z2, uint8_t mode, TkColor colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_formula_grid(graph, text_of(formula), {text_of(x_name), x1, x2, nx},
                                       {text_of(y_name), y1, y2, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
                                           draw_contours(g, grid, {contours, z1, z2, mode, colour, option});
@@ -234,7 +226,7 @@ int32_t TkDrawContours(TkGraph graph, const char* formula, const char* x_name, c
 int32_t TkDrawSurfaceArray(TkGraph graph, TkArray x_array, TkArray y_array, TkArray z_array, int32_t nx, int32_t ny,
                            uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_grid_arrays(graph, {x_array, y_array, z_array, nx, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
             draw_surface(g, grid, {style, upper_colour, lower_colour, option});
         });
@@ -245,7 +237,7 @@ int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, co
                       double y1, double y2, int32_t nx, int32_t ny, uint8_t style, TkColor upper_colour,
                       TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_formula_grid(graph, text_of(formula), {text_of(x_name), x1, x2, nx},
                                       {text_of(y_name), y1, y2, ny}, [&](GraphRecord& g, PlotGrid const& grid) {
                                           draw_surface(g, grid, {style, upper_colour, lower_colour, option});
@@ -258,7 +250,7 @@ int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* x_name, co
 int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, int32_t n, int32_t angles,
                               uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         return draw_from_profile_arrays(graph, x_array, y_array, n, [&](GraphRecord& g, Profile const& profile) {
             draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
         });
@@ -268,7 +260,7 @@ int32_t TkDrawRevolutionArray(TkGraph graph, TkArray x_array, TkArray y_array, i
 int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_name, double x1, double x2, int32_t n,
                          int32_t angles, uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
 {
-    return guarded_call(int32_t{heap_error_code}, [&] {
+    return guarded_code([&] {
         SampledProfile const samples(graph, text_of(formula), {text_of(var_name), x1, x2, n});
         if (samples.code() != 0)
             return samples.code();

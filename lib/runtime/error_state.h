@@ -17,8 +17,12 @@ struct ErrorState {
 
 inline constexpr int32_t heap_error_code = 1;
 inline constexpr int32_t range_check_error_code = 201;
+// A fault of the library itself: an exported call's work failed in a way no correct call
+// can cause. The message says what failed, after this text.
+inline constexpr int32_t internal_error_code = 30000;
 inline constexpr std::string_view heap_error_message = "Not enough memory on heap";
 inline constexpr std::string_view range_check_error_message = "Range check error";
+inline constexpr std::string_view internal_error_message = "Internal error";
 
 ErrorState& error_state();
 

@@ -1,11 +1,12 @@
 #pragma once
 
 // Exported functions must never let a C++ exception reach a C caller: every one of them runs
-// its work through guarded_call (or with_graph, which is built on it). Running out of memory
-// becomes heap error 1 and the fallback result, like any other refused allocation.
+// its work through guarded_call or guarded_code (or with_graph, which is built on them).
+// Whatever the work throws is recorded in the error state: running out of memory as heap
+// error 1, like any other refused allocation, anything else as internal error 30000 with
+// what the exception says.
 
 #include <limits>
-#include <new>
 #include <type_traits>
 
 #include "lib/runtime/calls_under_way.h"
@@ -24,15 +25,17 @@ constexpr Result failed_result()
         return Result{};
 }
 
+// Sets the error state for the exception being handled; called only inside a catch block.
+void record_caught_exception() noexcept;
+
 template <typename Result, typename Work>
 Result guarded_call(Result fallback, Work&& work) noexcept
 {
     CallScope const scope;
     try {
         return work();
-    } catch (std::bad_alloc const&) {
-        set_error_by_code(heap_error_code);
     } catch (...) {
+        record_caught_exception();
     }
     return fallback;
 }
@@ -43,10 +46,23 @@ void guarded_call(Work&& work) noexcept
     CallScope const scope;
     try {
         work();
-    } catch (std::bad_alloc const&) {
-        set_error_by_code(heap_error_code);
     } catch (...) {
+        record_caught_exception();
     }
+}
+
+// For the calls whose result is an error code: the work's code, or the code recorded for
+// what it threw.
+template <typename Work>
+int32_t guarded_code(Work&& work) noexcept
+{
+    CallScope const scope;
+    try {
+        return work();
+    } catch (...) {
+        record_caught_exception();
+    }
+    return error_state().code;
 }
 
 } // namespace kelvo

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lib/graph/graph_recording.h"
+#include "platform/raster/pixel_limits.h"
 #include "platform/record/picture_file.h"
 
 namespace kelvo {
@@ -20,6 +21,9 @@ int32_t save_graph(GraphRecord const& graph, char const* path)
     kp::Recording const* recording = context != nullptr ? context->recording() : nullptr;
     if (recording == nullptr || !recording->shows_drawing())
         return save_nothing_drawn;
+    // Refused before the file or any pixels are made: a PNG file keeps every pixel.
+    if (!kp::within_pixel_limits(recording->area().size()))
+        return save_too_large;
     // Patches show the final pixels of the surface the recording's context draws on.
     std::optional<kp::DeviceContext::Canvas> canvas = context->canvas();
     if (!canvas)

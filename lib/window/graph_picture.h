@@ -14,6 +14,7 @@ inline constexpr int32_t save_no_graph = 25001;
 inline constexpr int32_t save_nothing_drawn = 25002;
 inline constexpr int32_t save_unknown_format = 25003;
 inline constexpr int32_t save_cannot_write = 25004;
+inline constexpr int32_t save_too_large = 25005;
 
 // Writes the graph's picture to `path` in the format its extension names. Returns 0 or one
 // of the codes above; on failure nothing is written.

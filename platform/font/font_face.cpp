@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <string>
 
 #include <ft2build.h>
@@ -11,6 +10,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include "platform/font/freetype_handles.h"
+#include "platform/font/outline_writer.h"
 #include "platform/font/symbol_encoding.h"
 
 namespace kp {
@@ -302,54 +302,6 @@ Glyph FontFace::render(uint32_t index) const
     return glyph;
 }
 
-namespace {
-
-// FreeType walks an outline in 26.6 pixels with y upwards; the outline keeps pixels with y
-// downwards.
-struct OutlineWriter {
-    GlyphOutline outline;
-    bool open = false;
-
-    void add(GlyphOutline::Verb verb, std::initializer_list<FT_Vector const*> points)
-    {
-        outline.verbs.push_back(verb);
-        for (FT_Vector const* p : points)
-            outline.points.push_back({static_cast<double>(p->x) / 64, -static_cast<double>(p->y) / 64});
-    }
-    void close()
-    {
-        if (open)
-            outline.verbs.push_back(GlyphOutline::Verb::Close);
-        open = false;
-    }
-
-    static int move_to(FT_Vector const* to, void* user)
-    {
-        auto* writer = static_cast<OutlineWriter*>(user);
-        writer->close();
-        writer->add(GlyphOutline::Verb::Move, {to});
-        writer->open = true;
-        return 0;
-    }
-    static int line_to(FT_Vector const* to, void* user)
-    {
-        static_cast<OutlineWriter*>(user)->add(GlyphOutline::Verb::Line, {to});
-        return 0;
-    }
-    static int conic_to(FT_Vector const* control, FT_Vector const* to, void* user)
-    {
-        static_cast<OutlineWriter*>(user)->add(GlyphOutline::Verb::Quadratic, {control, to});
-        return 0;
-    }
-    static int cubic_to(FT_Vector const* control1, FT_Vector const* control2, FT_Vector const* to, void* user)
-    {
-        static_cast<OutlineWriter*>(user)->add(GlyphOutline::Verb::Cubic, {control1, control2, to});
-        return 0;
-    }
-};
-
-} // namespace
-
 GlyphOutline FontFace::outline(uint32_t index) const
 {
     FT_Face const ft = face_->get();
@@ -359,13 +311,8 @@ GlyphOutline FontFace::outline(uint32_t index) const
     FT_Outline* outline = &ft->glyph->outline;
     if (synthetic_bold_)
         FT_Outline_EmboldenXY(outline, FT_Pos{embolden_pixels_} * 64, 0);
-    FT_Outline_Funcs const funcs{&OutlineWriter::move_to, &OutlineWriter::line_to, &OutlineWriter::conic_to,
-                                 &OutlineWriter::cubic_to, 0, 0};
     OutlineWriter writer;
-    if (FT_Outline_Decompose(outline, &funcs, &writer) != 0)
-        return {};
-    writer.close();
-    return std::move(writer.outline);
+    return writer.finish(FT_Outline_Decompose(outline, &OutlineWriter::callbacks, &writer));
 }
 
 } // namespace kp

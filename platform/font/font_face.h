@@ -53,7 +53,8 @@ public:
     // without ink and with no advance.
     Glyph render(uint32_t index) const;
     // The outline of a glyph, thickened as render() thickens it but not slanted (whoever
-    // draws it slants it with the rest of the text). Empty when it cannot be loaded.
+    // draws it slants it with the rest of the text). Empty when it cannot be loaded; throws
+    // std::bad_alloc when memory runs out on the way.
     GlyphOutline outline(uint32_t index) const;
 
     struct Scale;

@@ -54,8 +54,7 @@ ObjectTable& table()
 
 uint32_t create_bitmap(int32_t width, int32_t height, BitmapKind kind)
 {
-    if (width < 0 || height < 0 || width > max_bitmap_side || height > max_bitmap_side
-        || int64_t{width} * height > max_bitmap_pixels)
+    if (!within_pixel_limits({width, height}))
         return 0;
     try {
         return table().insert(Bitmap{Surface({width, height}), kind});

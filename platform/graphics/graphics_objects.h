@@ -15,6 +15,7 @@
 #include "platform/graphics/brush.h"
 #include "platform/graphics/graphics_object.h"
 #include "platform/graphics/pen.h"
+#include "platform/raster/pixel_limits.h"
 
 namespace kp {
 
@@ -41,10 +42,8 @@ uint32_t create_font(LogicalFont const& font);
 uint32_t create_rect_region(Rect const& rect);
 
 // Bitmaps in the screen's format (all our contexts are true colour), black at first.
-// Negative sizes, and sizes beyond max_bitmap_side or max_bitmap_pixels, give 0; a zero width
+// Negative sizes, and sizes beyond the pixel limits (pixel_limits.h), give 0; a zero width
 // or height gives an empty (0 x 0) bitmap that nothing can be drawn on.
-inline constexpr int32_t max_bitmap_side = 1 << 16;
-inline constexpr int64_t max_bitmap_pixels = int64_t{1} << 28;
 uint32_t create_compatible_bitmap(DeviceContext const& context, int32_t width, int32_t height);
 uint32_t create_discardable_bitmap(DeviceContext const& context, int32_t width, int32_t height);
 

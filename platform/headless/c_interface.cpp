@@ -1,10 +1,12 @@
-// The C interface of headless hosts. Each function's body runs through kp::c_boundary.
+// The C interface of headless hosts and message boxes. Each function's body runs through
+// kp::c_boundary.
 
 #include "platform/kelvoplatform.h"
 
 #include <algorithm>
 
 #include "platform/base/c_boundary.h"
+#include "platform/box/message_box.h"
 #include "platform/raster/png_file.h"
 #include "platform/window/host.h"
 #include "platform/window/painting.h"
@@ -18,6 +20,19 @@ constexpr int64_t max_host_pixels = int64_t{1} << 26;
 constexpr uint32_t outside = 0xFFFFFFFF;
 constexpr int32_t bad_window = -1;
 constexpr int32_t not_written = -2;
+
+// KpMessageBox numbers its buttons and icons as the enums list them; a number beyond the
+// last one gives the first (OK, no icon).
+template <typename Choice>
+Choice numbered(int32_t number, Choice last)
+{
+    return number >= 0 && number <= static_cast<int32_t>(last) ? static_cast<Choice>(number) : Choice{};
+}
+
+char const* text_or_empty(char const* text)
+{
+    return text == nullptr ? "" : text;
+}
 
 } // namespace
 
@@ -80,6 +95,18 @@ void KpSendMouse(TkWnd host, int32_t message, int32_t x, int32_t y, int32_t keys
 void KpExpose(TkWnd host, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     kp::c_boundary([&] { kp::expose_host(host, kp::Rect::from_edges(x1, y1, int64_t{x2} + 1, int64_t{y2} + 1)); });
+}
+
+int32_t KpMessageBox(const char* text, const char* caption, int32_t buttons, int32_t icon)
+{
+    return kp::c_boundary(static_cast<int32_t>(kp::MessageBoxAnswer::Ok), [&] {
+        kp::MessageBoxRequest request;
+        request.text = text_or_empty(text);
+        request.caption = text_or_empty(caption);
+        request.buttons = numbered(buttons, kp::MessageBoxButtons::YesNoCancel);
+        request.icon = numbered(icon, kp::MessageBoxIcon::Stop);
+        return static_cast<int32_t>(kp::show_message_box(request));
+    });
 }
 
 } // extern "C"

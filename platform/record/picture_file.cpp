@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/raster/pixel_limits.h"
 #include "platform/raster/png_file.h"
 #include "platform/record/cairo_handles.h"
 #include "platform/record/cairo_canvas.h"
@@ -127,7 +128,7 @@ std::optional<PictureFormat> picture_format_for(std::string_view path)
 bool save_picture(Recording const& recording, FinalPixels const& final_pixels, PictureFormat format,
                   std::string const& path)
 {
-    if (recording.area().is_empty())
+    if (recording.area().is_empty() || !within_pixel_limits(recording.area().size()))
         return false;
     TemporaryFile file(path);
     if (!file.exists())

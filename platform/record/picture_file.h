@@ -21,7 +21,9 @@ std::optional<PictureFormat> picture_format_for(std::string_view path);
 
 // Writes the recording's area as a picture in `format`. PDF pages measure the area at the
 // screen's 96 pixels per inch; SVG documents measure it in pixels. False when the file could
-// not be written; nothing is left behind then.
+// not be written, or when the area is beyond the pixel limits (pixel_limits.h: a picture is
+// at most as large as a bitmap), which is refused before anything is allocated; nothing is
+// left behind then.
 bool save_picture(Recording const& recording, FinalPixels const& final_pixels, PictureFormat format,
                   std::string const& path);
 

@@ -11,6 +11,7 @@
 #include "lib/graph/graph_table.h"
 #include "lib/runtime/error_state.h"
 #include "tests/axes/axes_test_fixture.h"
+#include "tests/case_name.h"
 
 namespace kelvo::testing {
 namespace {
@@ -21,6 +22,11 @@ struct LayoutCase {
     int32_t label_width;
     std::vector<char const*> texts; // lo, lo + step, ..., hi with the power of ten on the last
 };
+
+void PrintTo(LayoutCase const& c, std::ostream* out)
+{
+    *out << c.lo << " to " << c.hi << " by " << c.step << " in labels " << c.label_width << " wide";
+}
 
 class LabelLayoutCases : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -47,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                                       "500000", "600000", "700000"}},
         LayoutCase{"negative_powers", -700000, 700000, 700000, 5, {"-7", "0", "7E5"}},
         LayoutCase{"twelve_ten_thousands", 0, 120000, 20000, 5, {"0", "2", "4", "6", "8", "10", "12E4"}}),
-    [](::testing::TestParamInfo<LayoutCase> const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 TEST(LabelLayout, NoRangeOrStepStillGivesALayout)
 {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "lib/axes/nice_values.h"
+#include "tests/case_name.h"
 
 namespace kelvo {
 namespace {
@@ -16,6 +17,11 @@ struct SpacingCase {
     bool nice;
     double step;
 };
+
+void PrintTo(SpacingCase const& c, std::ostream* out)
+{
+    *out << c.min << " to " << c.max << " in " << c.intervals << (c.nice ? " nice" : " raw") << " intervals";
+}
 
 class Spacing : public ::testing::TestWithParam<SpacingCase> {};
 
@@ -34,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, Spacing, ::testing::Values(
     SpacingCase{"FiveAbove3Point2", 0, 24, 6, true, 5},
     SpacingCase{"TenAbove7Point1", 0, 50, 7, true, 10},
     SpacingCase{"WithoutNiceValuesTheRawSpacing", -1067.55, 657.63, 7, false, 1725.18 / 7}),
-    [](auto const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 struct EndsCase {
     char const* name;
@@ -43,6 +49,11 @@ struct EndsCase {
     AxisKind kind;
     EffectiveAxis expected;
 };
+
+void PrintTo(EndsCase const& c, std::ostream* out)
+{
+    *out << c.min << " to " << c.max << " by " << c.step << ", origin " << c.origin;
+}
 
 class Ends : public ::testing::TestWithParam<EndsCase> {};
 
@@ -66,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, Ends, ::testing::Values(
              {10, 100, 10, 10}},
     EndsCase{"DataWithinATwentiethOfAStepBeyondAPipEndsThere", -0.04, 10.04, 1, 0, AxisCorner::Origin,
              AxisKind::Linear, {0, 10, 0, 1}}),
-    [](auto const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 // Truncating a negative minimum toward zero used to put the lower end above the data.
 TEST(EndsOfNegativeRanges, TheLowerEndIsAtOrBelowTheMinimum)

@@ -7,6 +7,7 @@
 #include "lib/draw/line_batch.h"
 #include "lib/draw/shapes.h"
 #include "lib/graph/graph_table.h"
+#include "tests/case_name.h"
 #include "tests/window/graph_test_fixture.h"
 
 namespace kelvo::testing {
@@ -18,6 +19,11 @@ struct Case {
     int32_t pen_style;
     int32_t pen_width;
 };
+
+void PrintTo(Case const& c, std::ostream* out)
+{
+    *out << "write mode " << c.write_mode << ", pen style " << c.pen_style << ", width " << c.pen_width;
+}
 
 class LineBatches : public GraphTest, public ::testing::WithParamInterface<Case> {
 protected:
@@ -142,7 +148,7 @@ TEST_P(LineBatches, BatchesLargerThanOnePassPaintEveryLineInOrder)
 INSTANTIATE_TEST_SUITE_P(Pens, LineBatches,
                          ::testing::Values(Case{"Copy", 1, 1, 1}, Case{"Xor", 5, 1, 1}, Case{"Or", 4, 1, 1},
                                            Case{"Dashed", 1, 3, 1}, Case{"Wide", 5, 1, 3}, Case{"Invisible", 1, 4, 1}),
-                         [](::testing::TestParamInfo<Case> const& info) { return std::string(info.param.name); });
+                         case_name::FromMember());
 
 } // namespace
 } // namespace kelvo::testing

@@ -14,6 +14,7 @@
 #include "lib/draw/decimal_digits.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/error_state.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"MostNegativeWidth", -5, INT32_MIN, "", 10201},
         FormatCase{"NotANumber", std::nan(""), 8, "", 10201},
         FormatCase{"Infinity", HUGE_VAL, 8, "", 10201}),
-    [](::testing::TestParamInfo<FormatCase> const& info) { return info.param.name; });
+    case_name::FromMember());
 
 TEST(FormatReal, WidestFieldIsPaddedWithBlanks)
 {

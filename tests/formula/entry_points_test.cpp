@@ -13,6 +13,7 @@
 #include "lib/formula/formula_state.h"
 #include "lib/kelvolib.h"
 #include "lib/runtime/error_state.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -93,6 +94,11 @@ struct ClashCase {
     char const* second;
 };
 
+void PrintTo(ClashCase const& c, std::ostream* out)
+{
+    *out << '"' << c.first << "\" and \"" << c.second << '"';
+}
+
 class ParameterClash : public ::testing::TestWithParam<ClashCase> {};
 
 TEST_P(ParameterClash, EveryPreparationFailsWithTheClashCode)
@@ -112,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Names, ParameterClash, ::testing::Values(
     ClashCase{"BuiltinFunction", "b", "sin"},
     ClashCase{"PiInCapitals", "PI", "c"},
     ClashCase{"Repeated", "k", "k"}),
-    [](auto const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 TEST(GraphFormulae, CompileParameterListLeavesTheErrorStateAlone)
 {

@@ -5,6 +5,7 @@
 #include <complex>
 #include <numbers>
 #include <random>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -151,7 +152,8 @@ TEST_P(FftAgainstDefinition, AgreesToOnePartInTenToTheNine)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, FftAgainstDefinition, ::testing::Values(3, 10));
+INSTANTIATE_TEST_SUITE_P(Sizes, FftAgainstDefinition, ::testing::Values(3, 10),
+                         [](auto const& info) { return "TwoToThe" + std::to_string(info.param) + "Points"; });
 
 // The transform as first written: the bit-reversal counter, then every level one twiddle
 // factor at a time over all its butterflies, with scalar arithmetic.

@@ -14,6 +14,7 @@
 
 #include "lib/kelvolib.h"
 #include "lib/runtime/error_state.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ struct TestFunction {
     double (*f)(double);
     double a, b;
 };
+
+void PrintTo(TestFunction const& function, std::ostream* out)
+{
+    *out << "from " << function.a << " to " << function.b;
+}
 
 double gsl_adapter(double x, void* params)
 {
@@ -78,11 +84,6 @@ double gsl_integral(TestFunction const& function)
     return result;
 }
 
-std::string name_of(::testing::TestParamInfo<TestFunction> const& info)
-{
-    return info.param.name;
-}
-
 class GslTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { gsl_set_error_handler_off(); }
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Functions, ZeroinAgainstGsl, ::testing::Values(
     TestFunction{"WallisCubic", [](double x) { return x * x * x - 2 * x - 5; }, 2, 3},
     TestFunction{"SineNearPi", [](double x) { return std::sin(x); }, 3, 4},
     TestFunction{"SteepTanh", [](double x) { return std::tanh(50 * (x - 0.3)); }, -1, 2}),
-    name_of);
+    case_name::FromMember());
 
 class FminAgainstGsl : public GslTest, public ::testing::WithParamInterface<TestFunction> {};
 
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Functions, FminAgainstGsl, ::testing::Values(
     TestFunction{"CosineNearPi", [](double x) { return std::cos(x); }, 2, 5},
     TestFunction{"QuarticMinusLinear", [](double x) { return x * x * x * x - 3 * x; }, 0, 2},
     TestFunction{"ExponentialMinusLinear", [](double x) { return std::exp(x) - 2 * x; }, 0, 2}),
-    name_of);
+    case_name::FromMember());
 
 class RombAgainstGsl : public GslTest, public ::testing::WithParamInterface<TestFunction> {};
 
@@ -147,6 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Functions, RombAgainstGsl, ::testing::Values(
     TestFunction{"Quartic", [](double x) { return x * x * x * x; }, -1, 2},
     TestFunction{"CosineQuarterPeriod", [](double x) { return std::cos(x); }, 0, std::numbers::pi / 2},
     TestFunction{"Gaussian", [](double x) { return std::exp(-x * x); }, -3, 3}),
-    name_of);
+    case_name::FromMember());
 
 } // namespace

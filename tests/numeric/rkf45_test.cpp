@@ -8,6 +8,7 @@
 #include "lib/kelvolib.h"
 #include "lib/numeric/rkf45.h"
 #include "lib/runtime/error_state.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -55,6 +56,11 @@ struct ArgumentCase {
     int32_t code;
 };
 
+void PrintTo(ArgumentCase const& c, std::ostream* out)
+{
+    *out << "n " << c.n << ", tolerances " << c.abs_tol << " and " << c.rel_tol << ", smallest step " << c.h_min;
+}
+
 class RkfArguments : public RkfStep, public ::testing::WithParamInterface<ArgumentCase> {};
 
 TEST_P(RkfArguments, BadArgumentsMakeNoStep)
@@ -82,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, RkfArguments, ::testing::Values(
     ArgumentCase{"InfiniteMinimumStep", 1, 1e-6, 1e-6, INFINITY, 20912},
     ArgumentCase{"NaNTolerance", 1, NAN, 1e-6, 1e-8, 20908},
     ArgumentCase{"InfiniteTolerance", 1, 1e-6, INFINITY, 1e-8, 20908}),
-    [](auto const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 TEST_F(RkfStep, AcceptedStepDoublesTheStepWhenKIsEven)
 {

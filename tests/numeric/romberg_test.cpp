@@ -2,6 +2,9 @@
 // the failures.
 
 #include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
 #include <numbers>
 
 #include <gtest/gtest.h>
@@ -100,6 +103,47 @@ TEST_F(Romberg, StepsTooSmallToMoveDoNotLoopForever)
     EXPECT_EQ(call_count, 65);
 }
 
+// Used never to return: m = 280 asks for 2^280 calls, and an infinite limit makes every
+// sample point infinite, so that x > b never holds. A sampler that gives up after many calls
+// keeps the old behaviour from hanging the test.
+double square_until_tired(double x)
+{
+    if (++call_count > 100000)
+        kelvo::set_error(1234, "tired");
+    return x * x;
+}
+
+TEST_F(Romberg, HalvingsBeyondTheBoundAreRefusedAtOnce)
+{
+    EXPECT_DOUBLE_EQ(Romb(12, &square_until_tired, nullptr, 0, 1), 1.0 / 3.0);
+    for (int32_t m : {41, 64, 280, 15625}) {
+        SCOPED_TRACE(m);
+        call_count = 0;
+        double err_est = 7.0;
+        EXPECT_TRUE(std::isnan(Romb(m, &square_until_tired, &err_est, 0, 1)));
+        EXPECT_EQ(kelvo::error_state().code, 20916);
+        EXPECT_EQ(kelvo::error_state().message, "Too many halvings: at most 40");
+        EXPECT_EQ(err_est, 7.0);
+        EXPECT_EQ(call_count, 0);
+    }
+}
+
+TEST_F(Romberg, LimitsThatAreNotFiniteAreRefusedAtOnce)
+{
+    double const inf = std::numeric_limits<double>::infinity();
+    double const nan = std::numeric_limits<double>::quiet_NaN();
+    for (auto [a, b] : {std::pair{0.0, inf}, {-inf, 0.0}, {-inf, inf}, {nan, 1.0}, {0.0, nan}, {-1e308, 1e308}}) {
+        SCOPED_TRACE(std::to_string(a) + " " + std::to_string(b));
+        call_count = 0;
+        double err_est = 7.0;
+        EXPECT_TRUE(std::isnan(Romb(20, &square_until_tired, &err_est, a, b)));
+        EXPECT_EQ(kelvo::error_state().code, 20915);
+        EXPECT_EQ(kelvo::error_state().message, "Limits and their distance must be finite");
+        EXPECT_EQ(err_est, 7.0);
+        EXPECT_EQ(call_count, 0);
+    }
+}
+
 TEST_F(Romberg, StartsByClearingTheErrorFlag)
 {
     kelvo::set_error(42, "pending");
@@ -128,6 +172,10 @@ TEST(IntegrateByVar, FormulaeAndTheirFailures)
     EXPECT_EQ(TkIntegrateByVar(3, "x*", "x", 0, 1, &result, &err_est), 10406);
     EXPECT_EQ(TkIntegrateByVar(3, "x", "ln", 0, 1, &result, &err_est), 10425);
     EXPECT_EQ(TkIntegrateByVar(4, "exp(t)", "t", 0, 1, nullptr, nullptr), 0);
+    // Refused before any evaluation: 1/x would fail at the first midpoint.
+    EXPECT_EQ(TkIntegrateByVar(280, "1/x", "x", -1, 1, &result, &err_est), 20916);
+    EXPECT_EQ(TkIntegrateByVar(3, "x", "x", 0, std::numeric_limits<double>::infinity(), &result, &err_est), 20915);
+    EXPECT_EQ(TkIntegrateByVar(3, "1/x", "x", std::nan(""), 1, &result, &err_est), 20915);
 }
 
 } // namespace

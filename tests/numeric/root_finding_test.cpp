@@ -11,6 +11,7 @@
 #include "lib/numeric/fmin.h"
 #include "lib/numeric/zeroin.h"
 #include "lib/runtime/error_state.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -175,6 +176,11 @@ struct ByVarCase {
     double expected; // when code is 0
 };
 
+void PrintTo(ByVarCase const& c, std::ostream* out)
+{
+    *out << '"' << c.formula << "\" in " << c.variable << " from " << c.a << " to " << c.b;
+}
+
 class FindRootByVar : public ::testing::TestWithParam<ByVarCase> {};
 
 TEST_P(FindRootByVar, GivesTheRootOrTheCode)
@@ -197,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Formulae, FindRootByVar, ::testing::Values(
     ByVarCase{"DoesNotCompile", "x^", "x", 0, 1, 1e-6, 10406, 0},
     ByVarCase{"NoSignChange", "x^2 + 1", "x", -1, 1, 1e-6, 20902, 0},
     ByVarCase{"EvaluationFails", "ln(x)", "x", -1, 1, 1e-6, 20901, 0}),
-    [](auto const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 TEST(FindminByVar, SquareRootFailsAtTheFirstPoint)
 {

@@ -4,6 +4,7 @@
 // limit, not computed) and draws nothing.
 
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 #include "tests/window/graph_test_fixture.h"
@@ -19,6 +20,11 @@ constexpr TkColor ink = 0x0000FF;
 double line(double x)
 {
     return x;
+}
+
+double broken(double)
+{
+    throw std::runtime_error("broken sampler");
 }
 
 class CurveHostile : public GraphTest {
@@ -56,6 +62,13 @@ TEST_F(CurveHostile, CountsThatCannotBeSampled)
         EXPECT_NE(TkDrawArray1(graph, x, y, n == 1 ? 11 : n, 12, ink, 3), 0);
         EXPECT_NE(TkDrawHistogram1(graph, x, y, n == 1 ? 11 : n, 1, 0, ink, 3), 0);
     }
+    EXPECT_EQ(inked(), 0);
+}
+
+// A fault inside the work reaches the caller as a code, not as silence.
+TEST_F(CurveHostile, AFunctionThatThrowsGivesTheInternalErrorCode)
+{
+    EXPECT_EQ(TkDrawCurveFunc1(graph, broken, 0, 1, 50, ink, 3), 30000);
     EXPECT_EQ(inked(), 0);
 }
 

@@ -8,6 +8,7 @@
 
 #include "lib/graph/graph_table.h"
 #include "lib/runtime/error_state.h"
+#include "tests/case_name.h"
 #include "tests/window/graph_test_fixture.h"
 
 namespace kelvo::testing {
@@ -433,7 +434,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](double t) { return std::exp(-t) * std::cos(8 * t); }, 0, 3, 64, -0.5, 3.5, -1.1, 1.1},
         TruthCase{"Lissajous", "cos(3 * t)", "sin(2 * t)", [](double t) { return std::cos(3 * t); },
                   [](double t) { return std::sin(2 * t); }, 0, 2 * pi, 90, -1.2, 1.2, -1.2, 1.2}),
-    [](::testing::TestParamInfo<TruthCase> const& info) { return std::string(info.param.name); });
+    case_name::FromMember());
 
 } // namespace
 } // namespace kelvo::testing

@@ -9,6 +9,7 @@
 #include "lib/kelvolib.h"
 #include "lib/runtime/error_state.h"
 #include "lib/runtime/timer.h"
+#include "tests/case_name.h"
 
 namespace {
 
@@ -20,23 +21,33 @@ double ulp(double v)
 }
 
 struct PowerCase {
+    char const* name;
     double x, y, expected;
 };
+
+void PrintTo(PowerCase const& c, std::ostream* out)
+{
+    *out << c.x << " ^ " << c.y;
+}
 
 class RaisePowerTable : public ::testing::TestWithParam<PowerCase> {};
 
 TEST_P(RaisePowerTable, GivesTheExpectedPower)
 {
-    auto [x, y, expected] = GetParam();
-    EXPECT_DOUBLE_EQ(RaisePower(x, y), expected) << x << " ^ " << y;
+    PowerCase const& c = GetParam();
+    EXPECT_DOUBLE_EQ(RaisePower(c.x, c.y), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RaisePowerTable,
-                         ::testing::Values(PowerCase{0, 0, 1}, PowerCase{0, 2, 0}, PowerCase{0, -1, 1.7e308},
-                                           PowerCase{-2, 3, -8}, PowerCase{-2, 2, 4},
-                                           PowerCase{-2, -3, -0.125}, PowerCase{2, 0.5, std::sqrt(2.0)},
-                                           PowerCase{10, -2, 0.01}, PowerCase{-3, 4, 81},
-                                           PowerCase{-1, 1e15 + 1, -1}));
+                         ::testing::Values(PowerCase{"ZeroToTheZero", 0, 0, 1}, PowerCase{"ZeroSquared", 0, 2, 0},
+                                           PowerCase{"ZeroToANegativePower", 0, -1, 1.7e308},
+                                           PowerCase{"NegativeCubed", -2, 3, -8}, PowerCase{"NegativeSquared", -2, 2, 4},
+                                           PowerCase{"NegativeToMinusThree", -2, -3, -0.125},
+                                           PowerCase{"SquareRoot", 2, 0.5, std::sqrt(2.0)},
+                                           PowerCase{"TenToMinusTwo", 10, -2, 0.01},
+                                           PowerCase{"NegativeToTheFourth", -3, 4, 81},
+                                           PowerCase{"MinusOneToAHugeOddPower", -1, 1e15 + 1, -1}),
+                         case_name::FromMember());
 
 TEST(RaisePower, IntegerPowersAreExact)
 {

@@ -247,6 +247,25 @@ TEST_F(GraphPictureTest, BadRequestsGiveTheirCodeAndWriteNothing)
     EXPECT_EQ(left, std::vector<fs::path>{"taken.pdf"});
 }
 
+// Used to ask for 408 GB of pixels for the PNG file (and to write SVG and PDF pages a
+// billion pixels wide); a graph without off-screen images may have a window of any size.
+TEST_F(GraphPictureTest, AWindowLargerThanAnyPictureIsRefusedBeforeAnythingIsMade)
+{
+    for (auto [width, height] : {std::pair{INT32_MAX, 95}, {65537, 10}, {65536, 4097}}) {
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        TkGraph graph = open(width, height, 1);
+        TkGpLine(graph, 0, 0, 50, 50);
+        for (char const* name : {"huge.png", "huge.svg", "huge.pdf"})
+            EXPECT_EQ(TkSaveGraph(graph, file(name).c_str()), save_too_large) << name;
+        TkCloseGraph(graph);
+    }
+    EXPECT_TRUE(fs::is_empty(folder)) << "no file, not even a temporary one";
+
+    TkGraph at_the_bound = open(65536, 4096, 1);
+    TkGpLine(at_the_bound, 0, 0, 50, 50);
+    EXPECT_EQ(TkSaveGraph(at_the_bound, file("largest.svg").c_str()), 0);
+}
+
 TEST_F(GraphPictureTest, SavingLeavesTheCurrentGraphAlone)
 {
     TkGraph first = open(100, 80, 2);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/case_name.h"
 #include "tests/interface/random_calls/argument_rules.h"
 #include "tests/interface/random_calls/caller_source.h"
 #include "tests/interface/random_calls/header_numbers.h"
@@ -52,6 +53,11 @@ struct RuleCase {
     bool is_buffer;
 };
 
+void PrintTo(RuleCase const& c, std::ostream* out)
+{
+    *out << '"' << c.type << '"';
+}
+
 class ArgumentRules : public ::testing::TestWithParam<RuleCase> {};
 
 TEST_P(ArgumentRules, BuildEachTypeClassByItsRule)
@@ -85,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RuleCase{"const TkActualZoom *", "call.record<const TkActualZoom>(2)", false},
                       RuleCase{"struct tm *", "call.record<struct tm>(2)", false},
                       RuleCase{"TkRealFunc", "call.callback<TkRealFunc>(2)", false},
-                      RuleCase{"double (*)(double)", "call.callback<double (*)(double)>(2)", false}));
+                      RuleCase{"double (*)(double)", "call.callback<double (*)(double)>(2)", false}),
+    [](auto const& info) { return case_name::from_text(info.param.type); });
 
 TEST(ArgumentRules, RefuseTypesOutsideEveryClass)
 {

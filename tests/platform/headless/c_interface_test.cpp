@@ -1,7 +1,10 @@
 #include "platform/kelvoplatform.h"
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
+#include "platform/box/message_box.h"
 #include "platform/window/host.h"
 #include "platform/window/window.h"
 
@@ -53,6 +56,31 @@ TEST(HeadlessHost, BadHandlesDoNothing)
     }
     KpUpdate();
     KpSendMouse(0, 99, 0, 0, 0);
+}
+
+TEST(MessageBoxes, AProgramsBoxGoesWhereTheLibrarysBoxesGo)
+{
+    std::vector<kp::MessageBoxRequest> shown;
+    kp::MessageBoxHandler const previous = kp::set_message_box_handler([&](kp::MessageBoxRequest const& request) {
+        shown.push_back(request);
+        return request.buttons == kp::MessageBoxButtons::YesNo ? kp::MessageBoxAnswer::No : kp::MessageBoxAnswer::Ok;
+    });
+    EXPECT_EQ(KpMessageBox("Saved.", "Kelvotour", 0, 1), 1);
+    EXPECT_EQ(KpMessageBox("Again?", "Question", 2, 3), 7);
+    EXPECT_EQ(KpMessageBox(nullptr, nullptr, 99, -1), 1) << "unknown numbers give OK and no icon";
+    kp::set_message_box_handler(previous);
+
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].text, "Saved.");
+    EXPECT_EQ(shown[0].caption, "Kelvotour");
+    EXPECT_EQ(shown[0].icon, kp::MessageBoxIcon::Information);
+    EXPECT_EQ(shown[1].buttons, kp::MessageBoxButtons::YesNo);
+    EXPECT_EQ(shown[1].icon, kp::MessageBoxIcon::Stop);
+    EXPECT_EQ(shown[2].text, "");
+    EXPECT_EQ(shown[2].buttons, kp::MessageBoxButtons::Ok);
+    EXPECT_EQ(shown[2].icon, kp::MessageBoxIcon::None);
+
+    EXPECT_EQ(KpMessageBox("headless", "no presenter", 3, 0), 6) << "without a presenter, the first button";
 }
 
 } // namespace

@@ -14,6 +14,32 @@
 
 namespace {
 
+char const* format_name(kp::PictureFormat format)
+{
+    switch (format) {
+    case kp::PictureFormat::Png:
+        return "Png";
+    case kp::PictureFormat::Svg:
+        return "Svg";
+    case kp::PictureFormat::Pdf:
+        return "Pdf";
+    }
+    return "Unknown";
+}
+
+} // namespace
+
+namespace kp {
+
+void PrintTo(PictureFormat format, std::ostream* out)
+{
+    *out << format_name(format);
+}
+
+} // namespace kp
+
+namespace {
+
 namespace fs = std::filesystem;
 using kp::Color;
 using kp::PenStyle;
@@ -175,7 +201,7 @@ TEST_P(PictureOfDrawing, FoldedRecordingsStillMatchThePixels)
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PictureOfDrawing, ::testing::Values(PictureFormat::Svg, PictureFormat::Pdf),
-                         [](auto const& info) { return info.param == PictureFormat::Svg ? "Svg" : "Pdf"; });
+                         [](auto const& info) { return format_name(info.param); });
 
 TEST(PictureFile, FormatComesFromTheExtension)
 {
