@@ -72,16 +72,18 @@ void paint_lines_and_ends(Surface& surface, Clip const& clip, Point origin, std:
             uint32_t& pixel = surface.at(static_cast<int32_t>(p.x), static_cast<int32_t>(p.y));
             pixel = operation(pixel, value);
         };
-        // The end of the line before, when that line painted it.
+        // The end of the line before, when that line painted it, and its value.
         std::optional<Point> painted_end;
+        uint32_t painted_value = 0;
         for (PaintedLine const& line : lines) {
             DevicePoint const a = DevicePoint::from(line.from, origin);
             DevicePoint const b = DevicePoint::from(line.to, origin);
             uint32_t const value = values.of(line.color);
             bool const paints_end = line.to.x != INT32_MAX;
             if constexpr (decltype(operation)::repeatable) {
-                bool const continues = painted_end == line.from;
+                bool const continues = painted_end == line.from && painted_value == value;
                 painted_end = paints_end ? std::optional(line.to) : std::nullopt;
+                painted_value = value;
                 if (continues && paints_end && std::abs(b.x - a.x) <= 1 && std::abs(b.y - a.y) <= 1) {
                     // A step to a neighbour (or none): the line paints its start, which is painted,
                     // and its end.

@@ -45,7 +45,7 @@ struct LineValues {
 // level: the clip lies inside the surface.
 //
 // With a repeatable operation a line that starts where the one before it ended, on a pixel
-// that line painted, does not paint that pixel again: a step to a neighbouring pixel paints
+// that line painted in the same value, does not paint that pixel again: a step to a neighbouring pixel paints
 // the one new pixel alone, which is what a polyline of many points mostly is.
 void paint_lines_and_ends(Surface& surface, Clip const& clip, Point origin, std::span<PaintedLine const> lines,
                           DeviceBox const& ends, RasterOp op, LineValues values = {});

@@ -467,14 +467,18 @@ TEST(Shapes, RunOfLinesPaintsWhatEachLineAndItsEndPaint)
     kp::set_region(clip.get(), kp::Region(Rect{2, 2, 30, 12}).united(kp::Region(Rect{8, 20, 30, 18})));
     for (PenCase const pen : {PenCase{PenStyle::Solid, 1}, PenCase{PenStyle::Dashed, 1}, PenCase{PenStyle::Solid, 3},
                               PenCase{PenStyle::Invisible, 1}})
-        for (kp::RasterOp const op : {kp::RasterOp::Copy, kp::RasterOp::Xor}) {
+            for (kp::RasterOp const op : {kp::RasterOp::Copy, kp::RasterOp::Or, kp::RasterOp::Xor}) {
             TestBitmap run(40, 40), each(40, 40);
             std::vector<kp::PaintedLine> lines;
             for (int n = 0; n < 300; ++n) {
-                Point const from{coordinate(random), coordinate(random)};
+                // Most lines go on from the end of the one before, as a polyline's do, some in
+                // another colour.
+                Point const from = n % 3 != 0 && !lines.empty() ? lines.back().to
+                                                                : Point{coordinate(random), coordinate(random)};
+                int32_t const reach = n % 2 == 0 ? 1 : 5; // steps to a neighbour, and longer ones
                 Point const to = n % 6 == 0 ? Point{coordinate(random), coordinate(random)}
-                                            : Point{from.x + step(random), from.y + step(random)};
-                lines.push_back({from, to, colours[n / 7 % 3]});
+                                            : Point{from.x + step(random) % (reach + 1), from.y + step(random) % (reach + 1)};
+                lines.push_back({from, to, colours[n / 2 % 3]});
             }
             lines.push_back({{3, 3}, {INT32_MAX, 3}, red}); // its end step is empty
             for (TestBitmap* t : {&run, &each}) {
