@@ -22,6 +22,14 @@ CallbackScope*& current(CallbackKind kind)
 // pending; curves keep this one.
 constexpr int32_t function_failed_code = 20901;
 
+// A result as a real, as float() takes numbers: TypeError for anything else (texts too).
+double real_number(py::handle value)
+{
+    if (!PyNumber_Check(value.ptr()))
+        throw py::type_error("the function must return a real number, not " + py::repr(value).cast<std::string>());
+    return static_cast<double>(py::float_(py::reinterpret_borrow<py::object>(value)));
+}
+
 void tell_library_the_function_failed()
 {
     TkSetError(function_failed_code, "Error in function evaluation: the Python function raised an exception");
@@ -88,7 +96,7 @@ Result CallbackScope::call(CallbackKind kind, Result failed, Work&& work)
 double CallbackScope::call_real(double x)
 {
     return call(CallbackKind::real_function, std::numeric_limits<double>::quiet_NaN(),
-                [&](CallbackScope& scope) { return scope.function_(x).cast<double>(); });
+                [&](CallbackScope& scope) { return real_number(scope.function_(x)); });
 }
 
 // A point function returns its point, or None where the curve has none (the pen lifts).
@@ -96,12 +104,15 @@ double CallbackScope::store_point(CallbackScope& scope, py::object point, std::s
 {
     if (point.is_none())
         return 0.0;
-    py::sequence coordinates = point.cast<py::sequence>();
+    if (!PySequence_Check(point.ptr()))
+        throw py::type_error("the curve function must return a sequence of coordinates or None, not " +
+                             py::repr(point).cast<std::string>());
+    py::sequence coordinates = py::reinterpret_borrow<py::sequence>(point);
     if (coordinates.size() != dimensions)
         throw py::value_error("the curve function must return " + std::to_string(dimensions) +
                               " coordinates or None, not " + std::to_string(coordinates.size()) + " values");
     for (std::size_t i = 0; i < dimensions; ++i)
-        scope.variables_[i] = coordinates[i].cast<double>();
+        scope.variables_[i] = real_number(coordinates[i]);
     return 1.0;
 }
 

@@ -44,7 +44,7 @@ _SURFACE_STYLES = {"wire": 3, "hidden": 4}
 _REVOLUTION_STYLES = {"parallels": 2, "wire": 3, "hidden": 4, "horizon": 5}
 _CONTOUR_VIEWS = {"keep": 0, "plane": 1, "3d": 2}
 # Graph parameters, graph colours and title references of the library.
-_AXIS_TYPE, _GRID_MODE = 131, 140
+_AXIS_TYPE, _GRID_MODE, _TITLE_ROOM = 131, 140, 143
 _SYMBOL_COLOUR, _PEN_COLOUR = 14, 7
 _TITLES = {"x": 4, "y": 5, "z": 6, "graph": 7}
 _FIT, _DRAW_AXES = 1, 2
@@ -116,6 +116,7 @@ class Graph:
         self._graph = graph
         self._closer = weakref.finalize(self, _close, graph, host)
         self._colours = itertools.cycle(_COLOUR_CYCLE)
+        self._blank = True
         self._fit_pending = True
         self._axes_pending = True
         self._axes_drawn = False
@@ -239,7 +240,7 @@ class Graph:
     def clear(self) -> "Graph":
         """Clears the picture; the settings stay, and the next plot draws the axes again."""
         lib.TkClearWindow(self.handle)
-        self._axes_pending, self._axes_drawn = True, False
+        self._blank, self._axes_pending, self._axes_drawn = True, True, False
         return self
 
     def ranges(
@@ -291,23 +292,29 @@ class Graph:
         lib.TkDrawAxes(graph)
         if labels:
             lib.TkLabelAxes(graph)
-        self._axes_pending, self._axes_drawn = False, True
+        self._blank, self._axes_pending, self._axes_drawn = False, False, True
         return self
 
     def titles(
         self, x: Optional[str] = None, y: Optional[str] = None, z: Optional[str] = None, graph: Optional[str] = None
     ) -> "Graph":
-        """Sets the axis titles and the graph's title; the axes draw them, and once the axes
-        are drawn, they are drawn at once."""
+        """Sets the axis titles and the graph's title, which the axes draw.
+
+        Given before anything is drawn, the titles get room of their own beside the plot
+        (the scales are made again); once the axes are drawn, titles are drawn at once.
+        """
         handle = self.handle
-        for name, text in (("x", x), ("y", y), ("z", z), ("graph", graph)):
-            if text is None:
-                continue
+        titles = {name: text for name, text in (("x", x), ("y", y), ("z", z), ("graph", graph)) if text is not None}
+        for name, text in titles.items():
             if not isinstance(text, str):
                 raise TypeError(f"the {name} title must be a text, not {text!r}")
+        for name, text in titles.items():
             lib.TkSetTitleString(handle, _TITLES[name], text)
             if self._axes_drawn:
                 lib.TkGraphTitle(handle, _TITLES[name], text)
+        if titles and self._blank:
+            lib.TkSetGraphParam(handle, _TITLE_ROOM, 1)
+            warn(lib.TkSetScales(handle), "TkSetScales")
         return self
 
     def text(
@@ -366,6 +373,7 @@ class Graph:
         if colour is not None:
             lib.TkTextColor(graph, colour_value(colour))
         lib.TkGpText(graph, ix, iy, s)
+        self._blank = False
         return self
 
     # ---- plots --------------------------------------------------------------------------
@@ -380,7 +388,7 @@ class Graph:
 
     def _drawn(self, code: int, call: str, option: int) -> "Graph":
         check(code, call)
-        self._fit_pending = self._axes_pending = False
+        self._blank = self._fit_pending = self._axes_pending = False
         self._axes_drawn = self._axes_drawn or bool(option & _DRAW_AXES)
         return self
 
@@ -673,7 +681,7 @@ class Graph:
                 self.ranges(x=(xs[finite].min(), xs[finite].max()), y=(ys[finite].min(), ys[finite].max()))
         if option & _DRAW_AXES:
             self.axes()
-        self._fit_pending = self._axes_pending = False
+        self._blank = self._fit_pending = self._axes_pending = False
 
     def _symbol_colour(self, colour: Optional[ColourLike]) -> None:
         # Symbols and error bars take the graph's symbol colour, which setting turns on.
