@@ -58,6 +58,8 @@ inline WindowPoint project_point(EffectiveScales const& s, Triple const& p)
 struct PixelPoint {
     int32_t x = 0;
     int32_t y = 0;
+
+    friend bool operator==(PixelPoint, PixelPoint) = default;
 };
 PixelPoint pixel_of(EffectiveScales const& s, Triple const& p);
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // Many pixel lines of a graph drawn as one: lines (both ends painted, as draw_line paints
-// them) are collected with their colours and drawn, in the order given, in one pass over
-// each drawing target. Surfaces draw thousands of edges a few pixels long, where the cost
-// of each separate drawing call would outweigh the pixels.
+// them) are collected with their colours and handed, in the order given, to every drawing
+// target at once. Surfaces draw thousands of edges a few pixels long, where the cost of each
+// separate drawing call would outweigh the pixels.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 #include "lib/graph/graph_record.h"
 #include "lib/kelvolib.h"
-#include "platform/graphics/painted_line.h"
+#include "platform/raster/painted_line.h"
 
 namespace kelvo {
 
@@ -28,9 +28,8 @@ public:
     {
         if (pending_.size() == pending_.capacity()) [[unlikely]]
             make_room();
-        if (runs_.empty() || runs_.back().colour != colour)
-            runs_.push_back({colour, pending_.size()});
         pending_.push_back({{x1, y1}, {x2, y2}, kp::Color::from_interface(colour)});
+        last_colour_ = colour;
     }
 
     // Draws the pending lines exactly as draw_line would one after the other with the pen
@@ -44,22 +43,14 @@ private:
     // Draws the batch when it is full, and otherwise lets it grow towards flush_size.
     void make_room();
 
-    // Consecutive lines in one colour, from `first` to the next run. The lines hold the
-    // colour as the platform paints it, which drops the high byte of the library's colour;
-    // the pen takes the library's colour whole.
-    struct ColourRun {
-        TkColor colour;
-        std::size_t first;
-    };
-
     GraphRecord& graph_;
-    // Already in the platform's form, so that a recording context takes them as they are.
+    // In the platform's form, which drops the high byte of the library's colour.
     std::vector<kp::PaintedLine> pending_;
-    std::vector<ColourRun> runs_;
+    // The last line's colour as the library gave it, for the pen, which keeps it whole.
+    TkColor last_colour_ = 0;
     // The memory of the last batch, for the next: a plot makes batch after batch (a surface
     // one per drawing, axes one per axis), and each would otherwise grow its own again.
     static thread_local std::vector<kp::PaintedLine> spare_lines_;
-    static thread_local std::vector<ColourRun> spare_runs_;
 };
 
 } // namespace kelvo

@@ -81,7 +81,7 @@ int64_t text_width(kp::DeviceContext& context, std::string_view text)
 
 // The corner of a text's cell that puts the cell's point (shift, ascent), the reference point
 // of a text justified by `shift` pixels, at (x, y).
-kp::WidePoint cell_corner(int64_t x, int64_t y, int64_t shift, int64_t ascent, kp::TextRotation rotation)
+kp::DevicePoint cell_corner(int64_t x, int64_t y, int64_t shift, int64_t ascent, kp::TextRotation rotation)
 {
     return kp::corner_placing({shift, ascent}, {x, y}, rotation);
 }
@@ -89,7 +89,7 @@ kp::WidePoint cell_corner(int64_t x, int64_t y, int64_t shift, int64_t ascent, k
 // A character placed at the end-of-text position, with its ink on the window.
 struct PlacedInk {
     kp::PlacedCharacter placed;
-    kp::WideRect ink;
+    kp::DeviceBox ink;
 };
 
 // Places one character with its reference point at the end-of-text position and moves that
@@ -97,12 +97,12 @@ struct PlacedInk {
 std::optional<PlacedInk> place_character(GraphRecord& graph, char32_t character, kp::AbcWidths const& abc)
 {
     kp::TextRotation const rotation = rotation_of(graph.font.orientation);
-    kp::WidePoint const reference{graph.end_text_x, graph.end_text_y};
-    kp::WidePoint const corner = cell_corner(reference.x, reference.y, 0, graph.ascent, rotation);
+    kp::DevicePoint const reference{graph.end_text_x, graph.end_text_y};
+    kp::DevicePoint const corner = cell_corner(reference.x, reference.y, 0, graph.ascent, rotation);
     // The ink: the cell less the A and C spaces on either side.
-    kp::WideRect const ink =
+    kp::DeviceBox const ink =
         kp::rotated_cell_edges({abc.a, 0, int64_t{abc.advance()} - abc.c, graph.cell_height}, corner, rotation);
-    kp::WidePoint const next = kp::advanced_corner(reference, abc.advance(), rotation);
+    kp::DevicePoint const next = kp::advanced_corner(reference, abc.advance(), rotation);
     graph.end_text_x = clamped(next.x);
     graph.end_text_y = clamped(next.y);
     bool const visible =
@@ -136,7 +136,7 @@ TextBox text_box(int64_t x, int64_t y, int64_t width, int64_t height, int64_t as
 {
     int64_t const shift = justification_shift(width, justification);
     kp::TextRotation const rotation = rotation_of(orientation);
-    kp::WideRect const edges =
+    kp::DeviceBox const edges =
         kp::rotated_cell_edges({0, 0, width, height}, cell_corner(x, y, shift, ascent, rotation), rotation);
     return {edges.left, edges.top, edges.right - 1, edges.bottom - 1};
 }
@@ -166,7 +166,7 @@ void draw_text(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
     JustificationGuard const start_justified(graph, 1);
     // The first character's reference point: the start of the justified text's cell.
     kp::TextRotation const rotation = rotation_of(graph.font.orientation);
-    kp::WidePoint const start = kp::rotated_cell_pixel({0, a}, cell_corner(x, y, shift, a, rotation), rotation);
+    kp::DevicePoint const start = kp::rotated_cell_pixel({0, a}, cell_corner(x, y, shift, a, rotation), rotation);
     graph.end_text_x = clamped(start.x);
     graph.end_text_y = clamped(start.y);
     // Text shows the characters only, whatever the targets' background mode says.

@@ -33,8 +33,8 @@ public:
     // False (with "Not enough room in memory for local arrays") when refused.
     bool reset(int32_t count, int32_t initial_high);
 
-    int32_t index_of(PixelPoint p) const { return index_ == HorizonIndex::Columns ? p.column : p.row; }
-    int32_t depth_of(PixelPoint p) const { return index_ == HorizonIndex::Columns ? p.row : p.column; }
+    int32_t index_of(PixelPoint p) const { return index_ == HorizonIndex::Columns ? p.x : p.y; }
+    int32_t depth_of(PixelPoint p) const { return index_ == HorizonIndex::Columns ? p.y : p.x; }
     int32_t count() const { return static_cast<int32_t>(entries_.size()); }
 
     // Callers pin the index of every point to 1..count.

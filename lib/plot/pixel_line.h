@@ -10,17 +10,11 @@
 #include <emmintrin.h>
 #endif
 
+#include "lib/axes/axis_geometry.h"
 #include "lib/draw/line_batch.h"
 #include "lib/kelvolib.h"
 
 namespace kelvo {
-
-struct PixelPoint {
-    int32_t column = 0;
-    int32_t row = 0;
-
-    friend bool operator==(PixelPoint, PixelPoint) = default;
-};
 
 // Window positions handed to pixel lines stay within this many pixels of the origin.
 inline constexpr int32_t pixel_limit = 30000;
@@ -50,7 +44,7 @@ inline int32_t pinned_pixel(double coordinate, int32_t low, int32_t high)
 // mode with the pen's colour changed to `colour`.
 inline void add_pixel_line(LineBatch& lines, PixelPoint from, PixelPoint to, TkColor colour)
 {
-    lines.add(from.column, from.row, to.column, to.row, colour);
+    lines.add(from.x, from.y, to.x, to.y, colour);
 }
 
 } // namespace kelvo

@@ -11,8 +11,8 @@ namespace {
 // downwards; the products are taken in 64 bits since pixel differences reach 60000.
 bool facing(PixelPoint a, PixelPoint b, PixelPoint d)
 {
-    int64_t const lhs = int64_t{b.column - a.column} * (d.row - b.row);
-    int64_t const rhs = int64_t{b.row - a.row} * (d.column - b.column);
+    int64_t const lhs = int64_t{b.x - a.x} * (d.y - b.y);
+    int64_t const rhs = int64_t{b.y - a.y} * (d.x - b.x);
     return lhs <= rhs;
 }
 

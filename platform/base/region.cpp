@@ -9,6 +9,8 @@
 //      the next one's left edge.
 //   5. A band that starts where the band before it ends does not repeat its spans: two such
 //      bands are one band.
+//   6. A single rectangle is held as the bounds alone, with no list; an empty region has
+//      empty bounds. The bounds are always those of the rectangles.
 // The form is canonical: two regions covering the same pixels hold the same rectangles,
 // which is what makes == compare pixel sets.
 //
@@ -141,7 +143,25 @@ Region::Region(Rect rect)
 {
     rect = rect.normalized();
     if (!rect.is_empty())
-        rects_.push_back(rect);
+        bounds_ = rect;
+}
+
+void Region::settle()
+{
+    if (rects_.size() == 1) {
+        bounds_ = rects_.front();
+        rects_ = {};
+    } else if (rects_.empty()) {
+        bounds_ = {};
+    } else {
+        int32_t left = rects_.front().left();
+        int32_t right = rects_.front().right();
+        for (Rect const& rect : rects_) {
+            left = std::min(left, rect.left());
+            right = std::max(right, rect.right());
+        }
+        bounds_ = Rect::from_edges(left, rects_.front().top(), right, rects_.back().bottom());
+    }
 }
 
 namespace {
@@ -175,23 +195,10 @@ Region Region::from_rects(std::span<Rect const> rects)
     return unite_sorted(sorted);
 }
 
-Rect Region::bounds() const
-{
-    if (rects_.empty())
-        return {};
-    int32_t left = rects_.front().left();
-    int32_t right = rects_.front().right();
-    for (Rect const& rect : rects_) {
-        left = std::min(left, rect.left());
-        right = std::max(right, rect.right());
-    }
-    return Rect::from_edges(left, rects_.front().top(), right, rects_.back().bottom());
-}
-
 int64_t Region::area() const
 {
     int64_t total = 0;
-    for (Rect const& rect : rects_)
+    for (Rect const& rect : rects())
         total += rect.area();
     return total;
 }
@@ -200,11 +207,12 @@ bool Region::contains(Point point) const
 {
     // Bottoms never decrease along the list: the first rectangle ending below the point
     // starts the only band that can hold it.
-    auto const band = std::partition_point(rects_.begin(), rects_.end(),
+    std::span<Rect const> const own = rects();
+    auto const band = std::partition_point(own.begin(), own.end(),
                                            [&](Rect const& rect) { return rect.bottom() <= point.y; });
-    if (band == rects_.end() || band->top() > point.y)
+    if (band == own.end() || band->top() > point.y)
         return false;
-    auto const band_end = std::partition_point(band, rects_.end(),
+    auto const band_end = std::partition_point(band, own.end(),
                                                [&](Rect const& rect) { return rect.top() == band->top(); });
     auto const span = std::partition_point(band, band_end, [&](Rect const& rect) { return rect.right() <= point.x; });
     return span != band_end && span->left() <= point.x;
@@ -213,14 +221,54 @@ bool Region::contains(Point point) const
 bool Region::intersects(Rect const& rect) const
 {
     Rect const area = rect.normalized();
-    if (area.is_empty())
+    if (area.is_empty() || !bounds_.intersects(area))
         return false;
-    auto at = std::partition_point(rects_.begin(), rects_.end(),
-                                   [&](Rect const& own) { return own.bottom() <= area.top(); });
-    for (; at != rects_.end() && at->top() < area.bottom(); ++at)
+    std::span<Rect const> const own = rects();
+    auto at = std::partition_point(own.begin(), own.end(), [&](Rect const& r) { return r.bottom() <= area.top(); });
+    for (; at != own.end() && at->top() < area.bottom(); ++at)
         if (at->intersects(area))
             return true;
     return false;
+}
+
+Overlap Region::overlap(Rect const& rect) const
+{
+    Rect const area = rect.normalized();
+    if (area.is_empty())
+        return Overlap::Inside;
+    if (!bounds_.intersects(area))
+        return Overlap::Outside;
+    if (rects_.empty())
+        return bounds_.contains(area) ? Overlap::Inside : Overlap::Partly;
+    // Band by band from the one that holds the top row, each band's spans left to right:
+    // rows or columns of the rectangle that no span covers are outside, any overlap is inside.
+    bool some_in = false;
+    bool some_out = false;
+    int32_t row = area.top(); // rows above this are accounted for
+    std::span<Rect const> const own = rects_;
+    auto band = std::partition_point(own.begin(), own.end(), [&](Rect const& r) { return r.bottom() <= area.top(); });
+    while (band != own.end() && band->top() < area.bottom()) {
+        some_out = some_out || band->top() > row;
+        int32_t const band_top = band->top();
+        int32_t column = area.left(); // columns left of this are accounted for in this band
+        for (; band != own.end() && band->top() == band_top; ++band) {
+            if (band->right() <= column || column >= area.right())
+                continue;
+            if (band->left() >= area.right())
+                continue;
+            some_out = some_out || band->left() > column;
+            some_in = true;
+            column = band->right();
+        }
+        some_out = some_out || column < area.right();
+        if (some_in && some_out)
+            return Overlap::Partly;
+        row = (band - 1)->bottom();
+    }
+    some_out = some_out || row < area.bottom();
+    if (!some_in)
+        return Overlap::Outside;
+    return some_out ? Overlap::Partly : Overlap::Inside;
 }
 
 Region Region::united(Region const& other) const
@@ -243,18 +291,20 @@ Region Region::translated(int32_t dx, int32_t dy) const
     // A move that keeps the bounds inside from_edges' range only shifts every rectangle;
     // one that pushes part of the region out clamps the rectangles there, which can merge
     // bands, so the region is built again.
-    Rect const box = bounds();
+    Rect const box = bounds_;
     Rect const moved = Rect::from_edges(int64_t{box.left()} + dx, int64_t{box.top()} + dy,
                                         int64_t{box.right()} + dx, int64_t{box.bottom()} + dy);
     if (moved.width == box.width && moved.height == box.height) {
         Region result = *this;
+        result.bounds_ = is_empty() ? Rect{} : moved;
         for (Rect& rect : result.rects_)
             rect = {rect.x + dx, rect.y + dy, rect.width, rect.height};
         return result;
     }
     std::vector<Rect> clamped;
-    clamped.reserve(rects_.size());
-    for (Rect const& rect : rects_)
+    std::span<Rect const> const own = rects();
+    clamped.reserve(own.size());
+    for (Rect const& rect : own)
         clamped.push_back(Rect::from_edges(int64_t{rect.left()} + dx, int64_t{rect.top()} + dy,
                                            int64_t{rect.right()} + dx, int64_t{rect.bottom()} + dy));
     return from_rects(clamped);
@@ -273,15 +323,46 @@ Region Region::combine(Region const& a, Region const& b, Operation operation)
         }
         return false;
     };
+    // The common cases that need no walk: an empty side, boxes apart, one side a rectangle
+    // holding the other.
+    bool const a_single = a.rects_.empty();
+    bool const b_single = b.rects_.empty();
+    switch (operation) {
+    case Operation::Union:
+        if (b.is_empty() || (a_single && a.bounds_.contains(b.bounds_)))
+            return a;
+        if (a.is_empty() || (b_single && b.bounds_.contains(a.bounds_)))
+            return b;
+        break;
+    case Operation::Intersection:
+        if (!a.bounds_.intersects(b.bounds_))
+            return {};
+        if (a_single && b_single)
+            return Region(a.bounds_.intersected(b.bounds_));
+        if (a_single && a.bounds_.contains(b.bounds_))
+            return b;
+        if (b_single && b.bounds_.contains(a.bounds_))
+            return a;
+        break;
+    case Operation::Difference:
+        if (!a.bounds_.intersects(b.bounds_))
+            return a;
+        if (b_single && b.bounds_.contains(a.bounds_))
+            return {};
+        break;
+    }
+
+    std::span<Rect const> const a_rects = a.rects();
+    std::span<Rect const> const b_rects = b.rects();
     Region result;
-    result.rects_.reserve(operation == Operation::Intersection ? std::min(a.rects_.size(), b.rects_.size())
-                                                               : a.rects_.size() + b.rects_.size());
+    result.rects_.reserve(operation == Operation::Intersection ? std::min(a_rects.size(), b_rects.size())
+                                                               : a_rects.size() + b_rects.size());
     BandWriter out(result.rects_);
 
-    Rect const* const a_end = a.rects_.data() + a.rects_.size();
-    Rect const* const b_end = b.rects_.data() + b.rects_.size();
-    Rect const* a_band = a.rects_.data();
-    Rect const* b_band = b.rects_.data();
+    Rect const* const a_end = a_rects.data() + a_rects.size();
+    Rect const* const b_end = b_rects.data() + b_rects.size();
+    Rect const* a_band = a_rects.data();
+    Rect const* b_band = b_rects.data();
     Rect const* a_band_end = a_band == a_end ? a_end : end_of_band(a_band, a_end);
     Rect const* b_band_end = b_band == b_end ? b_end : end_of_band(b_band, b_end);
     constexpr int32_t no_row = std::numeric_limits<int32_t>::max();
@@ -326,6 +407,7 @@ Region Region::combine(Region const& a, Region const& b, Operation operation)
             b_band_end = b_band == b_end ? b_end : end_of_band(b_band, b_end);
         }
     }
+    result.settle();
     result.check_invariant();
     return result;
 }
@@ -333,6 +415,11 @@ Region Region::combine(Region const& a, Region const& b, Operation operation)
 void Region::check_invariant() const
 {
 #ifndef NDEBUG
+    assert(rects_.size() != 1);                                                        // 6
+    if (rects_.empty()) {
+        assert(bounds_ == Region(bounds_).bounds_);                                    // 1, 6
+        return;
+    }
     constexpr int32_t lowest = std::numeric_limits<int32_t>::min() / 2;
     constexpr int32_t highest = std::numeric_limits<int32_t>::max() / 2;
     std::size_t previous_band = rects_.size(); // none yet

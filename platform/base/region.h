@@ -3,8 +3,10 @@
 // A region: a set of pixels held as banded, disjoint rectangles in one canonical form
 // (stated at the top of region.cpp), so two regions covering the same pixels compare
 // equal. Set operations take time linear in the rectangles involved; building a region
-// from n rectangles takes n log n.
+// from n rectangles takes n log n. A region of one rectangle, the most common kind (a
+// window's visible area, a clip), is held without any allocation, as pixman holds it.
 
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -12,19 +14,30 @@
 
 namespace kp {
 
+// How much of a rectangle a region holds.
+enum class Overlap : uint8_t { Outside, Partly, Inside };
+
 class Region {
 public:
     Region() = default;
     explicit Region(Rect rect);
     static Region from_rects(std::span<Rect const> rects);
 
-    bool is_empty() const { return rects_.empty(); }
-    Rect bounds() const;
-    std::span<Rect const> rects() const { return rects_; }
+    bool is_empty() const { return bounds_.is_empty(); }
+    Rect bounds() const { return bounds_; }
+    std::span<Rect const> rects() const
+    {
+        if (!rects_.empty())
+            return rects_;
+        return is_empty() ? std::span<Rect const>() : std::span<Rect const>(&bounds_, 1);
+    }
     int64_t area() const;
 
     bool contains(Point point) const;
     bool intersects(Rect const& rect) const;
+    // Whether the rectangle lies wholly inside, partly or wholly outside the region, found
+    // without building a region. An empty rectangle lies inside.
+    Overlap overlap(Rect const& rect) const;
 
     Region united(Region const& other) const;
     Region intersected(Region const& other) const;
@@ -41,9 +54,14 @@ public:
 private:
     enum class Operation { Union, Intersection, Difference };
     static Region combine(Region const& a, Region const& b, Operation operation);
+    // After rects_ was written: the bounds worked out, and a single rectangle moved inline.
+    void settle();
     void check_invariant() const;
 
-    std::vector<Rect> rects_;
+    // The bounds, and the region itself when rects_ is empty: a region of one rectangle
+    // keeps it here alone.
+    Rect bounds_;
+    std::vector<Rect> rects_; // two or more rectangles, or none
 };
 
 } // namespace kp

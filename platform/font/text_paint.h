@@ -17,6 +17,8 @@ struct TextPaint {
     Color text = colors::black;
     Color background = colors::white;
     TextBackground background_mode = TextBackground::Transparent;
+
+    constexpr bool operator==(TextPaint const&) const = default;
 };
 
 } // namespace kp

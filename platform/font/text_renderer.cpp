@@ -69,28 +69,6 @@ void blend_row(uint32_t* row, uint8_t const* coverage, int32_t count, Color over
             row[i] = blend(row[i], over, coverage[i]);
 }
 
-// The cell-space pixel that lands on surface pixel (x, y) when the cell's corner is at
-// `corner` (the inverse of rotated_cell_rect, pixel by pixel).
-struct CellPixel {
-    int64_t x;
-    int64_t y;
-};
-
-CellPixel cell_pixel(int64_t x, int64_t y, int64_t corner_x, int64_t corner_y, TextRotation rotation)
-{
-    switch (rotation) {
-    case TextRotation::Degrees0:
-        return {x - corner_x, y - corner_y};
-    case TextRotation::Degrees90:
-        return {corner_y - 1 - y, x - corner_x};
-    case TextRotation::Degrees180:
-        return {corner_x - 1 - x, corner_y - 1 - y};
-    case TextRotation::Degrees270:
-        return {y - corner_y, corner_x - 1 - x};
-    }
-    return {x - corner_x, y - corner_y};
-}
-
 // The parts of `area` that the target lets us change.
 template <typename Visit>
 Rect for_each_visible_part(TextTarget const& target, Rect const& area, Visit&& visit)
@@ -158,7 +136,7 @@ Rect draw_at(TextTarget const& target, Font const& font, Point device, char32_t 
             for (int32_t y = part.top(); y < part.bottom(); ++y) {
                 uint32_t* row = surface.row(y);
                 for (int32_t x = part.left(); x < part.right(); ++x) {
-                    CellPixel const cell = cell_pixel(x, y, device.x, device.y, rotation);
+                    DevicePoint const cell = cell_pixel_at({x, y}, {device.x, device.y}, rotation);
                     uint8_t const coverage = glyph->coverage_at(static_cast<int32_t>(cell.x - ink.left()),
                                                                 static_cast<int32_t>(cell.y - ink.top()));
                     if (coverage != 0)

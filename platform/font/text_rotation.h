@@ -9,10 +9,9 @@
 // cell never moves by a pixel when it turns: at 90 degrees the cell [0, w) x [0, h) covers
 // columns x .. x + h - 1 and rows y - w .. y - 1.
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
+#include "platform/base/device_geometry.h"
 #include "platform/base/rect.h"
 
 namespace kp {
@@ -32,25 +31,10 @@ constexpr int32_t escapement_of(TextRotation rotation)
     return static_cast<int32_t>(rotation) * 900;
 }
 
-// Positions in 64 bits, for callers that place text anywhere in the 32-bit range and
-// beyond it, and clamp only at the end.
-struct WidePoint {
-    int64_t x = 0;
-    int64_t y = 0;
-};
-
-// Half-open edges in 64 bits, never clamped.
-struct WideRect {
-    int64_t left = 0;
-    int64_t top = 0;
-    int64_t right = 0;
-    int64_t bottom = 0;
-};
-
 // Where the rectangle `cell` of a character's cell space (x to the right along the text,
 // y downwards, (0, 0) the cell's top-left corner) lands on the surface when that corner is
 // at `corner`. The one place that says how a quarter turn moves a cell.
-constexpr WideRect rotated_cell_edges(WideRect cell, WidePoint corner, TextRotation rotation)
+constexpr DeviceBox rotated_cell_edges(DeviceBox cell, DevicePoint corner, TextRotation rotation)
 {
     int64_t const cx = corner.x, cy = corner.y;
     switch (rotation) {
@@ -67,17 +51,30 @@ constexpr WideRect rotated_cell_edges(WideRect cell, WidePoint corner, TextRotat
 }
 
 // The surface pixel of the cell pixel `pixel`.
-constexpr WidePoint rotated_cell_pixel(WidePoint pixel, WidePoint corner, TextRotation rotation)
+constexpr DevicePoint rotated_cell_pixel(DevicePoint pixel, DevicePoint corner, TextRotation rotation)
 {
-    WideRect const edges = rotated_cell_edges({pixel.x, pixel.y, pixel.x + 1, pixel.y + 1}, corner, rotation);
+    DeviceBox const edges = rotated_cell_edges({pixel.x, pixel.y, pixel.x + 1, pixel.y + 1}, corner, rotation);
     return {edges.left, edges.top};
+}
+
+// The turn that undoes `rotation`.
+constexpr TextRotation reversed(TextRotation rotation)
+{
+    return static_cast<TextRotation>((4 - static_cast<int>(rotation)) % 4);
+}
+
+// The cell pixel that lands on the surface pixel `target` when the cell's corner is at
+// `corner`: the inverse of rotated_cell_pixel, which is the reverse turn of the offset.
+constexpr DevicePoint cell_pixel_at(DevicePoint target, DevicePoint corner, TextRotation rotation)
+{
+    return rotated_cell_pixel({target.x - corner.x, target.y - corner.y}, {0, 0}, reversed(rotation));
 }
 
 // The corner that puts the cell pixel `pixel` on the surface pixel `target`: the inverse
 // of rotated_cell_pixel.
-constexpr WidePoint corner_placing(WidePoint pixel, WidePoint target, TextRotation rotation)
+constexpr DevicePoint corner_placing(DevicePoint pixel, DevicePoint target, TextRotation rotation)
 {
-    WidePoint const from_origin = rotated_cell_pixel(pixel, {0, 0}, rotation);
+    DevicePoint const from_origin = rotated_cell_pixel(pixel, {0, 0}, rotation);
     return {target.x - from_origin.x, target.y - from_origin.y};
 }
 
@@ -85,28 +82,21 @@ constexpr WidePoint corner_placing(WidePoint pixel, WidePoint target, TextRotati
 // corners anywhere in the 32-bit range are safe.
 constexpr Rect rotated_cell_rect(Rect cell, Point corner, TextRotation rotation)
 {
-    WideRect const edges = rotated_cell_edges(
-        {cell.left(), cell.top(), int64_t{cell.left()} + cell.width, int64_t{cell.top()} + cell.height},
-        {corner.x, corner.y}, rotation);
-    return Rect::from_edges(edges.left, edges.top, edges.right, edges.bottom);
+    return rotated_cell_edges(DeviceBox::from(cell), {corner.x, corner.y}, rotation).rect();
 }
 
 // The corner of the next character's cell after a character `advance` pixels wide.
-constexpr WidePoint advanced_corner(WidePoint corner, int64_t advance, TextRotation rotation)
+constexpr DevicePoint advanced_corner(DevicePoint corner, int64_t advance, TextRotation rotation)
 {
-    WidePoint const step = rotated_cell_pixel({advance, 0}, {0, 0}, rotation);
-    WidePoint const origin = rotated_cell_pixel({0, 0}, {0, 0}, rotation);
+    DevicePoint const step = rotated_cell_pixel({advance, 0}, {0, 0}, rotation);
+    DevicePoint const origin = rotated_cell_pixel({0, 0}, {0, 0}, rotation);
     return {corner.x + step.x - origin.x, corner.y + step.y - origin.y};
 }
 
 // The same in 32 bits, clamped to the 32-bit range.
 constexpr Point advanced_corner(Point corner, int32_t advance, TextRotation rotation)
 {
-    WidePoint const next = advanced_corner(WidePoint{corner.x, corner.y}, advance, rotation);
-    constexpr int64_t lowest = std::numeric_limits<int32_t>::min();
-    constexpr int64_t highest = std::numeric_limits<int32_t>::max();
-    return {static_cast<int32_t>(std::clamp(next.x, lowest, highest)),
-            static_cast<int32_t>(std::clamp(next.y, lowest, highest))};
+    return advanced_corner(DevicePoint{corner.x, corner.y}, advance, rotation).clamped();
 }
 
 } // namespace kp

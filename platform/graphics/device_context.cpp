@@ -225,27 +225,6 @@ void DeviceContext::stop_recording()
     recording_.reset();
 }
 
-void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines)
-{
-    if (!recording_ || lines.empty())
-        return;
-    std::optional<Frame> f = frame();
-    if (!f)
-        return;
-    record_painted_lines(lines, line_ends_device_box(lines, f->origin));
-}
-
-void DeviceContext::record_painted_lines(std::span<PaintedLine const> lines, DeviceBox const& ends_box)
-{
-    if (!recording_ || lines.empty())
-        return;
-    std::optional<Frame> f = frame();
-    if (!f)
-        return;
-    // One call for the batch, whose damage is the box of all its lines.
-    recording_->painted_lines(call_on(*f, damage_in(*f, ends_box)), lines);
-}
-
 void DeviceContext::changed_behind_drawing(Region const& device_region)
 {
     if (!recording_)

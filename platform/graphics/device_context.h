@@ -29,10 +29,10 @@
 #include "platform/graphics/background_mode.h"
 #include "platform/graphics/brush.h"
 #include "platform/graphics/graphics_object.h"
-#include "platform/graphics/painted_line.h"
 #include "platform/graphics/pen.h"
+#include "platform/raster/painted_line.h"
 #include "platform/raster/clip.h"
-#include "platform/raster/device_geometry.h"
+#include "platform/base/device_geometry.h"
 #include "platform/raster/polygon.h"
 #include "platform/raster/raster_op.h"
 #include "platform/raster/surface.h"
@@ -102,6 +102,11 @@ public:
     // Outlined with the pen, filled with the brush. The box is half-open: (0, 0, 10, 10)
     // covers pixels 0..9 in both directions.
     void rectangle(Rect box);
+    // Lines with both ends painted, in order, each in its own colour: what move_to(from),
+    // line_to(to) and line_to(to + (1, 0)) paint with the pen in that colour, and the current
+    // position ends where the last of them leaves it. One-pixel solid pens paint the whole
+    // run in one pass and record it as one step.
+    void draw_lines(std::span<PaintedLine const> lines);
     // Lines through the points with the pen; the current position does not move.
     void polyline(std::span<Point const> points);
     // A closed polygon through the points, filled with the brush by `rule` and outlined
@@ -129,8 +134,9 @@ public:
     // --- For text drawing and for windows ---------------------------------------------
     // What a call draws on now: the surface, the origin, and the clip in device coordinates
     // (the visible region narrowed by the selected clip region). Nothing when there is
-    // nothing to draw on. Text drawing paints through this and then reports damage. The
-    // clip is the context's own: it holds until the context's next canvas or drawing call.
+    // nothing to draw on. Text drawing paints through this, tells the recording what it drew
+    // and then reports damage. The clip is the context's own: it holds until the context's
+    // next canvas or drawing call.
     struct Canvas {
         Surface& surface;
         Point origin;
@@ -153,13 +159,6 @@ public:
     // Null when the context is not recording.
     Recording* recording() { return recording_.get(); }
     Recording const* recording() const { return recording_.get(); }
-    // Painters that drew one-pixel solid lines (both ends painted, with the context's raster
-    // operation) through the canvas tell the recording what they drew, before they report
-    // the damage with Recorded::Yes.
-    void record_painted_lines(std::span<PaintedLine const> lines);
-    // The same, from a painter that already has the device box of all the lines' ends (as
-    // pixels: one past the largest coordinates), which it computed while painting them.
-    void record_painted_lines(std::span<PaintedLine const> lines, DeviceBox const& ends_box);
     // Pixels of this context's target changed without a drawing call (the window system
     // erased part of a window): a recording keeps them as final pixels. `device_region` is
     // in device coordinates.

@@ -194,6 +194,41 @@ void DeviceContext::line_to(Point to)
     report_damage(*f, reach);
 }
 
+void DeviceContext::draw_lines(std::span<PaintedLine const> lines)
+{
+    if (lines.empty())
+        return;
+    if (!pen_.is_visible() || pen_.is_wide() || !pen_.pattern().is_solid()) {
+        // Wide, patterned or invisible pens: line by line through the pen.
+        struct PenColourGuard {
+            Pen& pen;
+            Color saved;
+            ~PenColourGuard() { pen.color = saved; }
+        } const keep{pen_, pen_.color};
+        for (PaintedLine const& line : lines) {
+            pen_.color = line.color;
+            move_to(line.from);
+            line_to(line.to);
+            line_to(line.to.translated(1, 0));
+        }
+        return;
+    }
+    // Where the last line's end step leaves the position, as line by line.
+    PaintedLine const& last = lines.back();
+    Point const after_last = last.to.translated(1, 0);
+    position_ = after_last;
+    pattern_index_ = line_pixel_count(DevicePoint::from(last.from, {}), DevicePoint::from(last.to, {}))
+        + (after_last == last.to ? 0 : 1);
+    std::optional<Frame> f = frame();
+    if (!f)
+        return;
+    DeviceBox const ends = line_ends_box(lines).translated(f->origin.x, f->origin.y);
+    paint_lines_and_ends(f->surface, f->clip, f->origin, lines, ends, raster_op_);
+    if (recording_)
+        recording_->painted_lines(call_on(*f, damage_in(*f, ends)), lines);
+    report_damage(*f, ends);
+}
+
 void DeviceContext::polyline(std::span<Point const> points)
 {
     if (points.size() < 2 || !pen_.is_visible())

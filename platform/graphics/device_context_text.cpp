@@ -1,7 +1,6 @@
 #include "platform/graphics/device_context_text.h"
 
 #include "platform/font/font_engine.h"
-#include "platform/font/text_rotation.h"
 #include "platform/font/text_renderer.h"
 #include "platform/record/recording.h"
 
@@ -41,13 +40,10 @@ std::optional<TextCanvas> text_canvas(DeviceContext& context)
 
 // Tells the context's recording (if any) of characters drawn cell after cell from `corner`.
 // Characters that change nothing go too: a space continues the text before it there.
-void record_text(DeviceContext& context, TextCanvas const& on, Point corner, std::u32string characters, Rect drawn)
+void record_text(DeviceContext& context, TextCanvas const& on, Point corner, std::u32string_view characters, Rect drawn)
 {
-    if (Recording* recording = context.recording()) {
-        RecordedText text{on.font, corner, std::move(characters), on.paint.text, context.background_mode(),
-                          on.paint.background, {}};
-        recording->text({on.canvas.clip, on.canvas.origin, RasterOp::Copy, drawn}, std::move(text));
-    }
+    if (Recording* recording = context.recording())
+        recording->text({on.canvas.clip, on.canvas.origin, RasterOp::Copy, drawn}, on.font, on.paint, corner, characters);
 }
 
 } // namespace
@@ -96,35 +92,12 @@ void draw_characters(DeviceContext& context, std::span<PlacedCharacter const> ch
     if (!on)
         return;
     TextTarget const target = on->target();
-    Font const& font = *on->font;
-    bool const recorded = context.recording() != nullptr;
     Rect changed;
-    // Characters that follow each other cell after cell go to the recording as one run.
-    std::u32string run;
-    Point run_corner;
-    Point run_end;
-    Rect run_drawn;
-    auto record_run = [&] {
-        if (run.empty())
-            return;
-        record_text(context, *on, run_corner, std::move(run), run_drawn);
-        run.clear();
-        run_drawn = {};
-    };
     for (PlacedCharacter const& placed : characters) {
-        Rect const drawn = kp::draw_character(target, font, placed.corner, placed.character, on->paint);
+        Rect const drawn = kp::draw_character(target, *on->font, placed.corner, placed.character, on->paint);
         changed.unite(drawn);
-        if (!recorded)
-            continue;
-        if (run.empty() || placed.corner != run_end) {
-            record_run();
-            run_corner = placed.corner;
-        }
-        run.push_back(placed.character);
-        run_drawn.unite(drawn);
-        run_end = advanced_corner(placed.corner, font.char_width(placed.character), font.rotation());
+        record_text(context, *on, placed.corner, {&placed.character, 1}, drawn);
     }
-    record_run();
     if (!changed.is_empty())
         context.report_damage(changed, DeviceContext::Recorded::Yes);
 }

@@ -16,7 +16,7 @@
 #include <optional>
 
 #include "platform/base/rect.h"
-#include "platform/raster/device_geometry.h"
+#include "platform/base/device_geometry.h"
 #include "platform/raster/span_sink.h"
 
 namespace kp {

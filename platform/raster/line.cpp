@@ -59,26 +59,10 @@ std::optional<LineStretch> clip_line(DevicePoint from, DevicePoint to, Rect cons
     int const minor_direction = minor_delta >= 0 ? 1 : -1;
 
     // A line whose two ends lie in the rectangle has every pixel in it: the stretch is the
-    // whole line, from A with the error term of its first step, found without the search
-    // below. Short lines are the common case and the search its largest cost.
-    auto inside = [&clip](DevicePoint p) {
-        return p.x >= clip.left() && p.x < clip.right() && p.y >= clip.top() && p.y < clip.bottom();
-    };
-    if (inside(from) && inside(to)) {
-        int64_t const major = std::llabs(major_delta);
-        LineStretch stretch;
-        stretch.x = static_cast<int32_t>(from.x);
-        stretch.y = static_cast<int32_t>(from.y);
-        stretch.count = major;
-        stretch.major_dx = x_major ? major_direction : 0;
-        stretch.major_dy = x_major ? 0 : major_direction;
-        stretch.minor_dx = x_major ? 0 : minor_direction;
-        stretch.minor_dy = x_major ? minor_direction : 0;
-        stretch.error = -major - (minor_direction < 0 ? 1 : 0);
-        stretch.error_increment = 2 * std::llabs(minor_delta);
-        stretch.error_decrement = 2 * major;
-        return stretch;
-    }
+    // whole line, found without the search below. Short lines are the common case and the
+    // search its largest cost.
+    if (contains(clip, from) && contains(clip, to))
+        return whole_line(from, to);
     Wide const major_start = x_major ? from.x : from.y;
     Wide const minor_start = x_major ? from.y : from.x;
 
@@ -141,20 +125,6 @@ std::optional<LineStretch> clip_line(DevicePoint from, DevicePoint to, Rect cons
     return stretch;
 }
 
-namespace {
-
-// Visits the stretch's pixels in order, stepping through memory.
-template <typename Paint>
-void paint_pixels(Surface& surface, LineStretch const& stretch, Paint paint)
-{
-    ptrdiff_t const stride = surface.width();
-    walk_pixels(surface.row(stretch.y) + stretch.x, stretch.count, stretch.major_dx + stretch.major_dy * stride,
-                stretch.minor_dx + stretch.minor_dy * stride, stretch.error, stretch.error_increment,
-                stretch.error_decrement, paint);
-}
-
-} // namespace
-
 void paint_line(Surface& surface, LineStretch const& stretch, uint32_t value, RasterOp op)
 {
     if (stretch.count <= 0)
@@ -166,7 +136,7 @@ void paint_line(Surface& surface, LineStretch const& stretch, uint32_t value, Ra
         return;
     }
     with_raster_op(op, [&](auto operation) {
-        paint_pixels(surface, stretch, [&](uint32_t& pixel) { pixel = operation(pixel, value); });
+        walk_stretch_pixels(surface, stretch, stretch.count, [&](uint32_t& pixel) { pixel = operation(pixel, value); });
     });
 }
 
@@ -179,9 +149,9 @@ void paint_dashed_line(Surface& surface, LineStretch const& stretch, LinePattern
     with_raster_op(op, [&](auto operation) {
         if (gap_value) {
             uint32_t const gap = *gap_value;
-            paint_pixels(surface, stretch, [&](uint32_t& pixel) { pixel = operation(pixel, dashes.next() ? value : gap); });
+            walk_stretch_pixels(surface, stretch, stretch.count, [&](uint32_t& pixel) { pixel = operation(pixel, dashes.next() ? value : gap); });
         } else {
-            paint_pixels(surface, stretch, [&](uint32_t& pixel) {
+            walk_stretch_pixels(surface, stretch, stretch.count, [&](uint32_t& pixel) {
                 if (dashes.next())
                     pixel = operation(pixel, value);
             });

@@ -15,11 +15,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
 #include "platform/base/rect.h"
-#include "platform/raster/device_geometry.h"
+#include "platform/base/device_geometry.h"
 #include "platform/raster/line_pattern.h"
 #include "platform/raster/raster_op.h"
 #include "platform/raster/surface.h"
@@ -93,48 +94,71 @@ template <typename Paint>
     }
 }
 
+// The stretch of the whole line, from A (index 0) up to the pixel before B, for a line that
+// lies inside the clip. One step past its last pixel the walk lands on B itself.
+constexpr LineStretch whole_line(DevicePoint from, DevicePoint to)
+{
+    int64_t const dx = to.x - from.x;
+    int64_t const dy = to.y - from.y;
+    bool const x_major = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    int64_t const major_delta = x_major ? dx : dy;
+    int64_t const minor_delta = x_major ? dy : dx;
+    int64_t const major = major_delta < 0 ? -major_delta : major_delta;
+    int32_t const major_direction = major_delta > 0 ? 1 : -1;
+    int32_t const minor_direction = minor_delta >= 0 ? 1 : -1;
+    LineStretch stretch;
+    stretch.x = static_cast<int32_t>(from.x);
+    stretch.y = static_cast<int32_t>(from.y);
+    stretch.count = major;
+    stretch.major_dx = x_major ? major_direction : 0;
+    stretch.major_dy = x_major ? 0 : major_direction;
+    stretch.minor_dx = x_major ? 0 : minor_direction;
+    stretch.minor_dy = x_major ? minor_direction : 0;
+    // Halves round towards +infinity whichever way the line runs (clip_line says how).
+    stretch.error = -major - (minor_delta < 0 ? 1 : 0);
+    stretch.error_increment = 2 * (minor_delta < 0 ? -minor_delta : minor_delta);
+    stretch.error_decrement = 2 * major;
+    return stretch;
+}
+
+// Visits the first `count` pixels of the stretch's walk through memory (count may run one
+// past the stretch, onto the line's end).
+template <typename Paint>
+[[gnu::always_inline]] inline void walk_stretch_pixels(Surface& surface, LineStretch const& stretch, int64_t count,
+                                                       Paint&& paint)
+{
+    ptrdiff_t const stride = surface.width();
+    walk_pixels(surface.row(stretch.y) + stretch.x, count, stretch.major_dx + stretch.major_dy * stride,
+                stretch.minor_dx + stretch.minor_dy * stride, stretch.error, stretch.error_increment,
+                stretch.error_decrement, paint);
+}
+
 // Paints the line from `from` to `to` and then its end `to`, with `operation` (one of
-// raster_ops): the pixels clip_line and paint_line give the whole line, followed by the end,
-// which the walk reaches on its last step. Device level: both ends must lie inside the
-// surface and inside the clip.
+// raster_ops): the pixels of the whole line, followed by the end, which the walk reaches on
+// its last step. Device level: both ends must lie inside the surface and inside the clip.
 template <typename Operation>
 [[gnu::always_inline]] inline void paint_line_and_end(Surface& surface, DevicePoint from, DevicePoint to, uint32_t value,
                                                       Operation operation)
 {
-    ptrdiff_t const stride = surface.width();
-    uint32_t* pixel = surface.row(static_cast<int32_t>(from.y)) + from.x;
-    int64_t const dx = to.x - from.x;
-    int64_t const dy = to.y - from.y;
-    if (dy == 0) {
+    if (from.y == to.y) {
         // A row, left to right whatever the direction: no pixel is painted twice, so the
         // order does not change the result.
-        fill_row_with(operation, dx >= 0 ? pixel : pixel + dx, static_cast<int32_t>(std::abs(dx)) + 1, value);
+        int64_t const left = std::min(from.x, to.x);
+        fill_row_with(operation, surface.row(static_cast<int32_t>(from.y)) + left,
+                      static_cast<int32_t>(std::max(from.x, to.x) - left + 1), value);
         return;
     }
-    // The error term and steps of clip_line's whole-line stretch.
-    bool const x_major = std::abs(dx) >= std::abs(dy);
-    int64_t const major_delta = x_major ? dx : dy;
-    int64_t const minor_delta = x_major ? dy : dx;
-    int64_t const major = std::abs(major_delta);
-    ptrdiff_t const x_step = dx > 0 ? 1 : -1;
-    ptrdiff_t const y_step = dy > 0 ? stride : -stride;
-    ptrdiff_t const major_step = x_major ? x_step : y_step;
-    ptrdiff_t const minor_step = minor_delta == 0 ? 0 : x_major ? y_step : x_step;
-    walk_pixels(pixel, major + 1, major_step, minor_step, -major - (minor_delta < 0 ? 1 : 0), 2 * std::abs(minor_delta),
-                2 * major, [&](uint32_t& p) { p = operation(p, value); });
+    LineStretch const stretch = whole_line(from, to);
+    walk_stretch_pixels(surface, stretch, stretch.count + 1, [&](uint32_t& p) { p = operation(p, value); });
 }
 
 // paint_line_and_end when both ends lie inside `clip`; false, painting nothing, when an end
-// lies outside, and the caller then clips. Painters of many short lines save the clipping
-// search and a call per line. Device level: `clip` lies inside the surface.
+// lies outside, and the caller then clips. Device level: `clip` lies inside the surface.
 template <typename Operation>
-[[gnu::always_inline]] inline bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to, Rect const& clip,
-                               uint32_t value, Operation operation)
+[[gnu::always_inline]] inline bool paint_line_and_end_inside(Surface& surface, DevicePoint from, DevicePoint to,
+                                                             Rect const& clip, uint32_t value, Operation operation)
 {
-    auto inside = [&clip](DevicePoint p) {
-        return p.x >= clip.left() && p.x < clip.right() && p.y >= clip.top() && p.y < clip.bottom();
-    };
-    if (!inside(from) || !inside(to))
+    if (!contains(clip, from) || !contains(clip, to))
         return false;
     paint_line_and_end(surface, from, to, value, operation);
     return true;

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "platform/raster/clip.h"
-#include "platform/raster/device_geometry.h"
+#include "platform/base/device_geometry.h"
 #include "platform/raster/raster_op.h"
 #include "platform/raster/span_sink.h"
 #include "platform/raster/surface.h"

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "platform/raster/coverage.h"
-#include "platform/raster/device_geometry.h"
+#include "platform/base/device_geometry.h"
 
 namespace kp {
 

@@ -189,7 +189,7 @@ void CairoCanvas::draw_text(PlacedText const& text)
     std::vector<cairo_glyph_t> glyphs;
     std::vector<cairo_text_cluster_t> clusters;
     std::string utf8;
-    for (PlacedCharacter const& character : text.characters) {
+    for (PlacedGlyph const& character : text.characters) {
         std::size_t const before = utf8.size();
         append_utf8(utf8, character.shown);
         glyphs.push_back({character.glyph, static_cast<double>(character.offset), text.baseline});

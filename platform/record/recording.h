@@ -22,15 +22,17 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/base/color.h"
 #include "platform/base/point.h"
 #include "platform/base/rect.h"
 #include "platform/base/region.h"
+#include "platform/font/text_paint.h"
 #include "platform/graphics/background_mode.h"
 #include "platform/graphics/brush.h"
-#include "platform/graphics/painted_line.h"
+#include "platform/raster/painted_line.h"
 #include "platform/graphics/pen.h"
 #include "platform/raster/polygon.h"
 #include "platform/raster/raster_op.h"
@@ -79,15 +81,13 @@ struct RecordedStep {
     Rect box;
 };
 
-// Characters drawn one cell after the other in one font and colour.
+// Characters drawn one cell after the other in one font and paint.
 struct RecordedText {
     std::shared_ptr<Font const> font;
     Point corner;              // the first cell's top-left corner
     std::u32string characters; // as the font reads them (code points, or symbol bytes)
-    Color color;
-    BackgroundMode background_mode = BackgroundMode::Transparent;
-    Color background;
-    Point end; // the corner of the cell that would follow the last (set on recording)
+    TextPaint paint;
+    Point end; // the corner of the cell that would follow the last
 };
 
 struct RecordedImage {
@@ -131,9 +131,12 @@ public:
     void arc(DrawingCall const& call, Rect box, Point start, Point end, Pen const& pen, Gaps gaps);
     void pixel(DrawingCall const& call, Point point, Color color);
     void fill(DrawingCall const& call, Region const& region, Color color);
-    // Text that starts where the last text ended, in the same font, colours and clip,
-    // continues it: the library draws a text character by character.
-    void text(DrawingCall const& call, RecordedText text);
+    // Characters drawn cell after cell from `corner`. Text that starts where the newest text
+    // ends, in the same font, paint and clip, continues it: the library draws a text character
+    // by character, and a character without ink (a space between words) continues it too, so
+    // that the saved text keeps its words together.
+    void text(DrawingCall const& call, std::shared_ptr<Font const> const& font, TextPaint const& paint, Point corner,
+              std::u32string_view characters);
     // An image shown unchanged with its top-left pixel at `at`.
     void image(DrawingCall const& call, Point at, Surface pixels);
     // The call's damage is kept as final pixels.
@@ -154,30 +157,41 @@ public:
     Region const* clip(RecordedStep const& step) const;
     RecordedText const& text(RecordedStep const& step) const { return texts_[step.first]; }
     RecordedImage const& image(RecordedStep const& step) const { return images_[step.first]; }
-    // The final-pixels region of a patch step (one of steps(), by reference).
-    Region patch(RecordedStep const& step) const;
+    // The final-pixels region of a patch step.
+    Region const& patch(RecordedStep const& step) const { return patches_[step.first]; }
     // The logical rectangle a step may paint, before its clip.
     Rect bounds(RecordedStep const& step) const;
     // What the recording holds, in bytes (an estimate that counts what grows).
     std::size_t memory_bytes() const { return bytes_; }
     std::size_t budget_bytes() const { return budget_; }
+    // Which steps later opaque steps cover wholly, so that they show nothing (one flag a
+    // step). The pass gives up growing what it knows to be covered past a bound, so some
+    // hidden steps may go unflagged; none is flagged that shows.
+    std::vector<bool> hidden_steps() const;
 
 private:
+    // Whether a call can change the area at all.
+    bool touches_area(DrawingCall const& call) const;
     // Prepares a step for a call: false when the call cannot change the area; for a raster
     // operation that combines with what is there, records a patch instead and says false.
     bool begin_step(DrawingCall const& call, RecordedStep& step);
     uint32_t clip_index(DrawingCall const& call);
     bool add_path(DrawingCall const& call, std::span<Point const> points, bool closed, Pen const& pen,
                   int64_t pattern_start, Gaps gaps);
+    // The one way a step enters the recording...
     void add(RecordedStep step);
+    // ...and the one way the newest step grows: `grow` adds to it and returns the bytes it
+    // added.
+    template <typename Grow>
+    void extend_newest(Grow&& grow);
     void add_patch(Region region);
-    // Whether a rectangle of the newest step, when it is a patch, holds all of `rect`.
+    // Whether the newest step is a patch that holds all of `rect`.
     bool last_patch_holds(Rect const& rect) const;
-    // Merges the rectangles waiting for the newest patch into its region.
-    void merge_waiting_patch_rects();
     // Whether `step` covers the whole area with opaque paint, so that nothing before it shows.
     bool hides_whole_area(RecordedStep const& step) const;
     void forget_everything();
+
+    // --- The memory budget (recording_budget.cpp) ---------------------------------------
     void keep_within_budget();
     void drop_hidden_steps();
     void fold_oldest_steps();
@@ -193,14 +207,9 @@ private:
     std::vector<RecordedText> texts_;
     std::vector<RecordedImage> images_;
     std::vector<Region> patches_;
-    // Rectangles that belong to the newest step, a patch, and are not yet merged into its
-    // region: an animation in exclusive or adds one small rectangle per line, and merging
-    // each into a region of hundreds of rectangles would cost a pass over all of them.
-    std::vector<Rect> waiting_patch_rects_;
-    Rect waiting_patch_bounds_;
     std::size_t bytes_ = 0;
     bool drawn_since_cleared_ = true;
-    // The last line's end and where its pattern stopped, to continue it.
+    // Where the pattern of the newest step, a line-to's path, stopped, to continue it.
     int64_t next_pattern_index_ = -1;
 };
 

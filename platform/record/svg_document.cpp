@@ -287,7 +287,7 @@ std::string text_frame(PlacedText const& text, double x_scale)
 std::string glyph_outlines(PlacedText const& text)
 {
     std::string d;
-    for (PlacedCharacter const& character : text.characters) {
+    for (PlacedGlyph const& character : text.characters) {
         GlyphOutline const outline = text.font->glyph_outline(character.glyph);
         double const dx = static_cast<double>(character.offset);
         auto point = [&](std::size_t i) {
@@ -359,7 +359,7 @@ void SvgCanvas::draw_text(PlacedText const& text)
     out_ += " y=\"" + number(y) + "\">";
     // Each character at the whole-pixel offset the screen gives it, not where the
     // renderer's own advances would put it.
-    for (PlacedCharacter const& character : text.characters) {
+    for (PlacedGlyph const& character : text.characters) {
         out_ += "<tspan x=\"" + number(x + static_cast<double>(character.offset) / x_scale) + "\">";
         append_xml(out_, character.shown);
         out_ += "</tspan>";

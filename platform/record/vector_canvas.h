@@ -67,7 +67,7 @@ struct EllipseArc {
 
 // One character of a text, where its cell starts along the text (pixels from the first
 // cell's corner) and what it shows.
-struct PlacedCharacter {
+struct PlacedGlyph {
     char32_t shown = 0;  // the Unicode character it stands for
     uint32_t glyph = 0;  // the glyph the screen draws, in the font's face
     int64_t offset = 0;
@@ -80,7 +80,7 @@ struct PlacedText {
     Point corner;
     TextRotation rotation = TextRotation::Degrees0;
     double baseline = 0;
-    std::vector<PlacedCharacter> characters;
+    std::vector<PlacedGlyph> characters;
     Color color;
     // The em square in pixels, up and across, and the slant x' = x + slant * y (y upwards,
     // in em units) the engine gives a face that has no italic of its own (0 for others).

@@ -263,7 +263,7 @@ char32_t shown_character(Font const& font, char32_t character)
 // shows it after turning.
 Rect turned_band(RecordedText const& text, int64_t length, int64_t top, int64_t rows)
 {
-    WideRect const edges = rotated_cell_edges({0, top, length, top + rows}, {text.corner.x, text.corner.y},
+    DeviceBox const edges = rotated_cell_edges({0, top, length, top + rows}, {text.corner.x, text.corner.y},
                                               text.font->rotation());
     return Rect::from_edges(edges.left, edges.top, edges.right, edges.bottom);
 }
@@ -279,7 +279,7 @@ void paint_text(VectorCanvas& canvas, RecordedText const& text)
                       font.rotation(),
                       static_cast<double>(metrics.ascent),
                       {},
-                      text.color,
+                      text.paint.text,
                       font.em_pixels(),
                       font.x_em_pixels(),
                       font.face().synthetic_italic ? synthetic_slant : 0};
@@ -290,15 +290,15 @@ void paint_text(VectorCanvas& canvas, RecordedText const& text)
         advance += font.char_width(character);
     }
 
-    if (text.background_mode == BackgroundMode::Opaque)
-        canvas.fill_rect(turned_band(text, advance, 0, metrics.height), text.background);
+    if (text.paint.background_mode == TextBackground::Opaque)
+        canvas.fill_rect(turned_band(text, advance, 0, metrics.height), text.paint.background);
     LogicalFont const& logical = font.logical_font();
     if (logical.underline)
         canvas.fill_rect(turned_band(text, advance, metrics.ascent + metrics.underline_offset, metrics.underline_thickness),
-                         text.color);
+                         text.paint.text);
     if (logical.strike_out)
         canvas.fill_rect(turned_band(text, advance, metrics.ascent - metrics.strikeout_offset, metrics.strikeout_thickness),
-                         text.color);
+                         text.paint.text);
     canvas.draw_text(placed);
 }
 
@@ -317,7 +317,14 @@ void paint_patch(VectorCanvas& canvas, Region const& region, FinalPixels const& 
 
 void replay(Recording const& recording, FinalPixels const& final_pixels, VectorCanvas& canvas)
 {
-    for (RecordedStep const& step : recording.steps()) {
+    // What later opaque painting covers wholly would only be painted over again; left out, it
+    // leaves no trace in the file (text that no longer shows cannot be found or copied).
+    std::vector<bool> const hidden = recording.hidden_steps();
+    std::span<RecordedStep const> const steps = recording.steps();
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (hidden[i])
+            continue;
+        RecordedStep const& step = steps[i];
         canvas.set_clip(recording.clip(step));
         switch (step.kind) {
         case StepKind::Path:

@@ -179,9 +179,18 @@ TEST(Region, ManyBandedOperationsMatchAPixelReference)
             ASSERT_EQ(c.result, region_of_pixels(c.expected)) << c.name << ", round " << round;
             EXPECT_EQ(c.result.bounds(), region_of_pixels(c.expected).bounds());
         }
-        for (Rect const& probe : random_rects())
+        for (Rect const& probe : random_rects()) {
             EXPECT_EQ(a.intersects(probe), !a.intersected(Region(probe)).is_empty())
                 << "round " << round << " probe " << probe.x << "," << probe.y << " " << probe.width << "x" << probe.height;
+            // Inside, partly or outside, from the probe's pixels that the region holds (the
+            // probe may reach past the grid, where the region never is).
+            std::size_t const held = (pixels_of_rects({probe}) & pa).count();
+            kp::Overlap const expected = held == static_cast<std::size_t>(probe.area()) ? kp::Overlap::Inside
+                                         : held == 0                                    ? kp::Overlap::Outside
+                                                                                        : kp::Overlap::Partly;
+            EXPECT_EQ(a.overlap(probe), expected)
+                << "round " << round << " probe " << probe.x << "," << probe.y << " " << probe.width << "x" << probe.height;
+        }
     }
 }
 

@@ -450,4 +450,49 @@ TEST(Shapes, RasterOperationsCombinePenAndBrushWithThePixels)
     }
 }
 
+// A run of lines paints, in every pen and raster operation and through a clip of several
+// rectangles, what each line's move-to, line-to and one-pixel end step paint one after the
+// other with the pen in its colour, and leaves the position and the pen where those do.
+TEST(Shapes, RunOfLinesPaintsWhatEachLineAndItsEndPaint)
+{
+    struct PenCase {
+        PenStyle style;
+        int32_t width;
+    };
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int32_t> coordinate(-6, 45);
+    std::uniform_int_distribution<int32_t> step(-5, 5);
+    kp::Color const colours[] = {red, green, blue};
+    kp::OwnedObject const clip(kp::create_rect_region({}));
+    kp::set_region(clip.get(), kp::Region(Rect{2, 2, 30, 12}).united(kp::Region(Rect{8, 20, 30, 18})));
+    for (PenCase const pen : {PenCase{PenStyle::Solid, 1}, PenCase{PenStyle::Dashed, 1}, PenCase{PenStyle::Solid, 3},
+                              PenCase{PenStyle::Invisible, 1}})
+        for (kp::RasterOp const op : {kp::RasterOp::Copy, kp::RasterOp::Xor}) {
+            TestBitmap run(40, 40), each(40, 40);
+            std::vector<kp::PaintedLine> lines;
+            for (int n = 0; n < 300; ++n) {
+                Point const from{coordinate(random), coordinate(random)};
+                Point const to = n % 6 == 0 ? Point{coordinate(random), coordinate(random)}
+                                            : Point{from.x + step(random), from.y + step(random)};
+                lines.push_back({from, to, colours[n / 7 % 3]});
+            }
+            lines.push_back({{3, 3}, {INT32_MAX, 3}, red}); // its end step is empty
+            for (TestBitmap* t : {&run, &each}) {
+                t->pen(pen.style, pen.width, kp::colors::black);
+                t->dc.set_raster_op(op);
+                t->dc.select_clip_region(clip.get());
+            }
+            run.dc.draw_lines(lines);
+            for (kp::PaintedLine const& line : lines) {
+                each.pen(pen.style, pen.width, line.color);
+                each.dc.move_to(line.from);
+                each.dc.line_to(line.to);
+                each.dc.line_to(line.to.translated(1, 0));
+            }
+            EXPECT_EQ(run.picture(), each.picture()) << static_cast<int>(pen.style) << " " << pen.width;
+            EXPECT_EQ(run.dc.current_position(), each.dc.current_position());
+            EXPECT_EQ(run.dc.pen().color, kp::colors::black) << "the selected pen keeps its colour";
+        }
+}
+
 } // namespace

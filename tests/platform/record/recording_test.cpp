@@ -127,12 +127,12 @@ TEST_F(RecordingTest, BatchedLinesJoinOneStepPerColour)
 {
     clear();
     kp::PaintedLine const lines[] = {{{1, 1}, {9, 1}, red}, {{1, 3}, {9, 8}, red}, {{2, 2}, {2, 2}, kp::testing::blue}};
-    bitmap.dc.record_painted_lines(lines);
+    bitmap.dc.draw_lines(lines);
     ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Segments, StepKind::Segments}));
     EXPECT_EQ(recording().points(recording().steps()[1]).size(), 4u);
     EXPECT_EQ(recording().bounds(recording().steps()[1]), Rect::from_edges(0, 0, 11, 10));
     bitmap.dc.set_raster_op(RasterOp::Xor);
-    bitmap.dc.record_painted_lines(lines);
+    bitmap.dc.draw_lines(lines);
     EXPECT_EQ(kinds().back(), StepKind::Patch) << "combined with what is there: pixels";
 }
 
@@ -142,8 +142,8 @@ TEST_F(RecordingTest, BatchedLinesKeepTheirPointsInOrderAcrossRunsAndBatches)
     kp::Color const blue = kp::testing::blue;
     kp::PaintedLine const first[] = {{{1, 1}, {4, 2}, red}, {{5, 5}, {6, 9}, red}, {{7, 1}, {8, 3}, blue}};
     kp::PaintedLine const second[] = {{{2, 6}, {3, 7}, blue}, {{9, 9}, {0, 4}, red}};
-    bitmap.dc.record_painted_lines(first);
-    bitmap.dc.record_painted_lines(second);
+    bitmap.dc.draw_lines(first);
+    bitmap.dc.draw_lines(second);
     // The second batch's blue line joins the first's last step; its red line starts another.
     ASSERT_EQ(kinds(), (std::vector{StepKind::Rectangle, StepKind::Segments, StepKind::Segments, StepKind::Segments}));
     auto points = [&](std::size_t step) {

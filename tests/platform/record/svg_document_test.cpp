@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/graphics/device_context_text.h"
 #include "platform/raster/png_file.h"
 #include "platform/record/base64.h"
 #include "platform/record/svg_document.h"
@@ -145,6 +146,34 @@ TEST_F(SvgDocument, FinalPixelsAreEmbeddedAsPngClippedToTheirRegion)
     EXPECT_TRUE(covers(54, 34));
     EXPECT_FALSE(covers(30, 18));
     EXPECT_FALSE(covers(54, 5));
+}
+
+// What later opaque painting covers wholly is left out of the saved picture: text painted
+// over is neither drawn nor found in the file, while text beside the cover stays.
+TEST_F(SvgDocument, StepsThatLaterOpaquePaintingCoversAreLeftOut)
+{
+    kp::LogicalFont logical;
+    logical.height = -8;
+    kp::OwnedObject font(kp::create_font(logical));
+    kp::ScopedSelection const selected(bitmap.dc, font.get());
+    bitmap.dc.start_recording({0, 0, 60, 40});
+    kp::draw_text(bitmap.dc, {10, 9}, "Hidden");
+    kp::draw_text(bitmap.dc, {2, 30}, "Shown");
+    bitmap.dc.move_to({0, 8});
+    bitmap.dc.line_to({59, 8}); // under the cover as well
+    bitmap.dc.select_object(kp::stock_object(kp::StockObject::NullPen));
+    bitmap.brush(kp::testing::blue);
+    bitmap.dc.rectangle({0, 0, 60, 29});
+
+    XmlElement const root = document();
+    std::vector<XmlElement const*> texts;
+    root.find_all("text", texts);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts.front()->all_text, "Shown");
+    std::vector<XmlElement const*> paths;
+    root.find_all("path", paths);
+    for (XmlElement const* path : paths)
+        EXPECT_EQ(path->attribute("d").find("M0.5 8.5"), std::string::npos) << "the covered line is left out";
 }
 
 TEST_F(SvgDocument, ReaderRefusesWhatIsNotWellFormed)
