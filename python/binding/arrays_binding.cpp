@@ -25,27 +25,11 @@ void bind_arrays(py::module_& module)
     module.def("TkGetArray1", &TkGetArray1, py::arg("array"), py::arg("i"));
     module.def("TkGetArray2", &TkGetArray2, py::arg("array"), py::arg("i"), py::arg("j"));
     module.def("TkGetArray3", &TkGetArray3, py::arg("array"), py::arg("i"), py::arg("j"), py::arg("k"));
-    module.def(
-        "TkGetArray1byVar", [](TkArray array, int32_t i) {
-            double value = 0.0;
-            TkGetArray1byVar(array, i, &value);
-            return value;
-        },
-        py::arg("array"), py::arg("i"));
-    module.def(
-        "TkGetArray2byVar", [](TkArray array, int32_t i, int32_t j) {
-            double value = 0.0;
-            TkGetArray2byVar(array, i, j, &value);
-            return value;
-        },
-        py::arg("array"), py::arg("i"), py::arg("j"));
-    module.def(
-        "TkGetArray3byVar", [](TkArray array, int32_t i, int32_t j, int32_t k) {
-            double value = 0.0;
-            TkGetArray3byVar(array, i, j, k, &value);
-            return value;
-        },
-        py::arg("array"), py::arg("i"), py::arg("j"), py::arg("k"));
+    module.def("TkGetArray1byVar", &written_real<&TkGetArray1byVar, TkArray, int32_t>, py::arg("array"), py::arg("i"));
+    module.def("TkGetArray2byVar", &written_real<&TkGetArray2byVar, TkArray, int32_t, int32_t>, py::arg("array"),
+               py::arg("i"), py::arg("j"));
+    module.def("TkGetArray3byVar", &written_real<&TkGetArray3byVar, TkArray, int32_t, int32_t, int32_t>,
+               py::arg("array"), py::arg("i"), py::arg("j"), py::arg("k"));
     module.def("TkSetArray1", &TkSetArray1, py::arg("array"), py::arg("i"), py::arg("value"));
     module.def("TkSetArray2", &TkSetArray2, py::arg("array"), py::arg("i"), py::arg("j"), py::arg("value"));
     module.def("TkSetArray3", &TkSetArray3, py::arg("array"), py::arg("i"), py::arg("j"), py::arg("k"),

@@ -45,6 +45,16 @@ using ShortString = std::array<unsigned char, 257>;
 ShortString short_string(std::string_view text);
 py::str text_from_short_string(ShortString const& text);
 
+// A C function that writes one real through its last parameter, as a function that returns
+// it: 0 where the C function writes nothing (a bad handle).
+template <auto function, typename... Arguments>
+double written_real(Arguments... arguments)
+{
+    double result = 0.0;
+    function(arguments..., &result);
+    return result;
+}
+
 // What the library does with a buffer.
 enum class Access { read, write };
 

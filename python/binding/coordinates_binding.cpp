@@ -24,20 +24,10 @@ void bind_coordinates(py::module_& module)
     module.def("TkUserToWindowY3", &TkUserToWindowY3, py::arg("graph"), py::arg("x"), py::arg("y"), py::arg("z"));
     module.def("TkWindowToUserX", &TkWindowToUserX, py::arg("graph"), py::arg("ix"), py::arg("iy"));
     module.def("TkWindowToUserY", &TkWindowToUserY, py::arg("graph"), py::arg("ix"), py::arg("iy"));
-    module.def(
-        "TkWindowToUserXbyVar", [](TkGraph graph, int32_t ix, int32_t iy) {
-            double result = 0.0;
-            TkWindowToUserXbyVar(graph, ix, iy, &result);
-            return result;
-        },
-        py::arg("graph"), py::arg("ix"), py::arg("iy"));
-    module.def(
-        "TkWindowToUserYbyVar", [](TkGraph graph, int32_t ix, int32_t iy) {
-            double result = 0.0;
-            TkWindowToUserYbyVar(graph, ix, iy, &result);
-            return result;
-        },
-        py::arg("graph"), py::arg("ix"), py::arg("iy"));
+    module.def("TkWindowToUserXbyVar", &written_real<&TkWindowToUserXbyVar, TkGraph, int32_t, int32_t>,
+               py::arg("graph"), py::arg("ix"), py::arg("iy"));
+    module.def("TkWindowToUserYbyVar", &written_real<&TkWindowToUserYbyVar, TkGraph, int32_t, int32_t>,
+               py::arg("graph"), py::arg("ix"), py::arg("iy"));
     module.def("TkMoveabs", &TkMoveabs, py::arg("graph"), py::arg("x"), py::arg("y"));
     module.def("TkMoverel", &TkMoverel, py::arg("graph"), py::arg("dx"), py::arg("dy"));
     module.def("TkMoveabs3", &TkMoveabs3, py::arg("graph"), py::arg("x"), py::arg("y"), py::arg("z"));

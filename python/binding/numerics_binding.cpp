@@ -19,36 +19,35 @@ constexpr double untouched = std::numeric_limits<double>::quiet_NaN();
 constexpr int32_t most_rkf_equations = 30;
 constexpr int32_t largest_fft_power = 30;
 
+// Zeroin() and Fmin(), which search [a, b] for a point of the caller's function.
+template <double (*search)(TkRealFunc, double, double, double)>
+double with_function(py::function f, double a, double b, double tol)
+{
+    return call_with(std::move(f), CallbackKind::real_function,
+                     [&](CallbackScope& scope) { return search(scope.real_function(), a, b, tol); });
+}
+
+// TkFindRootByVar() and TkFindminByVar(), the same searches of a formula: (code, result).
+template <int32_t (*search)(char const*, char const*, double*, double, double, double)>
+py::tuple by_formula(char const* formula, char const* var_name, double a, double b, double tol)
+{
+    double result = untouched;
+    int32_t const code = search(formula, var_name, &result, a, b, tol);
+    return py::make_tuple(code, result);
+}
+
 } // namespace
 
 void bind_numerics(py::module_& module)
 {
-    module.def(
-        "Zeroin", [](py::function f, double a, double b, double tol) {
-            return call_with(std::move(f), CallbackKind::real_function,
-                             [&](CallbackScope& scope) { return Zeroin(scope.real_function(), a, b, tol); });
-        },
-        py::arg("f"), py::arg("a"), py::arg("b"), py::arg("tol"), "f(x) -> float.");
-    module.def(
-        "Fmin", [](py::function f, double a, double b, double tol) {
-            return call_with(std::move(f), CallbackKind::real_function,
-                             [&](CallbackScope& scope) { return Fmin(scope.real_function(), a, b, tol); });
-        },
-        py::arg("f"), py::arg("a"), py::arg("b"), py::arg("tol"), "f(x) -> float.");
-    module.def(
-        "TkFindRootByVar", [](char const* formula, char const* var_name, double a, double b, double tol) {
-            double result = untouched;
-            int32_t const code = TkFindRootByVar(formula, var_name, &result, a, b, tol);
-            return py::make_tuple(code, result);
-        },
-        py::arg("formula"), py::arg("var_name"), py::arg("a"), py::arg("b"), py::arg("tol"), "(code, result)");
-    module.def(
-        "TkFindminByVar", [](char const* formula, char const* var_name, double a, double b, double tol) {
-            double result = untouched;
-            int32_t const code = TkFindminByVar(formula, var_name, &result, a, b, tol);
-            return py::make_tuple(code, result);
-        },
-        py::arg("formula"), py::arg("var_name"), py::arg("a"), py::arg("b"), py::arg("tol"), "(code, result)");
+    module.def("Zeroin", &with_function<&Zeroin>, py::arg("f"), py::arg("a"), py::arg("b"), py::arg("tol"),
+               "f(x) -> float.");
+    module.def("Fmin", &with_function<&Fmin>, py::arg("f"), py::arg("a"), py::arg("b"), py::arg("tol"),
+               "f(x) -> float.");
+    module.def("TkFindRootByVar", &by_formula<&TkFindRootByVar>, py::arg("formula"), py::arg("var_name"),
+               py::arg("a"), py::arg("b"), py::arg("tol"), "(code, result)");
+    module.def("TkFindminByVar", &by_formula<&TkFindminByVar>, py::arg("formula"), py::arg("var_name"), py::arg("a"),
+               py::arg("b"), py::arg("tol"), "(code, result)");
     module.def(
         "Romb", [](int32_t m, py::function f, double a, double b) {
             double estimate = untouched;
@@ -97,13 +96,7 @@ void bind_numerics(py::module_& module)
     module.def("TkDisposeODE", &TkDisposeODE, py::arg("set"));
     module.def("TkSetODELine", &TkSetODELine, py::arg("set"), py::arg("i"), py::arg("name"), py::arg("rhs"));
     module.def("TkSetODEValue", &TkSetODEValue, py::arg("set"), py::arg("i"), py::arg("value"));
-    module.def(
-        "TkGetODEValueByVar", [](TkODE set, int32_t i) {
-            double result = untouched;
-            TkGetODEValueByVar(set, i, &result);
-            return result;
-        },
-        py::arg("set"), py::arg("i"));
+    module.def("TkGetODEValueByVar", &written_real<&TkGetODEValueByVar, TkODE, int32_t>, py::arg("set"), py::arg("i"));
     module.def("TkODESolve", &TkODESolve, py::arg("set"));
     module.def(
         "Fft", [](py::object data, int32_t m, double isign) {

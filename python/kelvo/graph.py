@@ -381,6 +381,11 @@ class Graph:
     def _colour(self, colour: Optional[ColourLike], name: str = "colour") -> int:
         return colour_value(next(self._colours) if colour is None else colour, name)
 
+    def _sides(self, colour: Optional[ColourLike], lower_colour: Optional[ColourLike]) -> tuple[int, int]:
+        """The colours of a surface's upper and lower sides, the lower one the upper unless given."""
+        upper = self._colour(colour)
+        return upper, upper if lower_colour is None else colour_value(lower_colour, "lower_colour")
+
     def _option(self, fit: Optional[bool], axes: Optional[bool]) -> int:
         fit = self._fit_pending if fit is None else bool(fit)
         axes = self._axes_pending if axes is None else bool(axes)
@@ -608,8 +613,7 @@ class Graph:
         graph = self.handle
         xs, ys, zs, nx, ny = self._grid(z, x, y)
         style_code = _choice(_SURFACE_STYLES, style, "style")
-        upper = self._colour(colour)
-        lower = upper if lower_colour is None else colour_value(lower_colour, "lower_colour")
+        upper, lower = self._sides(colour, lower_colour)
         option = self._option(fit, axes)
         code = data_call("TkDrawSurfaceData")(graph, xs, ys, zs, nx, ny, style_code, upper, lower, option)
         return self._drawn(code, "TkDrawSurfaceData", option)
@@ -646,8 +650,7 @@ class Graph:
         graph = self.handle
         angles = integer(angles, "angles", 2, 2**31 - 1)
         style_code = _choice(_REVOLUTION_STYLES, style, "style")
-        upper = self._colour(colour)
-        lower = upper if lower_colour is None else colour_value(lower_colour, "lower_colour")
+        upper, lower = self._sides(colour, lower_colour)
         option = self._option(fit, axes)
         if isinstance(radius, (str, Formula)):
             text, variable = (radius, "z") if isinstance(radius, str) else (radius.text, radius.variables[0])

@@ -32,6 +32,20 @@ def _formula_text(f: RealFunction) -> tuple[str, str] | None:
     raise TypeError(f"f must be a formula text, a kelvo.Formula or a callable, not {f!r}")
 
 
+def _brent(f: RealFunction, a: float, b: float, tol: float, by_formula: str, by_function: str) -> float:
+    """A search of Brent's method: the formula call for formulae, else the function call."""
+    a, b, tol = real(a, "a"), real(b, "b"), real(tol, "tol")
+    formula = _formula_text(f)
+    if formula is not None:
+        code, x = getattr(lib, by_formula)(formula[0], formula[1], a, b, tol)
+        check(code, by_formula)
+        return x
+    lib.TkClearError()  # Zeroin and Fmin return at once while an earlier error is pending
+    x = getattr(lib, by_function)(f, a, b, tol)
+    check_error_state(by_function)
+    return x
+
+
 def zeroin(f: RealFunction, a: float, b: float, tol: float = 1e-10) -> float:
     """A zero of f between a and b by Brent's method.
 
@@ -62,16 +76,7 @@ def zeroin(f: RealFunction, a: float, b: float, tol: float = 1e-10) -> float:
     >>> kelvo.zeroin("x^2 - 2", 0, 2)
     1.4142135623...
     """
-    a, b, tol = real(a, "a"), real(b, "b"), real(tol, "tol")
-    formula = _formula_text(f)
-    if formula is not None:
-        code, x = lib.TkFindRootByVar(formula[0], formula[1], a, b, tol)
-        check(code, "TkFindRootByVar")
-        return x
-    lib.TkClearError()  # Zeroin returns at once while an earlier error is pending
-    x = lib.Zeroin(f, a, b, tol)
-    check_error_state("Zeroin")
-    return x
+    return _brent(f, a, b, tol, "TkFindRootByVar", "Zeroin")
 
 
 def fmin(f: RealFunction, a: float, b: float, tol: float = 1e-10) -> float:
@@ -97,16 +102,7 @@ def fmin(f: RealFunction, a: float, b: float, tol: float = 1e-10) -> float:
         20903 for b <= a, 20914 without convergence, 20901 or a formula code when f cannot be
         evaluated.
     """
-    a, b, tol = real(a, "a"), real(b, "b"), real(tol, "tol")
-    formula = _formula_text(f)
-    if formula is not None:
-        code, x = lib.TkFindminByVar(formula[0], formula[1], a, b, tol)
-        check(code, "TkFindminByVar")
-        return x
-    lib.TkClearError()  # Fmin returns at once while an earlier error is pending
-    x = lib.Fmin(f, a, b, tol)
-    check_error_state("Fmin")
-    return x
+    return _brent(f, a, b, tol, "TkFindminByVar", "Fmin")
 
 
 def romberg(f: RealFunction, a: float, b: float, halvings: int = 10) -> float:
