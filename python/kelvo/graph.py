@@ -45,7 +45,7 @@ _REVOLUTION_STYLES = {"parallels": 2, "wire": 3, "hidden": 4, "horizon": 5}
 _CONTOUR_VIEWS = {"keep": 0, "plane": 1, "3d": 2}
 # Graph parameters, graph colours and title references of the library.
 _AXIS_TYPE, _GRID_MODE, _TITLE_ROOM = 131, 140, 143
-_SYMBOL_COLOUR, _PEN_COLOUR = 14, 7
+_SYMBOL_COLOUR = 14
 _TITLES = {"x": 4, "y": 5, "z": 6, "graph": 7}
 _FIT, _DRAW_AXES = 1, 2
 # The colours that plots take in turn when none is given: matplotlib's "tab10".

@@ -2,6 +2,7 @@
 
 from __future__ import annotations
 
+import importlib
 import warnings
 from typing import TYPE_CHECKING, Optional
 
@@ -58,7 +59,7 @@ def show(graph: "Graph", title: str, block: bool, timeout: Optional[float]) -> O
     problem = display_problem()
     if problem is None:
         try:
-            from . import _window  # noqa: F401
+            importlib.import_module("._window", __package__)
         except ImportError as error:
             problem = f"kelvo was built without its KelvoQt window ({error})"
     if problem is not None:
