@@ -105,6 +105,37 @@ KELVO_API void SetDebugMode(uint8_t on);
 
 /** @} */
 
+/* ---- Error state ---------------------------------------------------------------------- */
+/** @defgroup error_state Error state
+ * The library-wide error state that failing calls report through: a code (0 = none) and a
+ * message of at most 255 bytes. The calls that return a code return this one; these calls
+ * let a program read it after the calls that return something else (Zeroin(), Fmin(),
+ * Romb(), Rkf(), Fft()), clear it before them, and stop them from the functions it gives
+ * them: a function that leaves an error pending ends the routine that called it.
+ * @{ */
+
+/** The code of the library's error state.
+ * @return the code of the last error reported and not cleared; 0 for none. */
+KELVO_API int32_t TkGetErrorCode(void);
+/** Copies the message of the library's error state into buffer, which holds size bytes (the
+ * copy is cut to size - 1 bytes and zero-terminated). Codes without a message of their own,
+ * such as the name clash 10425, leave the previous message in place.
+ * @param buffer where the message goes; NULL or a size below 1 writes nothing.
+ * @param size the number of bytes buffer holds.
+ * @return the length of the whole message, also when the copy was cut. */
+KELVO_API int32_t TkGetErrorMessage(char* buffer, int32_t size);
+/** Clears the error state: no error is pending and the code is 0; the message stays
+ * readable. */
+KELVO_API void TkClearError(void);
+/** Reports an error: the error state gets the code and the message, replacing any error
+ * pending. A function given to Zeroin(), Fmin(), Romb(), Rkf() or a curve call that reports
+ * an error ends that call (the numerical routines then report 20901).
+ * @param code the code; 0 clears the error state as TkClearError() does.
+ * @param message the message, cut to 255 bytes; NULL counts as empty. */
+KELVO_API void TkSetError(int32_t code, const char* message);
+
+/** @} */
+
 /* ---- Arrays and blocks ---------------------------------------------------------------- */
 /** @defgroup arrays Arrays and blocks
  * Library arrays hold one, two or three dimensions of reals for the plotting calls; the

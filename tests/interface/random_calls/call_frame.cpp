@@ -45,6 +45,8 @@ char const* contract_name(Contract contract)
         return "file path";
     case Contract::pixel_area:
         return "pixel area";
+    case Contract::buffer_rectangle:
+        return "buffer rectangle";
     case Contract::derivatives_time:
         return "derivatives time";
     case Contract::derivatives_state:
@@ -202,6 +204,15 @@ int64_t CallFrame::within_pixel_area(int64_t height) const
     int64_t const tallest = largest_pixel_area / width;
     int64_t const kept = tallest == 0 ? 0 : 1 + tall % tallest;
     return height < 0 ? -kept : kept;
+}
+
+int64_t CallFrame::within_buffer_rectangle(int64_t height) const
+{
+    constexpr int64_t colours = buffer_bytes / sizeof(uint32_t);
+    int64_t const width = previous_integer_;
+    if (width <= 0 || height <= 0 || (width <= colours && width * height <= colours))
+        return height;
+    return width > colours ? 0 : 1 + height % (colours / width);
 }
 
 bool CallFrame::null_pointer(std::size_t index, int percent)

@@ -20,6 +20,7 @@ constexpr ContractRow contract_rows[] = {
     {"KpSavePng", 1, Contract::file_path},
     {"TkSaveGraph", 1, Contract::file_path},
     {"KpCreateHeadlessHost", 1, Contract::pixel_area},
+    {"KpGetPixels", 4, Contract::buffer_rectangle},
     {"TkOpenGraph", 4, Contract::pixel_area},
     {"TkResize", 4, Contract::pixel_area},
     {"Rkf", 1, Contract::derivatives_time},

@@ -27,6 +27,9 @@ enum class Contract {
     // seconds per call and up to gigabytes of images under the sanitizers. Sizes that no
     // memory could hold stay: they must be refused.
     pixel_area,
+    // KpGetPixels: a height that keeps the rectangle (with the width just before it) within
+    // the colours buffer when both are positive; negative sizes are refused and stay.
+    buffer_rectangle,
     // Rkf: the derivative routine reads t and y from these buffers and writes dydt to this.
     derivatives_time,
     derivatives_state,
