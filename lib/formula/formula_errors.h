@@ -46,9 +46,4 @@ int32_t formula_error_code(int32_t row);
 // The message of a row; rows past the table give "unknown error".
 std::string_view formula_error_message(int32_t row);
 
-// Records the error unless one is already recorded: the first error of a compilation or
-// an evaluation wins.
-void report_formula_error(FormulaError error);
-void report_formula_error_row(int32_t row);
-
 } // namespace kelvo

@@ -20,7 +20,6 @@ EvaluatorLimits compute_evaluator_limits()
 void start_evaluator()
 {
     FormulaState& state = formula_state();
-    state.errors = &error_state();
     state.limits = compute_evaluator_limits();
     state.random = seed_random_state();
 }

@@ -6,8 +6,6 @@
 
 #include <array>
 
-#include "lib/runtime/error_state.h"
-
 #include "lib/formula/compiled_formula.h"
 #include "lib/formula/evaluator_limits.h"
 #include "lib/formula/random_generator.h"
@@ -18,9 +16,6 @@ namespace kelvo {
 inline constexpr int variable_slot_count = 3;
 
 struct FormulaState {
-    // The library's error state, looked up once at load: evaluation sets and tests its
-    // flag on every call.
-    ErrorState* errors = nullptr;
     EvaluatorLimits limits;
     RandomState random;
     SymbolTable symbols;

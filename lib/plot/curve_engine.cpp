@@ -23,13 +23,6 @@ constexpr int32_t solid_pen = 1;
 constexpr int32_t dashed_pen = 3;
 constexpr int max_halvings = 3;
 
-// The library's error state is looked up once per curve: the engine asks after every point
-// whether an error is pending.
-bool error_pending(ErrorState const& errors)
-{
-    return errors.flag != 0;
-}
-
 // The curve's samples: x values, then y values, then z values, in one block of reals, and
 // whether each point exists.
 class SampleStore {
@@ -116,12 +109,10 @@ bool on_same_far_side(Triple const& a, Triple const& b, Thresholds const& t)
     return false;
 }
 
-// The point at t, or invalid when the source says so or reports an error.
-bool evaluate_point(CurveSource& source, double t, double z_plane, Triple& point, ErrorState const& errors)
+PointOutcome evaluate_point(CurveSource& source, double t, double z_plane, Triple& point)
 {
     point = {t, 0, z_plane};
-    bool const exists = source.evaluate(t, point);
-    return exists && !error_pending(errors);
+    return source.evaluate(t, point);
 }
 
 void fit_ranges_to_samples(GraphRecord& graph, SampleStore const& samples, int32_t count)
@@ -160,7 +151,7 @@ public:
     }
     ~HeldWarning()
     {
-        if (held_.flag != 0 && !error_pending(error_state()))
+        if (held_.flag != 0 && error_state().flag == 0)
             error_state() = held_;
     }
     HeldWarning(HeldWarning const&) = delete;
@@ -171,7 +162,7 @@ private:
 };
 
 void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r, SampleStore const& samples,
-                  double h, ErrorState const& errors)
+                  double h)
 {
     Thresholds const limits = thresholds_of(graph.scales, r.shape);
     double const z_plane = graph.coordinates.ZPlane;
@@ -185,6 +176,7 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
     double t_previous = r.t1;
     double t_target = r.t1 + h;
     int32_t consumed = 1;
+    bool failed = false;
     do {
         Triple const from = current;
         bool const from_valid = current_valid;
@@ -198,7 +190,7 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
         // step too short to be halved (a jump right at a sample, approached to the last
         // bit of the parameter) is taken as it is, so that every step makes progress.
         int halvings = 0;
-        while (halvings < max_halvings && from_valid && current_valid && !error_pending(errors)
+        while (halvings < max_halvings && from_valid && current_valid && !failed
                && differs_by_more_than(current, from, limits.refine, limits.axes)
                && !on_same_far_side(current, from, limits)) {
             double const half = t_from + (t - t_from) / 2;
@@ -208,7 +200,9 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
             // The program's own function may draw too: what the curve drew comes first.
             if (source.runs_program_code())
                 lines.flush();
-            current_valid = evaluate_point(source, t, z_plane, current, errors);
+            PointOutcome const outcome = evaluate_point(source, t, z_plane, current);
+            current_valid = outcome == PointOutcome::exists;
+            failed = outcome == PointOutcome::failed;
             ++halvings;
         }
         if (halvings == 0) {
@@ -226,7 +220,7 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
             move_to(graph, current[0], current[1], current[2]);
         }
         t_previous = t;
-    } while (consumed < r.count && !error_pending(errors));
+    } while (consumed < r.count && !failed);
 }
 
 } // namespace
@@ -239,8 +233,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         else
             reset_to_2d_view(graph);
     }
-    ErrorState const& errors = error_state();
-    if (error_pending(errors))
+    if (error_state().flag != 0)
         return;
     if (r.count < 2) {
         report_plot_error(PlotError::not_enough_data);
@@ -262,10 +255,11 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
     double t = r.t1;
     for (int32_t i = 0; i < r.count; ++i) {
         Triple point;
-        bool const valid = evaluate_point(source, t, z_plane, point, errors);
-        samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
-        if (error_pending(errors))
+        PointOutcome const outcome = evaluate_point(source, t, z_plane, point);
+        if (outcome == PointOutcome::failed)
             return;
+        bool const valid = outcome == PointOutcome::exists;
+        samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
         t += h;
     }
 
@@ -276,7 +270,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
 
     {
         HeldWarning const warning;
-        draw_samples(graph, source, r, samples, h, errors);
+        draw_samples(graph, source, r, samples, h);
     }
     use_pen_colour(graph, graph.style.pen_colour);
 }

@@ -10,14 +10,20 @@
 
 namespace kelvo {
 
-// A curve as a function of its parameter t.
+// What a curve gives at one value of its parameter.
+enum class PointOutcome {
+    exists,
+    missing, // the curve has no point there: the pen lifts
+    failed,  // the curve ends; a failure while sampling draws nothing
+};
+
+// A curve as a function of its parameter t. A source that fails keeps its failure for the
+// call that drew it to report.
 class CurveSource {
 public:
     virtual ~CurveSource() = default;
-    // Computes the point at t into `point`, which holds (t, 0, ZPlane) on entry. Returns
-    // false for a point that does not exist there; a failure reported through the error
-    // state makes the point invalid as well.
-    virtual bool evaluate(double t, Triple& point) = 0;
+    // Computes the point at t into `point`, which holds (t, 0, ZPlane) on entry.
+    virtual PointOutcome evaluate(double t, Triple& point) = 0;
     // True when evaluating runs the program's own code, which may draw into the graph.
     virtual bool runs_program_code() const { return false; }
 };
@@ -37,11 +43,11 @@ struct CurveRequest {
     uint8_t option = 0;
 };
 
-// Draws the curve in the current graph; failures are left in the error state: 20802 for
-// fewer than 2 samples, 20803 for a reversed or unbounded interval, heap error 1 for more
-// samples than the heap admits, or the source's evaluation error (an error while sampling
-// draws nothing; one while refining ends the curve there). Afterwards the pen has the
-// colour of the graph's style and the style of the last segment.
+// Draws the curve in the current graph. The engine's own failures are left in the error
+// state: 20802 for fewer than 2 samples, 20803 for a reversed or unbounded interval, heap
+// error 1 for more samples than the heap admits. A failed point of the source ends the
+// curve (one while sampling draws nothing; one while refining ends the curve there).
+// Afterwards the pen has the colour of the graph's style and the style of the last segment.
 void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& request);
 
 } // namespace kelvo

@@ -79,18 +79,30 @@ int32_t prepare_grid(std::string_view formula, std::span<SampledVariable const* 
     std::array<std::string_view, 3> names{};
     for (std::size_t axis = 0; axis < variables.size(); ++axis)
         names[axis] = variables[axis]->name;
-    formula_state().current_formula = prepare_formula(parameters, formula, names[0], names[1], names[2]);
+    Compilation compilation = prepare_formula(parameters, formula, names[0], names[1], names[2]);
+    compilation.failure.report();
+    formula_state().current_formula = std::move(compilation.formula);
     return error_state().code;
 }
 
-// Evaluation goes on past failures (each gives 0); the call ends with the error state
-// holding the last of them, if any, so that callers see it as set.
-int32_t finish_filling()
-{
-    ErrorState& errors = error_state();
-    errors.flag = errors.code != 0 ? 1 : 0;
-    return errors.code;
-}
+// Evaluation goes on past failures (each gives 0); the call reports the last of them.
+class LastFailure {
+public:
+    double value_of(Evaluation const& evaluation)
+    {
+        if (evaluation.failure.failed())
+            last_ = evaluation.failure;
+        return evaluation.value;
+    }
+    int32_t report() const
+    {
+        last_.report();
+        return error_state().code;
+    }
+
+private:
+    FormulaFailure last_;
+};
 
 } // namespace
 
@@ -103,14 +115,15 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, TkAr
     std::vector<double> const xs = grid_values(x);
     LibraryArray const* arguments = find_array(x.values);
     LibraryArray const* values = find_array(y_values);
+    LastFailure failures;
     // Argument before value, element by element: when the caller passes one array for
     // both, it ends up holding the values.
     for (int32_t i = 1; i <= x.count; ++i) {
         double const xi = xs[static_cast<std::size_t>(i - 1)];
         *arguments->element(i, 1, 1) = xi;
-        *values->element(i, 1, 1) = evaluate_at(xi);
+        *values->element(i, 1, 1) = failures.value_of(evaluate_current(xi));
     }
-    return finish_filling();
+    return failures.report();
 }
 
 int32_t sample_function(std::string_view formula, SampledVariable const& x, SampledVariable const& y,
@@ -123,12 +136,14 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, Samp
     std::vector<double> const xs = grid_values(x);
     std::vector<double> const ys = grid_values(y);
     LibraryArray const* values = find_array(z_values);
+    LastFailure failures;
     for (int32_t i = 1; i <= x.count; ++i)
         for (int32_t j = 1; j <= y.count; ++j)
-            *values->element(i, j, 1) = evaluate_at(xs[static_cast<std::size_t>(i - 1)], ys[static_cast<std::size_t>(j - 1)]);
+            *values->element(i, j, 1) = failures.value_of(
+                evaluate_current(xs[static_cast<std::size_t>(i - 1)], ys[static_cast<std::size_t>(j - 1)]));
     write_values(x.values, xs);
     write_values(y.values, ys);
-    return finish_filling();
+    return failures.report();
 }
 
 int32_t sample_function(std::string_view formula, SampledVariable const& x, SampledVariable const& y,
@@ -142,16 +157,17 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, Samp
     std::vector<double> const ys = grid_values(y);
     std::vector<double> const zs = grid_values(z);
     LibraryArray const* values = find_array(w_values);
+    LastFailure failures;
     for (int32_t i = 1; i <= x.count; ++i)
         for (int32_t j = 1; j <= y.count; ++j)
             for (int32_t k = 1; k <= z.count; ++k)
-                *values->element(i, j, k) = evaluate_at(xs[static_cast<std::size_t>(i - 1)],
-                                                        ys[static_cast<std::size_t>(j - 1)],
-                                                        zs[static_cast<std::size_t>(k - 1)]);
+                *values->element(i, j, k) = failures.value_of(evaluate_current(xs[static_cast<std::size_t>(i - 1)],
+                                                                               ys[static_cast<std::size_t>(j - 1)],
+                                                                               zs[static_cast<std::size_t>(k - 1)]));
     write_values(x.values, xs);
     write_values(y.values, ys);
     write_values(z.values, zs);
-    return finish_filling();
+    return failures.report();
 }
 
 } // namespace kelvo
