@@ -10,8 +10,6 @@ namespace kelvo {
 
 namespace {
 
-// An exponent within this distance of an integer counts as an integer.
-constexpr long double integral_tolerance = 1e-12L;
 constexpr double smallest_rnd_argument = 0.5;
 constexpr double largest_rnd_argument = 32766.0;
 
@@ -71,7 +69,7 @@ double power(double base, double exponent, EvaluatorLimits const& limits, Formul
     double const magnitude = std::fabs(exponent);
     double const nearest = std::round(magnitude);
 
-    if (!(static_cast<long double>(std::fabs(magnitude - nearest)) < integral_tolerance)) {
+    if (!(static_cast<long double>(std::fabs(magnitude - nearest)) < integral_power_tolerance)) {
         // A fractional (or not finite) exponent. The C library's pow is within an ulp, as
         // e^(y ln x) in extended precision is after rounding, at a fraction of its cost.
         if (base < 0.0)

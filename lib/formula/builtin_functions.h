@@ -42,10 +42,6 @@ inline double square_root(double x, FormulaFailure& failure)
     return x >= 0.0 ? std::sqrt(x) : fail_with(FormulaError::square_root_of_negative, failure);
 }
 
-// From 2^63 on, the sine and cosine give 0, the value of the processor instruction the
-// library was first built on, which refuses such arguments.
-inline constexpr double trig_argument_limit = 9223372036854775808.0;
-
 inline double sine(double x)
 {
     return std::fabs(x) < trig_argument_limit ? std::sin(x) : 0.0;
@@ -96,6 +92,9 @@ inline double step_function(double x)
         return 0.0;
     return x == 0.0 ? 0.5 : 1.0;
 }
+
+// An exponent within this distance of an integer counts as an integer.
+inline constexpr long double integral_power_tolerance = 1e-12L;
 
 // base ^ exponent with the rules for a zero base, the exact square, integral exponents
 // (which allow a negative base) and the exponent limit.

@@ -36,6 +36,12 @@ enum class FormulaError : int32_t {
 };
 
 inline constexpr int32_t formula_error_base = 10400;
+
+constexpr int32_t code_of(FormulaError error)
+{
+    return formula_error_base + static_cast<int32_t>(error);
+}
+
 inline constexpr int32_t first_evaluation_error_code = 10414;
 // A parameter or variable name that clashes with another symbol. It has no row: the error
 // message keeps whatever text it had.

@@ -20,7 +20,7 @@ public:
     void record(FormulaError error)
     {
         if (code_ == 0)
-            code_ = formula_error_code(static_cast<int32_t>(error));
+            code_ = code_of(error);
     }
     // A failure outside the formula error table: the name clash, or the nesting limit,
     // which is refused like a request beyond the heap limit.

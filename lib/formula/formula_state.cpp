@@ -22,6 +22,7 @@ void start_evaluator()
     FormulaState& state = formula_state();
     state.limits = compute_evaluator_limits();
     state.random = seed_random_state();
+    state.processor_path = chosen_processor_path();
 }
 
 void start_symbol_table()

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "lib/axes/current_point.h"
 #include "lib/axes/scales.h"
@@ -46,12 +47,7 @@ public:
 
     explicit operator bool() const { return reals_ != nullptr; }
 
-    void store(int32_t i, Triple const& point, bool valid)
-    {
-        for (std::size_t axis = 0; axis < 3; ++axis)
-            reals_[axis * count_ + i] = point[axis];
-        valid_[static_cast<std::size_t>(i)] = valid;
-    }
+    SampleRuns runs() const { return {{&reals_[0], &reals_[count_], &reals_[2 * count_]}, valid_.get()}; }
     Triple point(int32_t i) const { return {reals_[i], reals_[count_ + i], reals_[2 * count_ + i]}; }
     bool valid(int32_t i) const { return valid_[static_cast<std::size_t>(i)]; }
     double const* run(int axis) const { return &reals_[static_cast<std::size_t>(axis) * count_]; }
@@ -113,6 +109,18 @@ PointOutcome evaluate_point(CurveSource& source, double t, double z_plane, Tripl
 {
     point = {t, 0, z_plane};
     return source.evaluate(t, point);
+}
+
+// The parameters of the sampling pass: the start, then each step added to the one before.
+std::vector<double> sample_parameters(double t1, double h, int32_t count)
+{
+    std::vector<double> ts(static_cast<std::size_t>(count));
+    double t = t1;
+    for (double& out : ts) {
+        out = t;
+        t += h;
+    }
+    return ts;
 }
 
 void fit_ranges_to_samples(GraphRecord& graph, SampleStore const& samples, int32_t count)
@@ -225,6 +233,21 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
 
 } // namespace
 
+int32_t CurveSource::sample(double const* ts, int32_t count, double z_plane, SampleRuns const& runs)
+{
+    for (int32_t i = 0; i < count; ++i) {
+        Triple point;
+        PointOutcome const outcome = evaluate_point(*this, ts[i], z_plane, point);
+        if (outcome == PointOutcome::failed)
+            return i;
+        bool const exists = outcome == PointOutcome::exists;
+        for (std::size_t axis = 0; axis < 3; ++axis)
+            runs.coordinates[axis][i] = exists ? point[axis] : 0.0;
+        runs.exists[i] = exists;
+    }
+    return count;
+}
+
 void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
 {
     if (fits_ranges(r.option)) {
@@ -251,17 +274,9 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         return;
 
     // Each sample is evaluated once here; drawing evaluates only the points it refines.
-    double const z_plane = graph.coordinates.ZPlane;
-    double t = r.t1;
-    for (int32_t i = 0; i < r.count; ++i) {
-        Triple point;
-        PointOutcome const outcome = evaluate_point(source, t, z_plane, point);
-        if (outcome == PointOutcome::failed)
-            return;
-        bool const valid = outcome == PointOutcome::exists;
-        samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
-        t += h;
-    }
+    std::vector<double> const ts = sample_parameters(r.t1, h, r.count);
+    if (source.sample(ts.data(), r.count, graph.coordinates.ZPlane, samples.runs()) < r.count)
+        return;
 
     if (fits_ranges(r.option))
         fit_ranges_to_samples(graph, samples, r.count);

@@ -4,6 +4,7 @@
 // and draws the axes when the plot option asks for them, then draws the polyline, halving
 // long steps up to three times and drawing steps that jump across most of the range dashed.
 
+#include <array>
 #include <cstdint>
 
 #include "lib/graph/graph_record.h"
@@ -17,6 +18,13 @@ enum class PointOutcome {
     failed,  // the curve ends; a failure while sampling draws nothing
 };
 
+// Where the sampling pass puts the curve's points: a run of reals per coordinate, and
+// whether each point exists.
+struct SampleRuns {
+    std::array<double*, 3> coordinates{};
+    bool* exists = nullptr;
+};
+
 // A curve as a function of its parameter t. A source that fails keeps its failure for the
 // call that drew it to report.
 class CurveSource {
@@ -24,6 +32,11 @@ public:
     virtual ~CurveSource() = default;
     // Computes the point at t into `point`, which holds (t, 0, ZPlane) on entry.
     virtual PointOutcome evaluate(double t, Triple& point) = 0;
+    // The sampling pass: the points at ts[0 .. count - 1] in order, a missing point stored
+    // as (0, 0, 0). Returns the index of the first point that failed (the points after it
+    // are not wanted), or count. Evaluates one point after the other unless the source
+    // knows better.
+    virtual int32_t sample(double const* ts, int32_t count, double z_plane, SampleRuns const& runs);
     // True when evaluating runs the program's own code, which may draw into the graph.
     virtual bool runs_program_code() const { return false; }
 };

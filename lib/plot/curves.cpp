@@ -2,8 +2,10 @@
 
 #include <array>
 
+#include "lib/formula/block_evaluator.h"
 #include "lib/formula/entry_points.h"
 #include "lib/formula/formula_state.h"
+#include "lib/formula/point_evaluation.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/range_fit.h"
 #include "lib/runtime/error_state.h"
@@ -53,6 +55,37 @@ public:
                 failure = coordinate.failure;
         }
         return outcome_of(failure);
+    }
+
+    // Each formula over all the samples at once, in blocks. The first point that fails
+    // fails with the last formula that fails there, as evaluate() has it.
+    int32_t sample(double const* ts, int32_t count, double z_plane, SampleRuns const& runs) override
+    {
+        for (std::size_t k = 0; k < count_; ++k)
+            if (!evaluates_in_blocks(*formulae_[k])) // random draws keep the order of the points
+                return CurveSource::sample(ts, count, z_plane, runs);
+        std::array<double const*, 1> const parameter = {ts};
+        PointSet const points = PointSet::paired(parameter, count);
+        std::size_t const first_axis = count_ == 1 ? 1 : 0; // a graph's formula gives y
+        int64_t failed_at = count;
+        FormulaFailure failure;
+        for (std::size_t k = 0; k < count_; ++k) {
+            PointFailures const failures = evaluate_points(*formulae_[k], points, runs.coordinates[first_axis + k]);
+            if (failures.first_point >= 0 && failures.first_point <= failed_at) {
+                failed_at = failures.first_point;
+                failure = failures.first;
+            }
+        }
+        for (int32_t i = 0; i < count; ++i) {
+            if (count_ == 1)
+                runs.coordinates[0][i] = ts[i];
+            if (count_ < 3)
+                runs.coordinates[2][i] = z_plane;
+            runs.exists[i] = true;
+        }
+        if (failed_at < count)
+            failure_ = failure;
+        return static_cast<int32_t>(failed_at);
     }
 
 private:

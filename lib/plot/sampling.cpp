@@ -7,6 +7,7 @@
 
 #include "lib/formula/entry_points.h"
 #include "lib/formula/formula_state.h"
+#include "lib/formula/point_evaluation.h"
 #include "lib/graph/graph_table.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/plot_state.h"
@@ -85,23 +86,30 @@ int32_t prepare_grid(std::string_view formula, std::span<SampledVariable const* 
     return error_state().code;
 }
 
+// The current formula at every point of the variables' grid, the last variable fastest.
 // Evaluation goes on past failures (each gives 0); the call reports the last of them.
-class LastFailure {
+class GridValues {
 public:
-    double value_of(Evaluation const& evaluation)
+    explicit GridValues(std::span<std::vector<double> const> axes)
     {
-        if (evaluation.failure.failed())
-            last_ = evaluation.failure;
-        return evaluation.value;
+        std::array<std::span<double const>, 3> spans;
+        for (std::size_t k = 0; k < axes.size(); ++k)
+            spans[k] = axes[k];
+        PointSet const points = PointSet::grid(std::span(spans.data(), axes.size()));
+        values_.resize(static_cast<std::size_t>(points.size()));
+        last_failure_ = evaluate_points(*formula_state().current_formula, points, values_.data()).last;
     }
+
+    double at(std::size_t point) const { return values_[point]; }
     int32_t report() const
     {
-        last_.report();
+        last_failure_.report();
         return error_state().code;
     }
 
 private:
-    FormulaFailure last_;
+    std::vector<double> values_;
+    FormulaFailure last_failure_;
 };
 
 } // namespace
@@ -112,18 +120,18 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, TkAr
     std::array<SampledVariable const*, 1> const variables{&x};
     if (int32_t const code = prepare_grid(formula, variables, y_values); code != 0)
         return code;
-    std::vector<double> const xs = grid_values(x);
+    std::array<std::vector<double>, 1> const axes = {grid_values(x)};
+    GridValues const grid(axes);
     LibraryArray const* arguments = find_array(x.values);
     LibraryArray const* values = find_array(y_values);
-    LastFailure failures;
     // Argument before value, element by element: when the caller passes one array for
     // both, it ends up holding the values.
     for (int32_t i = 1; i <= x.count; ++i) {
-        double const xi = xs[static_cast<std::size_t>(i - 1)];
-        *arguments->element(i, 1, 1) = xi;
-        *values->element(i, 1, 1) = failures.value_of(evaluate_current(xi));
+        auto const point = static_cast<std::size_t>(i - 1);
+        *arguments->element(i, 1, 1) = axes[0][point];
+        *values->element(i, 1, 1) = grid.at(point);
     }
-    return failures.report();
+    return grid.report();
 }
 
 int32_t sample_function(std::string_view formula, SampledVariable const& x, SampledVariable const& y,
@@ -133,17 +141,16 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, Samp
     std::array<SampledVariable const*, 2> const variables{&x, &y};
     if (int32_t const code = prepare_grid(formula, variables, z_values); code != 0)
         return code;
-    std::vector<double> const xs = grid_values(x);
-    std::vector<double> const ys = grid_values(y);
+    std::array<std::vector<double>, 2> const axes = {grid_values(x), grid_values(y)};
+    GridValues const grid(axes);
     LibraryArray const* values = find_array(z_values);
-    LastFailure failures;
+    std::size_t point = 0;
     for (int32_t i = 1; i <= x.count; ++i)
         for (int32_t j = 1; j <= y.count; ++j)
-            *values->element(i, j, 1) = failures.value_of(
-                evaluate_current(xs[static_cast<std::size_t>(i - 1)], ys[static_cast<std::size_t>(j - 1)]));
-    write_values(x.values, xs);
-    write_values(y.values, ys);
-    return failures.report();
+            *values->element(i, j, 1) = grid.at(point++);
+    write_values(x.values, axes[0]);
+    write_values(y.values, axes[1]);
+    return grid.report();
 }
 
 int32_t sample_function(std::string_view formula, SampledVariable const& x, SampledVariable const& y,
@@ -153,21 +160,18 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, Samp
     std::array<SampledVariable const*, 3> const variables{&x, &y, &z};
     if (int32_t const code = prepare_grid(formula, variables, w_values); code != 0)
         return code;
-    std::vector<double> const xs = grid_values(x);
-    std::vector<double> const ys = grid_values(y);
-    std::vector<double> const zs = grid_values(z);
+    std::array<std::vector<double>, 3> const axes = {grid_values(x), grid_values(y), grid_values(z)};
+    GridValues const grid(axes);
     LibraryArray const* values = find_array(w_values);
-    LastFailure failures;
+    std::size_t point = 0;
     for (int32_t i = 1; i <= x.count; ++i)
         for (int32_t j = 1; j <= y.count; ++j)
             for (int32_t k = 1; k <= z.count; ++k)
-                *values->element(i, j, k) = failures.value_of(evaluate_current(xs[static_cast<std::size_t>(i - 1)],
-                                                                               ys[static_cast<std::size_t>(j - 1)],
-                                                                               zs[static_cast<std::size_t>(k - 1)]));
-    write_values(x.values, xs);
-    write_values(y.values, ys);
-    write_values(z.values, zs);
-    return failures.report();
+                *values->element(i, j, k) = grid.at(point++);
+    write_values(x.values, axes[0]);
+    write_values(y.values, axes[1]);
+    write_values(z.values, axes[2]);
+    return grid.report();
 }
 
 } // namespace kelvo
