@@ -66,6 +66,10 @@ void fill(double* lanes, double value)
     std::fill(lanes, lanes + block_size, value);
 }
 
+// Blocks lie this far apart: not a multiple of 4 KiB, so that the loads of one block and the
+// stores of another never look alike to the processor (4K aliasing stalls the loads).
+constexpr std::size_t block_stride = block_size + 24;
+
 int32_t rounded_to_lanes(int32_t count)
 {
     return (count + block_lane_multiple - 1) / block_lane_multiple * block_lane_multiple;
@@ -88,7 +92,6 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
     , operands_(formula.size(), nullptr)
     , lane_codes_(block_size)
     , doubts_(block_size)
-    , values_(block_size)
     , codes_(block_size)
 {
     Instruction const* code = formula.code();
@@ -102,12 +105,12 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
             approximate_from_ = std::min(approximate_from_, i);
     }
     std::size_t const stack_blocks = std::max<std::size_t>(formula.stack_depth(), 1);
-    memory_.assign((slots.size() + others + stack_blocks + 1) * block_size, 0.0);
+    memory_.assign((slots.size() + others + stack_blocks + 1) * block_stride, 0.0);
 
     double* next = memory_.data();
     auto take = [&next] {
         double* block = next;
-        next += block_size;
+        next += block_stride;
         return block;
     };
     for (double*& input : inputs_)
@@ -117,7 +120,7 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
         if (takes_variable(instruction)) {
             auto const slot = std::find(slots.begin(), slots.end(), instruction.variable);
             if (slot != slots.end()) {
-                operands_[i] = inputs_[static_cast<std::size_t>(slot - slots.begin())];
+                slot_operands_.emplace_back(i, static_cast<std::size_t>(slot - slots.begin()));
                 continue;
             }
             double* lanes = take();
@@ -135,19 +138,34 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
     doubted_.reserve(block_size); // evaluating allocates nothing
 }
 
-void BlockEvaluator::run(BlockPathRunner runner, int32_t count)
+BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const& lanes, int32_t count)
 {
-    int32_t const lanes = rounded_to_lanes(count);
-    for (double* input : inputs_)
-        std::fill(input + count, input + lanes, input[count - 1]);
-    std::fill(lane_codes_.begin(), lane_codes_.begin() + lanes, 0);
-    std::fill(doubts_.begin(), doubts_.begin() + lanes, 0);
+    int32_t const rounded = rounded_to_lanes(count);
+    Lanes used = lanes;
+    for (std::size_t k = 0; k < used.size(); ++k) {
+        if (used[k] == nullptr)
+            continue;
+        // The lanes past the count hold copies of the last point, in the evaluator's own
+        // memory: the caller's is never written.
+        if (used[k] != inputs_[k] && rounded != count) {
+            std::copy_n(used[k], count, inputs_[k]);
+            used[k] = inputs_[k];
+        }
+        if (used[k] == inputs_[k])
+            std::fill(inputs_[k] + count, inputs_[k] + rounded, inputs_[k][count - 1]);
+    }
+    for (auto const& [instruction, slot] : slot_operands_)
+        operands_[instruction] = used[slot];
+    if (codes_written_)
+        std::fill(lane_codes_.begin(), lane_codes_.end(), 0);
+    if (doubts_written_)
+        std::fill(doubts_.begin(), doubts_.end(), 0);
 
     BlockRun block;
     block.code = formula_.code();
     block.operands = operands_.data();
     block.approximate_from = runner == &run_block_scalar ? formula_.size() : approximate_from_;
-    block.lanes = lanes;
+    block.lanes = rounded;
     block.stack = stack_.data();
     block.spare = spare_;
     block.codes = lane_codes_.data();
@@ -155,42 +173,61 @@ void BlockEvaluator::run(BlockPathRunner runner, int32_t count)
     block.limits = limits_;
     runner(block);
     spare_ = block.spare;
+    codes_written_ = block.failed;
+    doubts_written_ = block.doubted;
+    return {block.failed, block.doubted};
 }
 
-void BlockEvaluator::evaluate(int32_t count)
+void BlockEvaluator::take_results(int32_t count, double* values, bool failed)
 {
-    run(runner_, count);
     double const* result = stack_[0];
-    for (int32_t i = 0; i < count; ++i) {
-        auto const at = static_cast<std::size_t>(i);
-        codes_[at] = lane_codes_[at];
-        values_[at] = codes_[at] != 0 ? 0.0 : result[i];
+    failed_ = failed;
+    if (!failed) {
+        std::copy_n(result, count, values);
+        return;
     }
-    if (approximate_from_ < formula_.size())
-        evaluate_doubted_again(count);
+    std::copy_n(lane_codes_.begin(), count, codes_.begin());
+    for (int32_t i = 0; i < count; ++i)
+        values[i] = codes_[static_cast<std::size_t>(i)] != 0 ? 0.0 : result[i];
 }
 
-// Points whose outcome might hang on the vector functions' rounding are evaluated again on
-// the scalar path, which decides them exactly as single-point evaluation does.
-void BlockEvaluator::evaluate_doubted_again(int32_t count)
+void BlockEvaluator::evaluate(Lanes const& lanes, int32_t count, double* values)
+{
+    Outcome const outcome = run(runner_, lanes, count);
+    // The doubted points' inputs are set aside before values, which may be an input, are
+    // written; a doubted point may fail on the scalar path, so every code is kept.
+    int32_t const again = outcome.doubted ? gather_doubted(lanes, count) : 0;
+    take_results(count, values, outcome.failed || again > 0);
+    if (again > 0)
+        evaluate_doubted_again(again, values);
+}
+
+// The inputs of the doubted points, moved to the front of the evaluator's own inputs (which
+// overwrites only points already moved); how many there are.
+int32_t BlockEvaluator::gather_doubted(Lanes const& lanes, int32_t count)
 {
     doubted_.clear();
     for (int32_t i = 0; i < count; ++i)
         if (doubts_[static_cast<std::size_t>(i)] != 0)
             doubted_.push_back(i);
-    if (doubted_.empty())
-        return;
     auto const again = static_cast<int32_t>(doubted_.size());
-    // Moving each doubted point's inputs forward overwrites only points already done.
-    for (double* input : inputs_)
-        for (int32_t k = 0; k < again; ++k)
-            input[k] = input[doubted_[static_cast<std::size_t>(k)]];
-    run(&run_block_scalar, again);
+    for (std::size_t slot = 0; slot < lanes.size(); ++slot)
+        if (lanes[slot] != nullptr)
+            for (int32_t k = 0; k < again; ++k)
+                inputs_[slot][k] = lanes[slot][doubted_[static_cast<std::size_t>(k)]];
+    return again;
+}
+
+// Points whose outcome might hang on the vector functions' rounding are evaluated again on
+// the scalar path, which decides them exactly as single-point evaluation does.
+void BlockEvaluator::evaluate_doubted_again(int32_t again, double* values)
+{
+    run(&run_block_scalar, own_inputs(), again);
     double const* result = stack_[0];
     for (int32_t k = 0; k < again; ++k) {
         auto const at = static_cast<std::size_t>(doubted_[static_cast<std::size_t>(k)]);
         codes_[at] = lane_codes_[static_cast<std::size_t>(k)];
-        values_[at] = codes_[at] != 0 ? 0.0 : result[k];
+        values[at] = codes_[at] != 0 ? 0.0 : result[k];
     }
 }
 

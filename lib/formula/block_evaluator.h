@@ -26,17 +26,29 @@ public:
     BlockEvaluator(CompiledFormula const& formula, std::array<double const*, 3> const& slots,
                    EvaluatorLimits const& limits, ProcessorPath path);
 
-    // Where the values of variable slot k go for the next block (block_size of them).
+    // Where the values of variable slot k may go for the next block (block_size of them).
     double* inputs(std::size_t slot) { return inputs_[slot]; }
-    // Evaluates the first count points of the inputs, 1 to block_size.
-    void evaluate(int32_t count);
-    // The values (0 where a point failed) and first failure codes of the points evaluated.
-    double const* values() const { return values_.data(); }
+    using Lanes = std::array<double const*, 3>;
+    Lanes own_inputs() const { return {inputs_[0], inputs_[1], inputs_[2]}; }
+    // Evaluates count points (1 to block_size), the values of slot k at lanes[k][0 ..
+    // count - 1] (the evaluator's own inputs, or the caller's memory, which is only read),
+    // into values[0 .. count - 1], 0 where a point fails. values may be one of the lanes.
+    void evaluate(Lanes const& lanes, int32_t count, double* values);
+    // Whether a point of the last block may have failed, and if so each point's first
+    // failure code (0 when none).
+    bool failed() const { return failed_; }
     int32_t const* codes() const { return codes_.data(); }
 
 private:
-    void run(BlockPathRunner runner, int32_t count);
-    void evaluate_doubted_again(int32_t count);
+    // The path's outcome: whether it found failures and doubts.
+    struct Outcome {
+        bool failed = false;
+        bool doubted = false;
+    };
+    Outcome run(BlockPathRunner runner, Lanes const& lanes, int32_t count);
+    void take_results(int32_t count, double* values, bool failed);
+    int32_t gather_doubted(Lanes const& lanes, int32_t count);
+    void evaluate_doubted_again(int32_t again, double* values);
 
     CompiledFormula const& formula_;
     EvaluatorLimits limits_;
@@ -45,13 +57,18 @@ private:
     std::vector<double> memory_;
     std::array<double*, 3> inputs_{};
     std::vector<double const*> operands_;
+    // The instructions that read a slot's values, and the slot.
+    std::vector<std::pair<std::size_t, std::size_t>> slot_operands_;
     std::vector<double*> stack_;
     double* spare_ = nullptr;
     std::vector<int32_t> lane_codes_;
     std::vector<int64_t> doubts_;
-    std::vector<double> values_;
     std::vector<int32_t> codes_;
     std::vector<int32_t> doubted_;
+    bool failed_ = false;
+    // Whether the last run left codes or doubts to clear before the next one.
+    bool codes_written_ = true;
+    bool doubts_written_ = true;
 };
 
 } // namespace kelvo

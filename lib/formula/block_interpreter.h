@@ -55,6 +55,7 @@ public:
             if (!execute())
                 ip_ += ip_->skip; // every point's divisor was zero
         }
+        run_.doubted = run_.doubted || any(doubted_);
     }
 
 private:
@@ -100,6 +101,7 @@ private:
 
     void record(int32_t i, int32_t code) const
     {
+        run_.failed = true;
         if (run_.codes[i] == 0)
             run_.codes[i] = code;
     }
@@ -115,35 +117,61 @@ private:
             }
     }
 
-    void doubt(int32_t i, Mask where) const
-    {
-        Mask d;
-        __builtin_memcpy(&d, run_.doubts + i, sizeof d);
-        d |= where;
-        __builtin_memcpy(run_.doubts + i, &d, sizeof d);
-    }
     // Within the doubt margin of a threshold t > 0, on either side.
     static Mask near(Real x, double t)
     {
         return magnitude(x - t) < splat(doubt_margin * t);
     }
 
-    // The node check: magnitudes below the underflow limit become 0; values beyond the
-    // overflow limit stay as they are, marked, for fail_beyond_limits.
-    Real checked(Real v, Mask& beyond, int32_t i) const
+    // One pass over the lanes: what its loop needs, copied out of the interpreter so that
+    // the loop keeps it in registers (the block's stores could alias the members), and what
+    // the loop finds.
+    struct Pass {
+        int32_t lanes;
+        EvaluatorLimits limits;
+        bool approximate;
+        int64_t* doubts;
+        Mask within = ~Mask{}; // every point checked so far within the overflow limit
+        Mask doubted{};
+
+        void doubt(int32_t i, Mask where)
+        {
+            Mask d;
+            __builtin_memcpy(&d, doubts + i, sizeof d);
+            d |= where;
+            __builtin_memcpy(doubts + i, &d, sizeof d);
+            doubted |= where;
+        }
+        // The node check: magnitudes below the underflow limit become 0; values beyond
+        // the overflow limit stay as they are, marked, for fail_beyond_limits.
+        Real checked(Real v, int32_t i)
+        {
+            Real const m = magnitude(v);
+            within &= m <= limits.overflow;
+            if (approximate)
+                doubt(i, near(m, limits.overflow) | near(m, limits.underflow));
+            return m < limits.underflow ? Real{} : v;
+        }
+    };
+    Pass pass() const { return {lanes_, limits_, approximate_, run_.doubts}; }
+    // Keeps what the pass found doubtful; whether any point went beyond the limits.
+    bool finish(Pass const& p)
     {
-        Real const m = magnitude(v);
-        beyond |= ~(m <= limits_.overflow);
-        if (approximate_)
-            doubt(i, near(m, limits_.overflow) | near(m, limits_.underflow));
-        return m < limits_.underflow ? Real{} : v;
+        doubted_ |= p.doubted;
+        return !all(p.within);
     }
+    void doubt_lane(int32_t i) const
+    {
+        run_.doubts[i] = 1;
+        run_.doubted = true;
+    }
+
     double checked_lane(double v, int32_t i) const
     {
         double const m = magnitude(v);
         if (approximate_ && (magnitude(m - limits_.overflow) < doubt_margin * limits_.overflow
                              || magnitude(m - limits_.underflow) < doubt_margin * limits_.underflow))
-            run_.doubts[i] = 1;
+            doubt_lane(i);
         if (!(m <= limits_.overflow)) {
             record(i, too_large);
             return 0.0;
@@ -161,50 +189,53 @@ private:
     template <class F>
     void combine(double* out, double const* a, double const* b, Operand kind, Sum sum, F f)
     {
-        Mask beyond{};
-        for (int32_t i = 0; i < lanes_; i += width) {
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width) {
             Real const x = load(a + i);
             Real y = load(b + i);
             if (kind == Operand::variable)
-                y = checked(y, beyond, i);
+                y = p.checked(y, i);
             Real const v = f(x, y);
-            if (sum == Sum::yes && approximate_)
-                doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
-            store(out + i, checked(v, beyond, i));
+            if (sum == Sum::yes && p.approximate)
+                p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
+            store(out + i, p.checked(v, i));
         }
-        if (!any(beyond))
+        if (!finish(p))
             return;
         if (kind == Operand::variable)
-            for (int32_t i = 0; i < lanes_; ++i)
-                if (!within_limits(b[i])) {
-                    record(i, too_large);
-                    out[i] = 0.0;
-                }
+            fail_operand_beyond_limits(b, out);
         fail_beyond_limits(out);
+    }
+
+    // A variable operand beyond the limits fails where it is read; the result is 0.
+    void fail_operand_beyond_limits(double const* operand_lanes, double* out) const
+    {
+        for (int32_t i = 0; i < lanes_; ++i)
+            if (!within_limits(operand_lanes[i])) {
+                record(i, too_large);
+                out[i] = 0.0;
+            }
     }
 
     // The pushed value of a variable, through the node check, negated or not.
     bool push_variable(double const* lanes, bool negated)
     {
         double* const out = push();
-        Mask beyond{};
-        for (int32_t i = 0; i < lanes_; i += width) {
-            Real const v = checked(load(lanes + i), beyond, i);
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const v = p.checked(load(lanes + i), i);
             store(out + i, negated ? Real{} - v : v);
         }
-        if (any(beyond))
-            for (int32_t i = 0; i < lanes_; ++i)
-                if (!within_limits(lanes[i])) {
-                    record(i, too_large);
-                    out[i] = 0.0;
-                }
+        if (finish(p))
+            fail_operand_beyond_limits(lanes, out);
         return true;
     }
 
     bool copy_to_top(double const* lanes)
     {
         double* const out = push();
-        for (int32_t i = 0; i < lanes_; i += width)
+        int32_t const count = lanes_;
+        for (int32_t i = 0; i < count; i += width)
             store(out + i, load(lanes + i));
         return true;
     }
@@ -214,29 +245,23 @@ private:
     {
         double* const divisor = top();
         double* const out = run_.spare;
-        Mask beyond{};
+        Pass p = pass();
         Mask zero{};
-        for (int32_t i = 0; i < lanes_; i += width) {
+        for (int32_t i = 0; i < p.lanes; i += width) {
             Real const q = load(divisor + i);
             Real x = load(dividend + i);
             Mask const is_zero = q == 0.0;
             zero |= is_zero;
             if (kind == Operand::variable)
-                x = checked(x, beyond, i);
+                x = p.checked(x, i);
             Real const v = is_zero ? Real{} : x / q;
-            store(out + i, checked(v, beyond, i));
+            store(out + i, p.checked(v, i));
         }
         if (any(zero))
-            for (int32_t i = 0; i < lanes_; ++i)
-                if (divisor[i] == 0.0)
-                    record(i, division_by_zero);
-        if (any(beyond)) {
+            fail_where_not(divisor, division_by_zero, [](double q) { return q != 0.0; });
+        if (finish(p)) {
             if (kind == Operand::variable)
-                for (int32_t i = 0; i < lanes_; ++i)
-                    if (!within_limits(dividend[i])) {
-                        record(i, too_large);
-                        out[i] = 0.0;
-                    }
+                fail_operand_beyond_limits(dividend, out);
             fail_beyond_limits(out);
         }
         replace_top_by_spare();
@@ -247,17 +272,16 @@ private:
     bool check_divisor()
     {
         double const* const divisor = top();
+        int32_t const lanes = lanes_;
         bool some_nonzero = false;
         Mask zero{};
-        for (int32_t i = 0; i < lanes_; i += width) {
+        for (int32_t i = 0; i < lanes; i += width) {
             Mask const is_zero = load(divisor + i) == 0.0;
             zero |= is_zero;
             some_nonzero = some_nonzero || !all(is_zero);
         }
         if (any(zero))
-            for (int32_t i = 0; i < lanes_; ++i)
-                if (divisor[i] == 0.0)
-                    record(i, division_by_zero);
+            fail_where_not(divisor, division_by_zero, [](double q) { return q != 0.0; });
         return some_nonzero;
     }
     static bool all(Mask m)
@@ -275,7 +299,7 @@ private:
             double const x = base[i];
             double const y = kind == Operand::variable ? checked_lane(exponent[i], i) : exponent[i];
             if (approximate_ && lane_power_is_near_a_decision(x, y, limits_))
-                run_.doubts[i] = 1;
+                doubt_lane(i);
             int32_t code = 0;
             double const v = lane_power(x, y, limits_, code);
             if (code != 0)
@@ -297,10 +321,10 @@ private:
     // The node check of a function's results, in place.
     void check_results(double* out)
     {
-        Mask beyond{};
-        for (int32_t i = 0; i < lanes_; i += width)
-            store(out + i, checked(load(out + i), beyond, i));
-        if (any(beyond))
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width)
+            store(out + i, p.checked(load(out + i), i));
+        if (finish(p))
             fail_beyond_limits(out);
     }
 
@@ -313,51 +337,57 @@ private:
     void guarded_exponentials(double* out, double const* x, Exponent of, SmallArguments small)
     {
         auto const exponent_at = [of](Real a) { return of == Exponent::magnitude ? magnitude(a) : a; };
+        Pass p = pass();
+        double const limit = p.limits.exponent;
         Mask over_positive{};
         Mask cancelling{};
-        for (int32_t i = 0; i < lanes_; i += width) {
+        for (int32_t i = 0; i < p.lanes; i += width) {
             Real const a = load(x + i);
             Real const e = exponent_at(a);
-            Mask const over = magnitude(e) > limits_.exponent;
+            Mask const over = magnitude(e) > limit;
             over_positive |= over & (e > 0.0);
             cancelling |= magnitude(a) < cancelling_hyperbolic_argument;
-            if (approximate_)
-                doubt(i, near(magnitude(a), limits_.exponent));
+            if (p.approximate)
+                p.doubt(i, near(magnitude(a), limit));
             store(out + i, over ? Real{} : Lanes::exp(e));
         }
+        finish(p);
         auto const exponent_of = [of](double a) { return of == Exponent::magnitude ? magnitude(a) : a; };
         if (any(over_positive))
             fail_where_not(x, too_large, [&](double a) {
                 double const e = exponent_of(a);
-                return !(magnitude(e) > limits_.exponent && e > 0.0);
+                return !(magnitude(e) > limit && e > 0.0);
             });
         if (small == SmallArguments::c_library && any(cancelling))
-            for (int32_t i = 0; i < lanes_; ++i)
+            for (int32_t i = 0; i < p.lanes; ++i)
                 if (magnitude(x[i]) < cancelling_hyperbolic_argument)
                     out[i] = __builtin_exp(exponent_of(x[i]));
     }
 
     void call_logarithm(double* out, double const* x, bool common)
     {
+        Pass p = pass();
         Mask non_positive{};
-        Real const divisor = splat(common ? limits_.ln_ten : 1.0);
-        for (int32_t i = 0; i < lanes_; i += width) {
+        Real const divisor = splat(common ? p.limits.ln_ten : 1.0);
+        for (int32_t i = 0; i < p.lanes; i += width) {
             Real const a = load(x + i);
             Mask const positive = a > 0.0;
             non_positive |= ~positive;
-            if (approximate_)
-                doubt(i, near(a, 1.0));
+            if (p.approximate)
+                p.doubt(i, near(a, 1.0));
             Real const v = Lanes::log(positive ? a : splat(1.0));
             store(out + i, positive ? (common ? v / divisor : v) : Real{});
         }
+        finish(p);
         if (any(non_positive))
             fail_where_not(x, log_of_non_positive, [](double a) { return a > 0.0; });
     }
 
     void call_sqrt(double* out, double const* x)
     {
+        int32_t const lanes = lanes_;
         Mask negative{};
-        for (int32_t i = 0; i < lanes_; i += width) {
+        for (int32_t i = 0; i < lanes; i += width) {
             Real const a = load(x + i);
             Mask const allowed = a >= 0.0;
             negative |= ~allowed;
@@ -372,36 +402,41 @@ private:
     template <class F>
     void call_trigonometric(double* out, double const* x, F f)
     {
-        for (int32_t i = 0; i < lanes_; i += width) {
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width) {
             Real const a = load(x + i);
             Real const m = magnitude(a);
             Mask const inside = m < trig_argument_limit;
             Real const v = inside ? f(inside ? a : Real{}) : Real{};
-            if (approximate_)
-                doubt(i, near(m, trig_argument_limit) | (magnitude(v) < splat(doubt_margin) * m));
+            if (p.approximate)
+                p.doubt(i, near(m, trig_argument_limit) | (magnitude(v) < splat(doubt_margin) * m));
             store(out + i, v);
         }
+        finish(p);
     }
 
     // sin / cos, failing where the cosine is within the underflow limit of 0.
     void call_tan(double* out, double const* x)
     {
+        Pass p = pass();
+        double const underflow = p.limits.underflow;
         Mask flat{};
-        for (int32_t i = 0; i < lanes_; i += width) {
+        for (int32_t i = 0; i < p.lanes; i += width) {
             Real const a = load(x + i);
             Real const c = Lanes::cos(a);
             Real const s = Lanes::sin(a);
-            Mask const steep = magnitude(c) > limits_.underflow;
+            Mask const steep = magnitude(c) > underflow;
             flat |= ~steep;
-            if (approximate_) {
+            if (p.approximate) {
                 Real const limit = splat(doubt_margin) * magnitude(a);
-                doubt(i, (magnitude(s) < limit) | (magnitude(c) < limit));
+                p.doubt(i, (magnitude(s) < limit) | (magnitude(c) < limit));
             }
             store(out + i, steep ? s / c : Real{});
         }
+        finish(p);
         if (any(flat))
-            for (int32_t i = 0; i < lanes_; i += width) {
-                Mask const at = ~(magnitude(Lanes::cos(load(x + i))) > limits_.underflow);
+            for (int32_t i = 0; i < p.lanes; i += width) {
+                Mask const at = ~(magnitude(Lanes::cos(load(x + i))) > underflow);
                 for (int32_t k = 0; k < width; ++k)
                     if (at[k] != 0)
                         record(i + k, too_large);
@@ -411,7 +446,8 @@ private:
     template <class F>
     void each_lane(double* out, F f)
     {
-        for (int32_t i = 0; i < lanes_; i += width)
+        int32_t const lanes = lanes_;
+        for (int32_t i = 0; i < lanes; i += width)
             store(out + i, f(i));
     }
 
@@ -420,7 +456,7 @@ private:
     {
         for (int32_t i = 0; i < lanes_; ++i) {
             if (approximate_ && magnitude(magnitude(x[i]) - 1.0) < doubt_margin)
-                run_.doubts[i] = 1;
+                doubt_lane(i);
             out[i] = f(x[i]);
         }
     }
@@ -522,7 +558,8 @@ private:
     bool negate()
     {
         double* const v = top();
-        for (int32_t i = 0; i < lanes_; i += width)
+        int32_t const lanes = lanes_;
+        for (int32_t i = 0; i < lanes; i += width)
             store(v + i, Real{} - load(v + i));
         return true;
     }
@@ -583,6 +620,7 @@ private:
     Instruction const* ip_ = nullptr;
     int32_t depth_ = -1; // the stack block that holds the top
     bool approximate_ = false;
+    Mask doubted_{};
 };
 
 } // namespace

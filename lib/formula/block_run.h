@@ -40,6 +40,9 @@ struct BlockRun {
     // points are evaluated again on the scalar path.
     int64_t* doubts = nullptr;
     EvaluatorLimits limits;
+    // Set by the path: whether any point failed, whether any was doubted.
+    bool failed = false;
+    bool doubted = false;
 };
 
 using BlockPathRunner = void (*)(BlockRun& run);

@@ -44,9 +44,14 @@ struct Share {
         std::array<double*, 3> const lanes = {evaluator.inputs(0), evaluator.inputs(1), evaluator.inputs(2)};
         for (int64_t start = first; start < end; start += block_size) {
             auto const count = static_cast<int32_t>(std::min<int64_t>(block_size, end - start));
-            points.fill(start, count, lanes);
-            evaluator.evaluate(count);
-            std::copy_n(evaluator.values(), count, values + start);
+            BlockEvaluator::Lanes inputs = points.side_by_side(start);
+            if (inputs[0] == nullptr) {
+                points.fill(start, count, lanes);
+                inputs = evaluator.own_inputs();
+            }
+            evaluator.evaluate(inputs, count, values + start);
+            if (!evaluator.failed())
+                continue;
             int32_t const* codes = evaluator.codes();
             for (int32_t i = 0; i < count; ++i)
                 failures.note(start + i, codes[i]);

@@ -28,6 +28,15 @@ PointSet PointSet::grid(std::span<std::span<double const> const> axes)
     return points;
 }
 
+std::array<double const*, 3> PointSet::side_by_side(int64_t first) const
+{
+    std::array<double const*, 3> lanes{};
+    if (layout_ == Layout::paired)
+        for (std::size_t k = 0; k < slots_; ++k)
+            lanes[k] = values_[k] + first;
+    return lanes;
+}
+
 void PointSet::fill(int64_t first, int32_t count, std::array<double*, 3> const& lanes) const
 {
     if (layout_ == Layout::paired) {

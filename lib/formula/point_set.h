@@ -18,6 +18,9 @@ public:
     int64_t size() const { return size_; }
     // Writes the slots of points first .. first + count - 1 to lanes[k][0 .. count - 1].
     void fill(int64_t first, int32_t count, std::array<double*, 3> const& lanes) const;
+    // Where the slots of the points from first on lie side by side already (arrays read
+    // side by side), so that nothing need be copied; null for the slots of a grid.
+    std::array<double const*, 3> side_by_side(int64_t first) const;
 
 private:
     enum class Layout { paired, grid };

@@ -13,6 +13,7 @@
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/plot_option.h"
 #include "lib/plot/range_fit.h"
+#include "lib/plot/sampling.h"
 #include "lib/runtime/error_state.h"
 #include "lib/runtime/heap.h"
 
@@ -111,17 +112,7 @@ PointOutcome evaluate_point(CurveSource& source, double t, double z_plane, Tripl
     return source.evaluate(t, point);
 }
 
-// The parameters of the sampling pass: the start, then each step added to the one before.
-std::vector<double> sample_parameters(double t1, double h, int32_t count)
-{
-    std::vector<double> ts(static_cast<std::size_t>(count));
-    double t = t1;
-    for (double& out : ts) {
-        out = t;
-        t += h;
-    }
-    return ts;
-}
+
 
 void fit_ranges_to_samples(GraphRecord& graph, SampleStore const& samples, int32_t count)
 {
@@ -274,7 +265,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         return;
 
     // Each sample is evaluated once here; drawing evaluates only the points it refines.
-    std::vector<double> const ts = sample_parameters(r.t1, h, r.count);
+    std::vector<double> const ts = stepped_values(r.t1, h, r.count);
     if (source.sample(ts.data(), r.count, graph.coordinates.ZPlane, samples.runs()) < r.count)
         return;
 

@@ -1,5 +1,6 @@
 #include "lib/plot/sampling.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <span>
@@ -32,18 +33,43 @@ bool has_finite_step(SampledVariable const& v)
     return std::isfinite(v.from) && std::isfinite(v.to) && std::isfinite((v.to - v.from) / (v.count - 1));
 }
 
-// The values a variable runs through: its start, then each step added to the value before
-// (accumulated, as the grid has always been laid out, not start + i * step).
+// 20802 for a variable of fewer than 2 values, 20803 for one without a finite step.
+bool refuse_grid(std::span<SampledVariable const* const> variables)
+{
+    for (SampledVariable const* v : variables)
+        if (v->count < 2) {
+            report_plot_error(PlotError::not_enough_data);
+            return true;
+        }
+    for (SampledVariable const* v : variables)
+        if (!has_finite_step(*v)) {
+            report_plot_error(PlotError::bad_range);
+            return true;
+        }
+    return false;
+}
+
+std::array<std::string_view, 3> names_of(std::span<SampledVariable const* const> variables)
+{
+    std::array<std::string_view, 3> names{};
+    for (std::size_t axis = 0; axis < variables.size(); ++axis)
+        names[axis] = variables[axis]->name;
+    return names;
+}
+
+// The formula with its variables in slots 1, 2 and 3; none, with the failure reported,
+// when it does not compile.
+FormulaPtr compiled(ParameterList const* parameters, std::string_view formula,
+                    std::array<std::string_view, 3> const& names)
+{
+    Compilation compilation = prepare_formula(parameters, formula, names[0], names[1], names[2]);
+    compilation.failure.report();
+    return std::move(compilation.formula);
+}
+
 std::vector<double> grid_values(SampledVariable const& v)
 {
-    double const step = (v.to - v.from) / (v.count - 1);
-    std::vector<double> values(static_cast<std::size_t>(v.count));
-    double value = v.from;
-    for (double& out : values) {
-        out = value;
-        value += step;
-    }
-    return values;
+    return stepped_values(v.from, (v.to - v.from) / (v.count - 1), v.count);
 }
 
 void write_values(TkArray array, std::vector<double> const& values)
@@ -67,22 +93,9 @@ int32_t prepare_grid(std::string_view formula, std::span<SampledVariable const* 
         return code;
 
     clear_error();
-    for (SampledVariable const* v : variables)
-        if (v->count < 2) {
-            report_plot_error(PlotError::not_enough_data);
-            return error_state().code;
-        }
-    for (SampledVariable const* v : variables)
-        if (!has_finite_step(*v)) {
-            report_plot_error(PlotError::bad_range);
-            return error_state().code;
-        }
-    std::array<std::string_view, 3> names{};
-    for (std::size_t axis = 0; axis < variables.size(); ++axis)
-        names[axis] = variables[axis]->name;
-    Compilation compilation = prepare_formula(parameters, formula, names[0], names[1], names[2]);
-    compilation.failure.report();
-    formula_state().current_formula = std::move(compilation.formula);
+    if (refuse_grid(variables))
+        return error_state().code;
+    formula_state().current_formula = compiled(parameters, formula, names_of(variables));
     return error_state().code;
 }
 
@@ -113,6 +126,17 @@ private:
 };
 
 } // namespace
+
+std::vector<double> stepped_values(double from, double step, int32_t count)
+{
+    std::vector<double> values(static_cast<std::size_t>(count));
+    double value = from;
+    for (double& out : values) {
+        out = value;
+        value += step;
+    }
+    return values;
+}
 
 int32_t sample_function(std::string_view formula, SampledVariable const& x, TkArray y_values)
 {
@@ -172,6 +196,45 @@ int32_t sample_function(std::string_view formula, SampledVariable const& x, Samp
     write_values(y.values, axes[1]);
     write_values(z.values, axes[2]);
     return grid.report();
+}
+
+int32_t evaluate_data(ParameterList const* parameters, std::string_view formula,
+                      std::span<std::string_view const> names, std::span<double const* const> arrays, double* result,
+                      int64_t n)
+{
+    clear_error();
+    bool const arrays_missing = std::find(arrays.begin(), arrays.end(), nullptr) != arrays.end() || result == nullptr;
+    if (n < 0 || (n > 0 && arrays_missing)) {
+        report_plot_error(PlotError::bad_data);
+        return error_state().code;
+    }
+    std::array<std::string_view, 3> slots{};
+    std::copy(names.begin(), names.end(), slots.begin());
+    FormulaPtr const compiled_formula = compiled(parameters, formula, slots);
+    if (!compiled_formula || n == 0)
+        return error_state().code;
+    evaluate_points(*compiled_formula, PointSet::paired(arrays, n), result).last.report();
+    return error_state().code;
+}
+
+int32_t sample_data(ParameterList const* parameters, std::string_view formula, SampledVariable const& x,
+                    SampledVariable const& y, double* z)
+{
+    clear_error();
+    if (z == nullptr) {
+        report_plot_error(PlotError::bad_data);
+        return error_state().code;
+    }
+    std::array<SampledVariable const*, 2> const variables{&x, &y};
+    if (refuse_grid(variables))
+        return error_state().code;
+    FormulaPtr const compiled_formula = compiled(parameters, formula, names_of(variables));
+    if (!compiled_formula)
+        return error_state().code;
+    std::array<std::vector<double>, 2> const axes = {grid_values(x), grid_values(y)};
+    std::array<std::span<double const>, 2> const spans = {axes[0], axes[1]};
+    evaluate_points(*compiled_formula, PointSet::grid(spans), z).last.report();
+    return error_state().code;
 }
 
 } // namespace kelvo

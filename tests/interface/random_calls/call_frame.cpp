@@ -45,6 +45,8 @@ char const* contract_name(Contract contract)
         return "file path";
     case Contract::pixel_area:
         return "pixel area";
+    case Contract::grid_area:
+        return "grid area";
     case Contract::derivatives_time:
         return "derivatives time";
     case Contract::derivatives_state:
@@ -202,6 +204,15 @@ int64_t CallFrame::within_pixel_area(int64_t height) const
     int64_t const tallest = largest_pixel_area / width;
     int64_t const kept = tallest == 0 ? 0 : 1 + tall % tallest;
     return height < 0 ? -kept : kept;
+}
+
+int64_t CallFrame::within_grid_area(int64_t count) const
+{
+    // Counts below 1 are refused before anything is written.
+    int64_t const reals = static_cast<int64_t>(buffer_bytes / sizeof(double));
+    if (previous_integer_ < 1 || count < 1 || previous_integer_ * count <= reals)
+        return count;
+    return 1 + count % std::max<int64_t>(1, reals / previous_integer_);
 }
 
 bool CallFrame::null_pointer(std::size_t index, int percent)

@@ -22,6 +22,7 @@ constexpr ContractRow contract_rows[] = {
     {"KpCreateHeadlessHost", 1, Contract::pixel_area},
     {"TkOpenGraph", 4, Contract::pixel_area},
     {"TkResize", 4, Contract::pixel_area},
+    {"TkSampleData2", 9, Contract::grid_area},
     {"Rkf", 1, Contract::derivatives_time},
     {"Rkf", 7, Contract::derivatives_state},
     {"Rkf", 8, Contract::derivatives_output},

@@ -27,6 +27,9 @@ enum class Contract {
     // seconds per call and up to gigabytes of images under the sanitizers. Sizes that no
     // memory could hold stay: they must be refused.
     pixel_area,
+    // TkSampleData2: a count that keeps the grid (with the count just before it) within the
+    // reals of one buffer, which receives the grid's values.
+    grid_area,
     // Rkf: the derivative routine reads t and y from these buffers and writes dydt to this.
     derivatives_time,
     derivatives_state,
