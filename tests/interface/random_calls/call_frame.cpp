@@ -47,6 +47,8 @@ char const* contract_name(Contract contract)
         return "pixel area";
     case Contract::buffer_rectangle:
         return "buffer rectangle";
+    case Contract::grid_area:
+        return "grid area";
     case Contract::derivatives_time:
         return "derivatives time";
     case Contract::derivatives_state:
@@ -213,6 +215,15 @@ int64_t CallFrame::within_buffer_rectangle(int64_t height) const
     if (width <= 0 || height <= 0 || (width <= colours && width * height <= colours))
         return height;
     return width > colours ? 0 : 1 + height % (colours / width);
+}
+
+int64_t CallFrame::within_grid_area(int64_t count) const
+{
+    // Counts below 1 are refused before anything is written.
+    int64_t const reals = static_cast<int64_t>(buffer_bytes / sizeof(double));
+    if (previous_integer_ < 1 || count < 1 || previous_integer_ * count <= reals)
+        return count;
+    return 1 + count % std::max<int64_t>(1, reals / previous_integer_);
 }
 
 bool CallFrame::null_pointer(std::size_t index, int percent)

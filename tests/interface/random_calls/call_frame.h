@@ -104,6 +104,8 @@ private:
     // A height that keeps width (the previous integer) times height within the host area.
     int64_t within_pixel_area(int64_t height) const;
     int64_t within_buffer_rectangle(int64_t height) const;
+    // A count that keeps the previous integer times the count within a buffer's reals.
+    int64_t within_grid_area(int64_t count) const;
     // A zeroed buffer of exactly that many bytes, aligned for any scalar, owned by the frame.
     std::byte* new_buffer(std::size_t bytes);
     void fill_random(std::byte* bytes, std::size_t count);
@@ -127,7 +129,7 @@ T CallFrame::integer(std::size_t index)
 {
     Contract const rule =
         contract(index, {Contract::none, Contract::buffer_exponent, Contract::work_exponent, Contract::pixel_area,
-                         Contract::buffer_rectangle});
+                         Contract::buffer_rectangle, Contract::grid_area});
     Random& random = session_.random();
     T value{};
     if constexpr (std::is_same_v<T, bool>) {
@@ -147,6 +149,8 @@ T CallFrame::integer(std::size_t index)
             value = static_cast<T>(within_pixel_area(static_cast<int64_t>(value)));
         if (rule == Contract::buffer_rectangle)
             value = static_cast<T>(within_buffer_rectangle(static_cast<int64_t>(value)));
+        if (rule == Contract::grid_area)
+            value = static_cast<T>(within_grid_area(static_cast<int64_t>(value)));
         previous_integer_ = static_cast<int64_t>(value);
     }
     if constexpr (std::is_signed_v<T>)

@@ -23,6 +23,7 @@ constexpr ContractRow contract_rows[] = {
     {"KpGetPixels", 4, Contract::buffer_rectangle},
     {"TkOpenGraph", 4, Contract::pixel_area},
     {"TkResize", 4, Contract::pixel_area},
+    {"TkSampleData2", 9, Contract::grid_area},
     {"Rkf", 1, Contract::derivatives_time},
     {"Rkf", 7, Contract::derivatives_state},
     {"Rkf", 8, Contract::derivatives_output},
