@@ -21,7 +21,8 @@ mean = np.convolve(signal, np.ones(50) / 50, mode="same")
 
 with kelvo.Graph(640, 400) as graph:
     graph.titles(x="time (s)", y="signal", graph="A measurement and its running mean")
-    graph.plot(t, signal, colour="lightsteelblue")  # the first plot fits the ranges and draws the axes
+    graph.plot(t, signal, colour="lightsteelblue", axes=False)  # the first plot fits the ranges
     graph.plot(t, mean, colour="darkblue")
+    graph.axes()  # over the data, with the titles
     graph.save(path)
 print(f"data_plot_svg: wrote {path}")

@@ -30,6 +30,7 @@ void bind_drawing(py::module_& module);
 void bind_coordinates(py::module_& module);
 void bind_axes(py::module_& module);
 void bind_plotting(py::module_& module);
+void bind_data(py::module_& module);
 void bind_formulae(py::module_& module);
 void bind_numerics(py::module_& module);
 void bind_platform(py::module_& module);
@@ -89,5 +90,19 @@ public:
 private:
     py::array array_;
 };
+
+// The data of a numpy array that the library reads, as Buffer takes it, checked to hold
+// count elements where count is positive; NULL for None. The pointer lives as long as the
+// object, an argument of the bound call.
+template <typename Element>
+Element const* data_or_null(py::handle object, char const* parameter, int64_t count)
+{
+    if (object.is_none())
+        return nullptr;
+    Buffer<Element> const buffer(object, parameter, Access::read);
+    if (count > 0)
+        buffer.require(static_cast<std::size_t>(count), parameter);
+    return buffer.data();
+}
 
 } // namespace kelvo::python

@@ -23,15 +23,9 @@ void bind_drawing(py::module_& module)
     module.def("TkGpRectangle", &TkGpRectangle, py::arg("graph"), py::arg("x1"), py::arg("y1"), py::arg("x2"),
                py::arg("y2"), py::arg("filled"));
     module.def(
-        "TkGpPoly", [](TkGraph graph, int32_t count, py::object points, uint8_t filled) {
-            if (points.is_none()) {
-                TkGpPoly(graph, count, nullptr, filled);
-                return;
-            }
-            Buffer<int32_t> const pairs(points, "points", Access::read);
-            if (count > 0)
-                pairs.require(2 * static_cast<std::size_t>(count), "points");
-            TkGpPoly(graph, count, pairs.data(), filled);
+        "TkGpPoly",
+        [](TkGraph graph, int32_t count, py::object points, uint8_t filled) {
+            TkGpPoly(graph, count, data_or_null<int32_t>(points, "points", 2 * int64_t{count}), filled);
         },
         py::arg("graph"), py::arg("count"), py::arg("points"), py::arg("filled"),
         "points: an int32 numpy array of count (x, y) pairs, or None.");

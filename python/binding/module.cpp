@@ -16,6 +16,7 @@ PYBIND11_MODULE(lib, module)
     bind_coordinates(module);
     bind_axes(module);
     bind_plotting(module);
+    bind_data(module);
     bind_formulae(module);
     bind_numerics(module);
     bind_platform(module);

@@ -1,4 +1,4 @@
-// Headless hosts of kelvoplatform.h.
+// Headless hosts and message boxes of kelvoplatform.h.
 
 #include "python/binding/binding.h"
 
@@ -26,6 +26,8 @@ void bind_platform(py::module_& module)
     module.def("KpSendMouse", &KpSendMouse, py::arg("host"), py::arg("message"), py::arg("x"), py::arg("y"),
                py::arg("keys"));
     module.def("KpExpose", &KpExpose, py::arg("host"), py::arg("x1"), py::arg("y1"), py::arg("x2"), py::arg("y2"));
+    module.def("KpMessageBox", &KpMessageBox, py::arg("text"), py::arg("caption"), py::arg("buttons"),
+               py::arg("icon"));
 }
 
 } // namespace kelvo::python

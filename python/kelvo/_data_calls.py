@@ -1,9 +1,9 @@
 """The data calls of kelvolib.h: the caller's own memory, of any length, never copied.
 
-FIXME: TkDrawData1, TkDrawData3, TkDrawHistogramData, TkDrawContoursData,
-TkDrawSurfaceData, TkEvaluateData1 and TkEvaluateData2 are being added to kelvolib.h.
-Until the library that kelvo.lib binds has them, the methods built on them raise
-NotImplementedError naming the call; once they are there, data_call(name) is lib.name.
+FIXME: TkDrawHistogramData, TkDrawContoursData, TkDrawSurfaceData, TkEvaluateData1 and
+TkEvaluateData2 are being added to kelvolib.h. Until the library that kelvo.lib binds has
+them, the methods built on them raise NotImplementedError naming the call; once they are
+there, data_call(name) is lib.name.
 """
 
 from __future__ import annotations

@@ -1,5 +1,5 @@
 """Shared parts of the kelvo test suites: graphs made with the C calls that kelvo.Graph
-stands for, and the marks of tests that wait for exports not yet in the library."""
+stands for, and the mark of tests that wait for exports not yet in the library."""
 
 from __future__ import annotations
 
@@ -8,12 +8,12 @@ import pytest
 
 from kelvo import lib
 
-needs_data_calls = pytest.mark.skipif(
-    not hasattr(lib, "TkDrawData1"), reason="waits for the data calls of kelvolib.h (TkDrawData1 and the others)"
-)
-needs_evaluate_data = pytest.mark.skipif(
-    not hasattr(lib, "TkEvaluateData1"), reason="waits for TkEvaluateData1 and TkEvaluateData2 in kelvolib.h"
-)
+
+def needs(*calls: str) -> pytest.MarkDecorator:
+    """Skips a test until kelvo.lib binds every one of calls (exports still being added)."""
+    missing = [call for call in calls if not hasattr(lib, call)]
+    return pytest.mark.skipif(bool(missing), reason=f"waits for {', '.join(missing)} in kelvolib.h")
+
 
 # kelvo.Graph draws in mode 4, "Delay Redraw", and publishes when its picture is read.
 DELAY_REDRAW = 4

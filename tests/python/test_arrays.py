@@ -10,7 +10,6 @@ import numpy as np
 import pytest
 
 import kelvo
-from conftest import needs_data_calls
 from kelvo import lib
 from kelvo._arrays import float64_array
 
@@ -55,7 +54,6 @@ def test_contiguous_float64_data_are_taken_as_they_are_and_other_data_converted(
     assert strided.flags.c_contiguous and np.shares_memory(strided, data) is False
 
 
-@needs_data_calls
 def test_plot_reads_the_callers_memory_without_a_copy():
     y = np.cumsum(np.random.default_rng(1).normal(size=1_000_000))
     x = np.arange(y.size, dtype=np.float64)

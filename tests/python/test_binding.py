@@ -79,6 +79,9 @@ def test_results_written_through_pointers_come_back_beside_the_code():
         pytest.param(lambda: lib.Fft(np.zeros(4, dtype=np.float32), 1, -1), id="float32 for float64"),
         pytest.param(lambda: lib.Fft(np.zeros(8)[::2], 1, -1), id="strided buffer"),
         pytest.param(lambda: lib.KpGetPixels(0, 0, 0, 1, 1, np.zeros(1, dtype=np.int32)), id="int32 for uint32"),
+        pytest.param(lambda: lib.TkDrawData1(0, None, [1.0, 2.0], 2, 10, 0, 0), id="list for data"),
+        pytest.param(lambda: lib.TkDrawData3(0, np.zeros(2), np.zeros(2), np.zeros(2, dtype=np.float32), 2, 10, 0, 0),
+                     id="float32 data"),
     ],
 )
 def test_arguments_of_the_wrong_type_raise_type_error(call):
@@ -104,6 +107,7 @@ def _read_only(n: int) -> np.ndarray:
             id="rkf state short of n",
         ),
         pytest.param(lambda: lib.Fft(_read_only(4), 1, -1), id="read-only buffer written"),
+        pytest.param(lambda: lib.TkDrawData3(0, None, np.zeros(3), np.zeros(2), 3, 10, 0, 0), id="data short of n"),
     ],
 )
 def test_buffers_the_call_would_overrun_or_cannot_write_raise_value_error(call):
@@ -123,6 +127,20 @@ def test_buffers_are_read_and_written_in_place():
         assert lib.TkGetArray2byVar(array, 2, 1) == 7.5
     finally:
         lib.TkDisposeArray(array)
+
+
+def test_data_calls_read_read_only_arrays_and_pass_none_as_null(c_graph):
+    graph = c_graph(80, 60).graph
+    assert lib.TkDrawData1(graph, None, _read_only(4), 4, 10, 0, 3) == 0, "only read, never written"
+    assert lib.TkDrawData1(graph, None, None, 4, 10, 0, 3) == 20804, "a NULL y"
+    assert lib.TkDrawData3(graph, None, np.zeros(0), np.zeros(0), 0, 10, 0, 3) == 20802, "no points"
+    lib.TkClearError()
+
+
+def test_message_boxes_without_a_window_are_written_to_standard_error(capfd):
+    assert lib.KpMessageBox("Größe?", "Frage", 2, 2) == 6, "the first button, Yes"
+    assert lib.KpMessageBox(None, None, 0, 0) == 1
+    assert "[Frage] Größe?" in capfd.readouterr().err
 
 
 def test_records_are_the_callers_and_kind_8_rewrites_them(c_graph):

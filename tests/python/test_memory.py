@@ -51,6 +51,7 @@ def test_library_calls_keep_no_references_to_their_arguments():
     before = sys.getrefcount(data), sys.getrefcount(function)
     for _ in range(1000):
         lib.Fft(data, 1, -1)
+        lib.TkDrawData3(0, data, data, data, data.size, 10, 0, 0)
         lib.Rkf(1, np.zeros(1), np.ones(1), 1e-6, 1e-6, 1e-9, function, data, np.zeros(2), np.zeros(1, dtype=np.int32))
         lib.TkClearError()
     assert (sys.getrefcount(data), sys.getrefcount(function)) == before
