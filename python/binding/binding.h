@@ -105,4 +105,16 @@ Element const* data_or_null(py::handle object, char const* parameter, int64_t co
     return buffer.data();
 }
 
+// The same for a numpy array the library writes into.
+template <typename Element>
+Element* writable_data_or_null(py::handle object, char const* parameter, int64_t count)
+{
+    if (object.is_none())
+        return nullptr;
+    Buffer<Element> const buffer(object, parameter, Access::write);
+    if (count > 0)
+        buffer.require(static_cast<std::size_t>(count), parameter);
+    return buffer.data();
+}
+
 } // namespace kelvo::python
