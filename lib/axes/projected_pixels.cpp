@@ -1,5 +1,6 @@
 #include "lib/axes/projected_pixels.h"
 
+#include <bit>
 #include <cassert>
 #include <cstring>
 
@@ -22,15 +23,19 @@ static_assert(sizeof(PixelPoint) == 8 && offsetof(PixelPoint, x) == 0 && offseto
 // low 32 bits of the sum's bit pattern.
 constexpr double rounding_shift = 6755399441055744.0;
 
-template <bool HasX, bool HasZ>
-[[gnu::always_inline]] inline bool project_kind(EffectiveScales const& s, PointArrays const& points, int64_t first,
-                                                int count, PixelPoint* pixels)
+template <bool HasX, bool HasZ, Repeats Kind>
+[[gnu::always_inline]] inline std::optional<int> project_kind(EffectiveScales const& s, PointArrays const& points,
+                                                              int64_t first, int count, PixelPoint* pixels,
+                                                              PixelPoint before)
 {
     double const ox = s.ScaledOrigin[axis_x], oy = s.ScaledOrigin[axis_y], oz = s.ScaledOrigin[axis_z];
     double const sx = s.Scale[axis_x], sy = s.Scale[axis_y], sz = s.Scale[axis_z];
     double const m11 = s.M11, m12 = s.M12, m21 = s.M21, m22 = s.M22, m23 = s.M23;
     double const offset_x = s.OffsetX, offset_y = s.OffsetY;
     Longs inside = Longs{} - 1;
+    // The pixel before each lane's, as the lanes of the group before end with it.
+    Longs last = Longs{} + std::bit_cast<int64_t>(before);
+    int kept = 0;
     int k = 0;
     for (; k + 4 <= count; k += 4) {
         int64_t const i = first + k;
@@ -54,52 +59,84 @@ template <bool HasX, bool HasZ>
         Longs const columns = reinterpret_cast<Longs>(wx + rounding_shift) & 0xFFFFFFFF;
         Longs const rows = reinterpret_cast<Longs>(wy + rounding_shift) << 32;
         Longs const packed = columns | rows;
-        std::memcpy(static_cast<void*>(pixels + k), &packed, sizeof packed);
+        if constexpr (Kind == Repeats::kept) {
+            std::memcpy(static_cast<void*>(pixels + k), &packed, sizeof packed);
+        } else {
+            // At millions of points most groups of four lie on the pixel before them: they
+            // cost one comparison, and the others a store per lane without a branch.
+            Longs const changed = packed != __builtin_shufflevector(last, packed, 3, 4, 5, 6);
+            last = packed;
+            if ((changed[0] | changed[1] | changed[2] | changed[3]) == 0)
+                continue;
+            for (int lane = 0; lane < 4; ++lane) {
+                pixels[kept] = std::bit_cast<PixelPoint>(packed[lane]);
+                kept -= static_cast<int>(changed[lane]);
+            }
+        }
     }
     bool simple = inside[0] != 0 && inside[1] != 0 && inside[2] != 0 && inside[3] != 0;
+    if constexpr (Kind == Repeats::kept)
+        kept = k;
+    PixelPoint previous = std::bit_cast<PixelPoint>(last[3]);
     for (; k < count; ++k) {
         int64_t const i = first + k;
         double const x = HasX ? points.x[i] : static_cast<double>(i);
         double const z = HasZ ? points.z[i] : points.z_plane;
         WindowPoint const at = project(s, x, points.y[i], z);
         simple = simple && inside_window_limit(at);
-        pixels[k] = {rounded_window_pixel(at.x), rounded_window_pixel(at.y)};
+        PixelPoint const pixel{rounded_window_pixel(at.x), rounded_window_pixel(at.y)};
+        pixels[kept] = pixel;
+        kept += Kind == Repeats::kept || !(pixel == previous);
+        previous = pixel;
     }
-    return simple;
+    if (!simple)
+        return std::nullopt;
+    return kept;
+}
+
+template <Repeats Kind>
+[[gnu::always_inline]] inline std::optional<int> project_repeats(EffectiveScales const& s, PointArrays const& points,
+                                                                 int64_t first, int count, PixelPoint* pixels,
+                                                                 PixelPoint before)
+{
+    if (points.x != nullptr)
+        return points.z != nullptr ? project_kind<true, true, Kind>(s, points, first, count, pixels, before)
+                                   : project_kind<true, false, Kind>(s, points, first, count, pixels, before);
+    return points.z != nullptr ? project_kind<false, true, Kind>(s, points, first, count, pixels, before)
+                               : project_kind<false, false, Kind>(s, points, first, count, pixels, before);
 }
 
 // Inlined into each processor's path below, so that each is compiled for its own.
-[[gnu::always_inline]] inline bool project_block(EffectiveScales const& s, PointArrays const& points, int64_t first,
-                                                 int count, PixelPoint* pixels)
+[[gnu::always_inline]] inline std::optional<int> project_block(EffectiveScales const& s, PointArrays const& points,
+                                                               int64_t first, int count, PixelPoint* pixels,
+                                                               Repeats repeats, PixelPoint before)
 {
-    if (points.x != nullptr)
-        return points.z != nullptr ? project_kind<true, true>(s, points, first, count, pixels)
-                                   : project_kind<true, false>(s, points, first, count, pixels);
-    return points.z != nullptr ? project_kind<false, true>(s, points, first, count, pixels)
-                               : project_kind<false, false>(s, points, first, count, pixels);
+    return repeats == Repeats::kept ? project_repeats<Repeats::kept>(s, points, first, count, pixels, before)
+                                    : project_repeats<Repeats::left_out>(s, points, first, count, pixels, before);
 }
 
-[[gnu::target("avx2")]] bool project_block_avx2(EffectiveScales const& s, PointArrays const& points, int64_t first,
-                                               int count, PixelPoint* pixels)
+[[gnu::target("avx2")]] std::optional<int> project_block_avx2(EffectiveScales const& s, PointArrays const& points,
+                                                             int64_t first, int count, PixelPoint* pixels,
+                                                             Repeats repeats, PixelPoint before)
 {
-    return project_block(s, points, first, count, pixels);
+    return project_block(s, points, first, count, pixels, repeats, before);
 }
 
-bool project_block_sse2(EffectiveScales const& s, PointArrays const& points, int64_t first, int count,
-                        PixelPoint* pixels)
+std::optional<int> project_block_sse2(EffectiveScales const& s, PointArrays const& points, int64_t first, int count,
+                                      PixelPoint* pixels, Repeats repeats, PixelPoint before)
 {
-    return project_block(s, points, first, count, pixels);
+    return project_block(s, points, first, count, pixels, repeats, before);
 }
 
 } // namespace
 
-bool project_to_pixels(EffectiveScales const& s, PointArrays const& points, int64_t first, int count,
-                       PixelPoint* pixels)
+std::optional<int> project_to_pixels(EffectiveScales const& s, PointArrays const& points, int64_t first, int count,
+                                     PixelPoint* pixels, Repeats repeats, PixelPoint before)
 {
     assert(s.AllLinear);
     static bool const avx2 = __builtin_cpu_supports("avx2");
-    return avx2 ? project_block_avx2(s, points, first, count, pixels)
-                : project_block_sse2(s, points, first, count, pixels);
+    return avx2 ? project_block_avx2(s, points, first, count, pixels, repeats, before)
+                : project_block_sse2(s, points, first, count, pixels, repeats, before);
 }
 
 } // namespace kelvo

@@ -4,7 +4,9 @@
 // window_pixel(project(...)) gives that point, computed by the same operations in the same
 // order (vector lanes round each operation as scalars do), on a linear graph.
 
+#include <climits>
 #include <cstdint>
+#include <optional>
 
 #include "lib/axes/axis_geometry.h"
 #include "lib/graph/coordinate_state.h"
@@ -20,10 +22,18 @@ struct PointArrays {
     double z_plane = 0;
 };
 
+// Whether every pixel of a block is kept, or only those that differ from the one before.
+enum class Repeats { kept, left_out };
+
+// A pixel no point inside the window limit lies on, to compare the first of a block with.
+inline constexpr PixelPoint no_pixel{INT32_MIN, INT32_MIN};
+
 // The pixels of points first .. first + count - 1, on a graph whose projection is linear
-// (AllLinear). False when a point is not finite or lies beyond the window limit: such points
-// need the clipping of the point-by-point path, and the pixels are then not all meaningful.
-bool project_to_pixels(EffectiveScales const& s, PointArrays const& points, int64_t first, int count,
-                       PixelPoint* pixels);
+// (AllLinear), or with Repeats::left_out those that differ from the pixel before them (the
+// first compared with `before`): the number of pixels written. None when a point is not
+// finite or lies beyond the window limit: such points need the clipping of the point-by-point
+// path, and the pixels are then not all meaningful.
+std::optional<int> project_to_pixels(EffectiveScales const& s, PointArrays const& points, int64_t first, int count,
+                                     PixelPoint* pixels, Repeats repeats = Repeats::kept, PixelPoint before = no_pixel);
 
 } // namespace kelvo

@@ -114,11 +114,10 @@ bool order_free(GraphRecord const& graph)
     return free;
 }
 
-// The window pixels of a block of points, each as window_pixel(project(...)) gives it, and
-// whether every point of the block is finite and inside the window limit, so that its
-// segments need no clipping. A polyline of millions of points is mostly such blocks.
+// Points are projected a block at a time: a polyline of millions of points is mostly blocks
+// whose every point is finite and inside the window limit, so that their segments need no
+// clipping.
 constexpr int pixel_block = 256;
-
 
 // The polyline through the finite points, the pen lifted at every gap, as moving to its first
 // point and drawing to every further one would draw it.
@@ -155,24 +154,25 @@ void draw_polyline(GraphRecord& graph, PointArrays const& arrays, int64_t n, Poi
         };
         for (int64_t first = 0; first < n; first += pixel_block) {
             int const count = static_cast<int>(std::min<int64_t>(pixel_block, n - first));
-            bool const simple = s.AllLinear && pen_down && inside_window_limit(previous)
-                && project_to_pixels(s, arrays, first, count, block.data());
-            if (!simple) {
+            // Where every segment joins two pixels inside the window limit: lines between the
+            // rounded points, leaving out those from a painted end to that end again.
+            PixelPoint at{rounded_window_pixel(previous.x), rounded_window_pixel(previous.y)};
+            std::optional<int> const kept
+                = s.AllLinear && pen_down && inside_window_limit(previous)
+                    ? project_to_pixels(s, arrays, first, count, block.data(),
+                                        skips ? Repeats::left_out : Repeats::kept, end_painted ? at : no_pixel)
+                    : std::nullopt;
+            if (!kept) {
                 for (int k = 0; k < count; ++k)
                     one_by_one(first + k);
                 continue;
             }
-            // Every segment joins two pixels inside the window limit: lines between the rounded
-            // points, leaving out the ones that add nothing.
-            PixelPoint at{rounded_window_pixel(previous.x), rounded_window_pixel(previous.y)};
-            for (int k = 0; k < count; ++k) {
+            for (int k = 0; k < *kept; ++k) {
                 PixelPoint const to = block[static_cast<std::size_t>(k)];
-                if (skips && end_painted && to == at)
-                    continue;
                 lines.add(at.x, at.y, to.x, to.y, colour);
                 at = to;
-                end_painted = true;
             }
+            end_painted = end_painted || *kept > 0;
             last = point_at(first + count - 1);
             previous = project(s, last->x, last->y, last->z);
         }

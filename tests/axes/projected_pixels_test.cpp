@@ -25,26 +25,38 @@ protected:
 
     EffectiveScales const& scales() const { return find_graph(graph)->scales; }
 
-    // Every pixel of the block against window_pixel(project(...)) of its point: the number
-    // that differ, or -1 when the block's answer to whether it needs no clipping is wrong.
-    int differing(PointArrays const& points, int64_t first, int count) const
+    // Every pixel of the block against window_pixel(project(...)) of its point, those equal
+    // to the one before left out when asked: the number that differ, or -1 when the block's
+    // answer to whether it needs no clipping, or its count, is wrong.
+    int differing(PointArrays const& points, int64_t first, int count, Repeats repeats = Repeats::kept,
+                  PixelPoint before = no_pixel) const
     {
         std::vector<PixelPoint> pixels(static_cast<std::size_t>(count));
-        bool const simple = project_to_pixels(scales(), points, first, count, pixels.data());
+        std::optional<int> const written
+            = project_to_pixels(scales(), points, first, count, pixels.data(), repeats, before);
+        std::vector<PixelPoint> expected;
         bool all_inside = true;
-        int wrong = 0;
         for (int k = 0; k < count; ++k) {
             int64_t const i = first + k;
             double const x = points.x != nullptr ? points.x[i] : static_cast<double>(i);
             double const z = points.z != nullptr ? points.z[i] : points.z_plane;
             WindowPoint const at = project(scales(), x, points.y[i], z);
-            PixelPoint const expected{window_pixel(at.x), window_pixel(at.y)};
-            wrong += !(pixels[static_cast<std::size_t>(k)] == expected);
+            PixelPoint const pixel{window_pixel(at.x), window_pixel(at.y)};
+            PixelPoint const previous = expected.empty() ? before : expected.back();
+            if (repeats == Repeats::kept || !(pixel == previous))
+                expected.push_back(pixel);
             all_inside = all_inside && inside_window_limit(at);
         }
-        if (simple != all_inside)
+        if (written.has_value() != all_inside)
             return -1;
-        return simple ? wrong : 0;
+        if (!written)
+            return 0;
+        if (*written != static_cast<int>(expected.size()))
+            return -1;
+        int wrong = 0;
+        for (std::size_t k = 0; k < expected.size(); ++k)
+            wrong += !(pixels[k] == expected[k]);
+        return wrong;
     }
 
     TkGraph graph = 0;
@@ -104,6 +116,30 @@ TEST_F(ProjectedPixels, PlaneAndSpaceViewsGiveThePointByPointPixels)
     }
 }
 
+TEST_F(ProjectedPixels, RepeatsLeftOutAreThoseEqualToThePixelBefore)
+{
+    // A slow walk: runs of one pixel of every length, broken anywhere in a group of four.
+    std::mt19937_64 random(3);
+    std::normal_distribution<double> normal(0, 1);
+    int constexpr n = 2051;
+    std::vector<double> x(n), y(n);
+    double walk = 0;
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        x[k] = 5 + static_cast<double>(k) / n;
+        y[k] = walk += normal(random) * 0.02;
+    }
+    TkSetRanges(graph, 0, 10, -2, 2);
+    TkSetScales(graph);
+    PointArrays const points{x.data(), y.data(), nullptr, 0};
+    std::vector<PixelPoint> first(1);
+    ASSERT_TRUE(project_to_pixels(scales(), points, 0, 1, first.data()));
+    for (int64_t from : {0, 1, 2, 3})
+        for (int count : {1, 3, 4, 5, 2047}) {
+            EXPECT_EQ(differing(points, from, count, Repeats::left_out), 0) << from << ", " << count;
+            EXPECT_EQ(differing(points, from, count, Repeats::left_out, first[0]), 0) << from << ", " << count;
+        }
+}
+
 TEST_F(ProjectedPixels, PointsNotFiniteOrBeyondTheWindowLimitNeedThePointByPointPath)
 {
     TkSetRanges(graph, 0, 10, 0, 10);
@@ -116,12 +152,14 @@ TEST_F(ProjectedPixels, PointsNotFiniteOrBeyondTheWindowLimitNeedThePointByPoint
             std::vector<double> x(9, 5.0), y(9, 5.0);
             y[static_cast<std::size_t>(at)] = odd;
             std::vector<PixelPoint> pixels(9);
-            EXPECT_FALSE(project_to_pixels(scales(), {x.data(), y.data(), nullptr, 0}, 0, 9, pixels.data()))
-                << odd << " at " << at;
+            for (Repeats repeats : {Repeats::kept, Repeats::left_out})
+                EXPECT_FALSE(project_to_pixels(scales(), {x.data(), y.data(), nullptr, 0}, 0, 9, pixels.data(), repeats))
+                    << odd << " at " << at;
             x[static_cast<std::size_t>(at)] = odd;
             y[static_cast<std::size_t>(at)] = 5.0;
-            EXPECT_FALSE(project_to_pixels(scales(), {x.data(), y.data(), nullptr, 0}, 0, 9, pixels.data()))
-                << odd << " at " << at;
+            for (Repeats repeats : {Repeats::kept, Repeats::left_out})
+                EXPECT_FALSE(project_to_pixels(scales(), {x.data(), y.data(), nullptr, 0}, 0, 9, pixels.data(), repeats))
+                    << odd << " at " << at;
         }
     }
 }
