@@ -8,8 +8,11 @@
 #include "lib/axes/current_point.h"
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
+#include "lib/axes/symbol_shapes.h"
+#include "lib/draw/colours.h"
 #include "lib/draw/pen_scope.h"
 #include "lib/draw/text.h"
+#include "lib/graph/drawing_targets.h"
 #include "lib/runtime/debug_report.h"
 #include "lib/runtime/text_limits.h"
 
@@ -17,34 +20,7 @@ namespace kelvo {
 
 namespace {
 
-enum class Symbol : int32_t {
-    None = 0,
-    Dot = 1,
-    Plus = 2,
-    Cross = 3,
-    Square = 4,
-    Triangle = 5,
-    Circle = 6,
-    FilledSquare = 7,
-    FilledTriangle = 8,
-    FilledCircle = 9,
-};
-
-constexpr bool is_symbol(int32_t code)
-{
-    return code >= 0 && code <= 9;
-}
-
 constexpr std::size_t graph_label_limit = 255; // bytes
-
-// Sizes and bar lengths in pixels never need to reach beyond twice the window limit, and
-// keeping them there keeps every sum of pixel coordinates inside 32 bits.
-constexpr int32_t longest_mark = 2 * static_cast<int32_t>(window_limit);
-
-int32_t symbol_size(GraphRecord const& graph)
-{
-    return std::clamp(graph.coordinates.SymbolSize, -longest_mark, longest_mark);
-}
 
 // A distance in whole pixels (ties to even); one that is not a number counts as none.
 int32_t pixel_length(double length)
@@ -54,58 +30,19 @@ int32_t pixel_length(double length)
     return static_cast<int32_t>(std::nearbyint(std::min(length, static_cast<double>(longest_mark))));
 }
 
-// The symbol's pen: the symbol colour when the graph uses it, else the pen colour; always a
-// solid line one pixel wide.
+// The symbol's pen: the symbol colour, always a solid line one pixel wide.
 PenRecord symbol_pen(GraphRecord const& graph)
 {
-    TkColor const colour = graph.coordinates.UseSymbolColour ? graph.coordinates.SymbolColour : graph.pen.colour;
-    return {colour, 1, 1};
-}
-
-void draw_shape(GraphRecord& graph, Symbol symbol, int32_t x, int32_t y, int32_t h)
-{
-    // The triangle points up: apex, lower right, lower left, apex again.
-    std::array<int32_t, 8> const triangle{x, y - h, x + h, y + h, x - h, y + h, x, y - h};
-    switch (symbol) {
-    case Symbol::None:
-        break;
-    case Symbol::Dot:
-        draw_pixel(graph, x, y);
-        break;
-    case Symbol::Plus:
-        draw_line(graph, x - h, y, x + h, y);
-        draw_line(graph, x, y - h, x, y + h);
-        break;
-    case Symbol::Cross:
-        draw_line(graph, x + h, y + h, x - h, y - h);
-        draw_line(graph, x - h, y + h, x + h, y - h);
-        break;
-    case Symbol::Square:
-        draw_rectangle(graph, x - h, y - h, x + h, y + h, Filling::Outline);
-        break;
-    case Symbol::Triangle:
-        draw_poly(graph, 4, triangle.data(), Filling::Outline);
-        break;
-    case Symbol::Circle:
-        draw_circle(graph, x, y, h, Filling::Outline);
-        break;
-    case Symbol::FilledSquare:
-        draw_rectangle(graph, x - h, y - h, x + h, y + h, Filling::Filled);
-        break;
-    case Symbol::FilledTriangle:
-        draw_poly(graph, 4, triangle.data(), Filling::Filled);
-        break;
-    case Symbol::FilledCircle:
-        draw_circle(graph, x, y, h, Filling::Filled);
-        break;
-    }
+    return {symbol_colour(graph), 1, 1};
 }
 
 // The symbol at a window point already known to lie inside the window limit.
 void draw_symbol_at(GraphRecord& graph, Symbol symbol, WindowPoint p)
 {
     PenScope const pen(graph, symbol_pen(graph));
-    draw_shape(graph, symbol, window_pixel(p.x), window_pixel(p.y), symbol_size(graph));
+    int32_t const x = window_pixel(p.x), y = window_pixel(p.y), h = symbol_size(graph);
+    kp::Color const dot = to_color(graph.pen.colour);
+    for_each_target(graph, [&](kp::DeviceContext& context, Slot) { draw_symbol_shape(context, symbol, x, y, h, dot); });
 }
 
 // The lines along x and y through (x, y, z), across the effective ranges.

@@ -1,12 +1,13 @@
 #pragma once
 
 // The pixel shapes of a graph, in window pixels with inclusive corners, drawn on every
-// drawing target of the graph's mode.
+// drawing target of the graph's mode, or on one context with its own pen and brush.
 
 #include <cstdint>
 
 #include "lib/kelvolib.h"
 #include "lib/graph/graph_record.h"
+#include "platform/graphics/device_context.h"
 
 namespace kelvo {
 
@@ -22,5 +23,11 @@ void draw_rectangle(GraphRecord& graph, int32_t x1, int32_t y1, int32_t x2, int3
 // open polyline. Nothing for a null address or n < 1.
 void draw_poly(GraphRecord& graph, int32_t n, int32_t const* points, Filling filling);
 void draw_circle(GraphRecord& graph, int32_t x, int32_t y, int32_t radius, Filling filling);
+
+// The same shapes on one context.
+void draw_line_on(kp::DeviceContext& context, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+void draw_rectangle_on(kp::DeviceContext& context, int32_t x1, int32_t y1, int32_t x2, int32_t y2, Filling filling);
+void draw_poly_on(kp::DeviceContext& context, int32_t n, int32_t const* points, Filling filling);
+void draw_circle_on(kp::DeviceContext& context, int32_t x, int32_t y, int32_t radius, Filling filling);
 
 } // namespace kelvo

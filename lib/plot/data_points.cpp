@@ -4,18 +4,23 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "lib/axes/current_point.h"
 #include "lib/axes/marks.h"
 #include "lib/axes/projected_pixels.h"
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
+#include "lib/axes/symbol_shapes.h"
+#include "lib/draw/colours.h"
 #include "lib/axes/view.h"
 #include "lib/draw/line_batch.h"
 #include "lib/graph/drawing_targets.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/plot_option.h"
 #include "lib/plot/range_fit.h"
+#include "lib/plot/symbol_centres.h"
 #include "lib/runtime/error_state.h"
 
 namespace kelvo {
@@ -183,11 +188,89 @@ void draw_polyline(GraphRecord& graph, PointArrays const& arrays, int64_t n, Poi
 }
 
 template <typename PointAt>
-void draw_symbols(GraphRecord& graph, int32_t symbol, int64_t n, PointAt&& point_at)
+void draw_symbols_one_by_one(GraphRecord& graph, int32_t symbol, int64_t n, PointAt&& point_at)
 {
     for (int64_t i = 0; i < n; ++i)
         if (DataPoint const p = point_at(i); p.finite)
             plot_symbol(graph, symbol, p.x, p.y, p.z);
+}
+
+// Each target's stamp of the symbol, for its raster operation; none when a symbol is too
+// large for one or the targets count centres differently.
+struct TargetStamps {
+    std::vector<std::pair<kp::DeviceContext*, SymbolStamp>> stamps;
+    SymbolCentres::Counting counting = SymbolCentres::Counting::once;
+    int32_t reach = 0;
+};
+
+std::optional<TargetStamps> target_stamps(GraphRecord& graph, Symbol symbol)
+{
+    TargetStamps result;
+    bool possible = true;
+    std::optional<bool> parity;
+    for_each_target(graph, [&](kp::DeviceContext& context, Slot) {
+        std::optional<SymbolStamp> stamp = symbol_stamp(symbol, symbol_size(graph), context.raster_op());
+        bool const odd_counts
+            = context.raster_op() == kp::RasterOp::Xor && stamp && stamp->how == kp::DeviceContext::StampOp::ByRasterOp;
+        possible = possible && stamp && (!parity || *parity == odd_counts);
+        if (!possible)
+            return;
+        parity = odd_counts;
+        kp::DeviceBox const& box = stamp->stamp.box;
+        int64_t const reach = std::max({-box.left, -box.top, box.right, box.bottom, int64_t{0}});
+        result.reach = std::max(result.reach, static_cast<int32_t>(reach));
+        result.stamps.emplace_back(&context, std::move(*stamp));
+    });
+    if (!possible)
+        return std::nullopt;
+    result.counting = parity.value_or(false) ? SymbolCentres::Counting::parity : SymbolCentres::Counting::once;
+    return result;
+}
+
+// The symbol at every finite point, as plotting them one by one paints it: the centres are
+// gathered first, each kept once (or by the parity of its count in exclusive or), and the
+// symbol's stamp painted at each. Since the symbols are alike and of one colour, neither their
+// order nor how often one lands on a centre shows, beyond that parity.
+template <typename PointAt>
+void draw_symbols(GraphRecord& graph, int32_t code, PointArrays const& arrays, int64_t n, PointAt&& point_at)
+{
+    auto const symbol = static_cast<Symbol>(code);
+    std::optional<TargetStamps> const stamps = is_symbol(code) ? target_stamps(graph, symbol) : std::nullopt;
+    if (!stamps) {
+        draw_symbols_one_by_one(graph, code, n, point_at);
+        return;
+    }
+    EffectiveScales const& s = graph.scales;
+    SymbolCentres centres(std::max(graph.window_width, graph.image_width),
+                          std::max(graph.window_height, graph.image_height), stamps->reach + 1, stamps->counting);
+    std::array<PixelPoint, pixel_block> block;
+    for (int64_t first = 0; first < n; first += pixel_block) {
+        int const count = static_cast<int>(std::min<int64_t>(pixel_block, n - first));
+        if (s.AllLinear && project_to_pixels(s, arrays, first, count, block.data())) {
+            for (int k = 0; k < count; ++k)
+                centres.add(block[static_cast<std::size_t>(k)]);
+            continue;
+        }
+        // Points that are not finite have no symbol, nor have those beyond the window limit.
+        for (int64_t i = first; i < first + count; ++i)
+            if (DataPoint const p = point_at(i); p.finite)
+                if (WindowPoint const at = project(s, p.x, p.y, p.z); inside_window_limit(at))
+                    centres.add({window_pixel(at.x), window_pixel(at.y)});
+    }
+    kp::Color const colour = to_color(symbol_colour(graph));
+    std::vector<kp::Point> batch;
+    batch.reserve(4096);
+    auto paint = [&] {
+        for (auto const& [context, stamp] : stamps->stamps)
+            context->draw_stamps(stamp.stamp, batch, colour, stamp.how);
+        batch.clear();
+    };
+    centres.for_each([&](PixelPoint centre) {
+        batch.push_back({centre.x, centre.y});
+        if (batch.size() == batch.capacity())
+            paint();
+    });
+    paint();
 }
 
 // Lines and symbols in the order of the points, for the cases where their order shows.
@@ -221,7 +304,7 @@ void draw_marked(GraphRecord& graph, bool joined, int32_t symbol, PointArrays co
     if (joined)
         draw_polyline(graph, arrays, n, point_at);
     if (symbol != 0)
-        draw_symbols(graph, symbol, n, point_at);
+        draw_symbols(graph, symbol, arrays, n, point_at);
 }
 
 } // namespace

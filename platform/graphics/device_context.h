@@ -35,6 +35,7 @@
 #include "platform/base/device_geometry.h"
 #include "platform/raster/polygon.h"
 #include "platform/raster/raster_op.h"
+#include "platform/raster/stamp.h"
 #include "platform/raster/surface.h"
 
 namespace kp {
@@ -113,6 +114,11 @@ public:
     // one-pixel solid pen and a repeatable raster operation. A line of draw_lines from the end
     // of the line before it to that end again then paints nothing new.
     bool repaints_harmlessly() const;
+    // A stamp in one colour at each centre (logical coordinates), combined with the pixels by
+    // the raster operation, or set whatever it says (as set_pixel sets pixels). Plot symbols
+    // by the million: the stamp holds what one symbol paints in this raster operation.
+    enum class StampOp : uint8_t { ByRasterOp, Set };
+    void draw_stamps(Stamp const& stamp, std::span<Point const> centres, Color color, StampOp how);
     // Lines through the points with the pen; the current position does not move.
     void polyline(std::span<Point const> points);
     // A closed polygon through the points, filled with the brush by `rule` and outlined

@@ -10,6 +10,7 @@
 #include "platform/raster/ellipse.h"
 #include "platform/raster/line.h"
 #include "platform/raster/span_painter.h"
+#include "platform/raster/stamp.h"
 #include "platform/raster/wide_line.h"
 #include "platform/record/recording.h"
 
@@ -233,6 +234,27 @@ void DeviceContext::draw_lines(std::span<PaintedLine const> lines, RecordLinesAs
             recording_->painted_lines(call, lines);
     }
     report_damage(*f, ends);
+}
+
+void DeviceContext::draw_stamps(Stamp const& stamp, std::span<Point const> centres, Color color, StampOp how)
+{
+    if (stamp.is_empty() || centres.empty())
+        return;
+    std::optional<Frame> f = frame();
+    if (!f)
+        return;
+    RasterOp const op = how == StampOp::Set ? RasterOp::Copy : raster_op_;
+    std::vector<DevicePoint> const at = device_points(centres, f->origin);
+    DeviceBox const reach = bounding_box(at, 0);
+    DeviceBox const painted{reach.left + stamp.box.left, reach.top + stamp.box.top, reach.right - 1 + stamp.box.right,
+                            reach.bottom - 1 + stamp.box.bottom};
+    paint_stamps(f->surface, f->clip, stamp, at, op, color.pixel());
+    if (recording_) {
+        DrawingCall call = call_on(*f, damage_in(*f, painted));
+        call.op = op;
+        recording_->painted_stamps(call, stamp, centres, color, painted.translated(-f->origin.x, -f->origin.y));
+    }
+    report_damage(*f, painted);
 }
 
 bool DeviceContext::repaints_harmlessly() const

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/font/font.h"
 #include "platform/font/text_rotation.h"
@@ -369,22 +371,35 @@ void Recording::pixel(DrawingCall const& call, Point point, Color color)
     });
 }
 
+namespace {
+
+// The values recorded pixels take for what a raster operation paints, when it does not read
+// the page: copy paints the colour, NOT copy its complement. The others depend on what was
+// there: none.
+std::optional<LineValues> recorded_values(RasterOp op)
+{
+    switch (op) {
+    case RasterOp::Copy:
+        return LineValues{0, RecordedPixels::painted_pixel};
+    case RasterOp::NotCopy:
+        return LineValues{raster_ops::colour_bits, RecordedPixels::painted_pixel};
+    case RasterOp::And:
+    case RasterOp::Or:
+    case RasterOp::Xor:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 void Recording::painted_lines_as_pixels(DrawingCall const& call, std::span<PaintedLine const> lines,
                                         DeviceBox const& ends)
 {
     if (lines.empty() || !touches_area(call))
         return;
-    LineValues values{0, RecordedPixels::painted_pixel};
-    switch (call.op) {
-    case RasterOp::Copy:
-        break;
-    case RasterOp::NotCopy:
-        // NOT P does not read the page either: it is P's complement, painted.
-        values.flip = raster_ops::colour_bits;
-        break;
-    case RasterOp::And:
-    case RasterOp::Or:
-    case RasterOp::Xor:
+    std::optional<LineValues> const values = recorded_values(call.op);
+    if (!values) {
         patch(call);
         return;
     }
@@ -395,7 +410,27 @@ void Recording::painted_lines_as_pixels(DrawingCall const& call, std::span<Paint
         // the context's, through the box alone, since the step keeps the call's clip.
         Region const whole(pixels.bounds());
         paint_lines_and_ends(pixels, Clip(whole), box.negated(), lines, ends.translated(-box.x, -box.y),
-                             RasterOp::Copy, values);
+                             RasterOp::Copy, *values);
+    });
+}
+
+void Recording::painted_stamps(DrawingCall const& call, Stamp const& stamp, std::span<Point const> centres,
+                               Color color, DeviceBox const& reach)
+{
+    if (centres.empty() || !touches_area(call))
+        return;
+    std::optional<LineValues> const values = recorded_values(call.op);
+    if (!values) {
+        patch(call);
+        return;
+    }
+    paint_pixels(call, reach.rect(), PixelsBox::WholeArea, [&](Surface& pixels, Point box) {
+        std::vector<DevicePoint> at;
+        at.reserve(centres.size());
+        for (Point const& centre : centres)
+            at.push_back(DevicePoint::from(centre, box.negated()));
+        Region const whole(pixels.bounds());
+        paint_stamps(pixels, Clip(whole), stamp, at, RasterOp::Copy, values->of(color));
     });
 }
 

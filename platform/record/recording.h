@@ -36,6 +36,7 @@
 #include "platform/graphics/pen.h"
 #include "platform/raster/polygon.h"
 #include "platform/raster/raster_op.h"
+#include "platform/raster/stamp.h"
 #include "platform/raster/surface.h"
 
 namespace kp {
@@ -141,6 +142,10 @@ public:
     // they paint rather than as lines, so that a picture of millions of lines takes no more
     // room than its area. `ends` is the box of the lines' ends (logical coordinates).
     void painted_lines_as_pixels(DrawingCall const& call, std::span<PaintedLine const> lines, DeviceBox const& ends);
+    // A stamp at many centres (logical coordinates), in one colour, as the pixels it painted;
+    // `reach` bounds them.
+    void painted_stamps(DrawingCall const& call, Stamp const& stamp, std::span<Point const> centres, Color color,
+                        DeviceBox const& reach);
     void fill(DrawingCall const& call, Region const& region, Color color);
     // Characters drawn cell after cell from `corner`. Text that starts where the newest text
     // ends, in the same font, paint and clip, continues it: the library draws a text character

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/font/font.h"
@@ -302,6 +303,31 @@ void paint_text(VectorCanvas& canvas, RecordedText const& text)
     canvas.draw_text(placed);
 }
 
+// Painted pixels as an image, or, when there are only a few runs of them (single pixels set
+// by a program), as a rectangle a run, which is smaller and stays sharp at every zoom.
+void paint_pixels(VectorCanvas& canvas, Surface const& pixels, Point at)
+{
+    constexpr int few_runs = 32;
+    std::vector<std::pair<Rect, Color>> runs;
+    for (int32_t y = 0; y < pixels.height() && runs.size() <= few_runs; ++y) {
+        uint32_t const* row = pixels.row(y);
+        for (int32_t x = 0; x < pixels.width() && runs.size() <= few_runs;) {
+            uint32_t const value = row[x];
+            int32_t const start = x;
+            while (x < pixels.width() && row[x] == value)
+                ++x;
+            if ((value & RecordedPixels::painted_pixel) == RecordedPixels::painted_pixel)
+                runs.push_back({Rect{at.x + start, at.y + y, x - start, 1}, Color::from_pixel(value)});
+        }
+    }
+    if (runs.size() > few_runs) {
+        canvas.draw_image(pixels, pixels.bounds(), at, nullptr, ImageAlpha::FromHighByte);
+        return;
+    }
+    for (auto const& [box, color] : runs)
+        canvas.fill_rect(box, color);
+}
+
 void paint_patch(VectorCanvas& canvas, Region const& region, FinalPixels const& final_pixels)
 {
     // The region's final pixels, taken where the surface has them.
@@ -349,11 +375,9 @@ void replay(Recording const& recording, FinalPixels const& final_pixels, VectorC
         case StepKind::Fill:
             canvas.fill_rect(step.box, step.color);
             break;
-        case StepKind::Pixels: {
-            Surface const& pixels = recording.pixels(step).pixels;
-            canvas.draw_image(pixels, pixels.bounds(), step.box.origin(), nullptr, ImageAlpha::FromHighByte);
+        case StepKind::Pixels:
+            paint_pixels(canvas, recording.pixels(step).pixels, step.box.origin());
             break;
-        }
         case StepKind::Text:
             paint_text(canvas, recording.text(step));
             break;

@@ -225,6 +225,22 @@ TEST_P(DataPointsExactness, PlaneAndSpacePointsGiveThePointByPointPixels)
 
 INSTANTIATE_TEST_SUITE_P(Shapes, DataPointsExactness, ::testing::ValuesIn(cases()), case_name::FromMember{});
 
+TEST_F(DataPoints, EverySymbolSizeAndWriteModeAndTheWindowEdges)
+{
+    // Points on and beyond every edge, many on one pixel, some pixels reached twice.
+    Series s = shaped(Shape::spikes, 800, 12);
+    for (std::size_t k = 0; k < s.y.size(); k += 7)
+        s.y[k] = s.y[k - k % 14];
+    for (int32_t size : {0, 3, -2, 70}) {
+        for (TkGraph g : {ours, reference})
+            TkSetGraphParam(g, 137, size);
+        for (int32_t symbol = 1; symbol <= 9; ++symbol)
+            for (int32_t mode : {1, 2, 3, 4, 5})
+                EXPECT_EQ(differing_pixels(s, true, symbol, false, {mode, 1, 1}), 0)
+                    << "symbol " << symbol << ", size " << size << ", write mode " << mode;
+    }
+}
+
 TEST_F(DataPoints, GapsLiftThePenAndGetNoSymbol)
 {
     Series s = shaped(Shape::walk, 3000, 3);
