@@ -5,11 +5,14 @@
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <numbers>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "lib/runtime/error_state.h"
 #include "tests/case_name.h"
@@ -313,6 +316,27 @@ TEST_F(DataPoints, SymbolColourAndTheCurrentPointAfterTheCall)
         TkPlotSymbol3(reference, 2, s.x[i], s.y[i], 0);
     }
     EXPECT_EQ(Picture(ours), Picture(reference));
+}
+
+TEST_F(DataPoints, SavedPicturesGrowWithTheWindowNotWithThePoints)
+{
+    namespace fs = std::filesystem;
+    fs::path const folder = fs::temp_directory_path() / ("kelvo-data-points-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    for (int32_t mark : {10, 2}) {
+        for (int64_t n : {100'000, 2'000'000}) {
+            Series const s = shaped(Shape::walk, n, 8);
+            TkClearWindow(ours);
+            ASSERT_EQ(draw_ours(s, true, mark, false), 0);
+            for (char const* extension : {".svg", ".pdf"}) {
+                fs::path const file = folder / (std::to_string(n) + extension);
+                ASSERT_EQ(TkSaveGraph(ours, file.string().c_str()), 0);
+                // The window's 8000 pixels as an image, whatever the number of points.
+                EXPECT_LT(fs::file_size(file), 40'000u) << n << " points, mark " << mark << ", " << extension;
+            }
+        }
+    }
+    fs::remove_all(folder);
 }
 
 TEST_F(DataPoints, RefusalsDrawNothing)
