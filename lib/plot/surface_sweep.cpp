@@ -60,7 +60,7 @@ public:
         // Positions as the layers use them: the corner at LA + 1, the m-th point of arm A
         // at LA + 2 - m and of arm B at LA + m (m = 1 is the corner).
         int64_t const front_cells = int64_t{a_.length} + b_.length + 1;
-        if (width_ < 1 || !admit_working_storage(width_ + front_cells))
+        if (width_ < 1 || !admit_working_storage(width_ + front_cells, grid_.source))
             return;
         if (!horizon_.reset(width_, 0) || !allocate_working_storage(front_, static_cast<std::size_t>(front_cells) + 1)
             || !allocate_working_storage(layer_points_, static_cast<std::size_t>(std::max(a_.length, b_.length)) + 1))

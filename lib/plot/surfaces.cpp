@@ -21,7 +21,7 @@ void draw_surface_wire_frame(GraphRecord& graph, PlotGrid const& grid, SegmentCo
 {
     int64_t const cells = int64_t{grid.nx} * grid.ny;
     std::vector<PixelPoint> points;
-    if (!admit_working_storage(cells) || !allocate_working_storage(points, static_cast<std::size_t>(cells)))
+    if (!admit_working_storage(cells, grid.source) || !allocate_working_storage(points, static_cast<std::size_t>(cells)))
         return;
     // Points beyond the window's top or left edge are pinned to it.
     for (int32_t j = 0; j < grid.ny; ++j)
@@ -43,8 +43,8 @@ void draw_surface(GraphRecord& graph, PlotGrid const& grid, SurfaceRequest const
         refused(check_finite_heights(grid)))
         return;
     if (fits_ranges(request.option)) {
-        set_axis_range(graph, axis_x, fit_range(grid.x, static_cast<std::size_t>(grid.nx)));
-        set_axis_range(graph, axis_y, fit_range(grid.y, static_cast<std::size_t>(grid.ny)));
+        set_axis_range(graph, axis_x, fit_coordinate_range(grid.x, grid.nx));
+        set_axis_range(graph, axis_y, fit_coordinate_range(grid.y, grid.ny));
         set_axis_range(graph, axis_z, fit_height_range(grid));
         set_scales(graph);
     }

@@ -3,6 +3,8 @@
 #include <cassert>
 #include <vector>
 
+#include "lib/plot/working_storage.h"
+
 namespace kelvo {
 
 namespace {
@@ -50,7 +52,9 @@ void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint cons
     int32_t const cell_columns = columns - 1;
     int32_t const cell_rows = rows - 1;
     // Each triangle is tested once; every edge then reads its one or two neighbours.
-    std::vector<CellFacing> cells(static_cast<std::size_t>(cell_columns) * static_cast<std::size_t>(cell_rows));
+    std::vector<CellFacing> cells;
+    if (!allocate_working_storage(cells, static_cast<std::size_t>(cell_columns) * static_cast<std::size_t>(cell_rows)))
+        return;
     auto cell = [&](int32_t c, int32_t r) -> CellFacing& {
         return cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(cell_columns) +
                      static_cast<std::size_t>(c - 1)];
