@@ -79,6 +79,22 @@ TEST_F(CallFrames, WindowsStayWithinTheirAreaUnlessNoMemoryCouldHoldThem)
     }
 }
 
+TEST_F(CallFrames, GridsOfTheCallersMemoryFitTheBufferOfTheirHeights)
+{
+    bool some_wide = false;
+    for (int i = 0; i < draws; ++i)
+        for (char const* function : {"TkDrawContoursData", "TkDrawSurfaceData"}) {
+            CallFrame call(session, function, 12, Counts::fit_buffers);
+            for (std::size_t parameter = 0; parameter < 4; ++parameter)
+                static_cast<void>(call.integer<int32_t>(parameter));
+            int64_t const nx = call.integer<int32_t>(4);
+            int64_t const ny = call.integer<int32_t>(5);
+            EXPECT_LE(std::llabs(nx) * std::llabs(ny), largest_grid_reals) << function << " " << nx << " x " << ny;
+            some_wide = some_wide || std::llabs(nx) > 100;
+        }
+    EXPECT_TRUE(some_wide) << "the first extent alone keeps the rule of counts";
+}
+
 TEST_F(CallFrames, PicturesAreWrittenOnlyInsideTheRunDirectory)
 {
     for (int i = 0; i < 500; ++i) {

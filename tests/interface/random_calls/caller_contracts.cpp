@@ -25,6 +25,8 @@ constexpr ContractRow contract_rows[] = {
     {"Rkf", 1, Contract::derivatives_time},
     {"Rkf", 7, Contract::derivatives_state},
     {"Rkf", 8, Contract::derivatives_output},
+    {"TkDrawContoursData", 5, Contract::grid_extent},
+    {"TkDrawSurfaceData", 5, Contract::grid_extent},
     {"TkDisposeBlock", 0, Contract::block_to_dispose},
 };
 

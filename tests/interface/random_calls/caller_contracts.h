@@ -31,6 +31,10 @@ enum class Contract {
     derivatives_time,
     derivatives_state,
     derivatives_output,
+    // TkDrawContoursData, TkDrawSurfaceData: a second extent that keeps the grid (with the
+    // first just before it, both by absolute value) within the reals of a buffer, which
+    // holds the heights. The first extent alone fits, as every count does.
+    grid_extent,
     // TkDisposeBlock: a block to give back, which may have been given back already (the
     // library knows its blocks by address). No other call may get such an address.
     block_to_dispose,
