@@ -13,7 +13,6 @@ EqualBins::EqualBins(double lo, double hi, int32_t count)
     : lo_(lo), hi_(hi), count_(count), scale_(std::isfinite(hi - lo) ? 1.0 : 0.5)
 {
     scaled_width_ = lo == hi ? scale_ : (hi * scale_ - lo * scale_) / count;
-    width_ = scaled_width_ / scale_;
 }
 
 int32_t EqualBins::bin_of(double sample) const

@@ -22,7 +22,10 @@ public:
 
     int32_t count() const { return count_; }
     // The left edge of bin k (0 <= k < count), or hi for k = count.
-    double edge(int32_t k) const { return k == 0 ? lo_ : k == count_ ? hi_ : lo_ + k * width_; }
+    double edge(int32_t k) const
+    {
+        return k == 0 ? lo_ : k == count_ ? hi_ : (lo_ * scale_ + k * scaled_width_) / scale_;
+    }
     // The bin of a sample within [lo, hi]: the one whose edges, as edge() gives them, hold it.
     int32_t bin_of(double sample) const;
 
@@ -32,7 +35,6 @@ private:
     int32_t count_;
     double scale_;        // 1, or 1/2 for a range wider than the largest real
     double scaled_width_; // the width of a bin times scale_
-    double width_;
 };
 
 // The bins of the finite samples; none when no sample is finite.
