@@ -1,57 +1,85 @@
-// Formula evaluation against muparser and against the same expressions written in C++.
-// All three evaluate at the same sequence of points, so the times compare directly.
+// Formula evaluation against muparser and against the same expressions written in C++:
+// point by point, and over arrays of a million points. All three evaluate at the same
+// sequence of points, so the times compare directly.
 
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
+#include <omp.h>
 
 #include "lib/formula/entry_points.h"
 #include "lib/formula/formula_state.h"
-#include "lib/runtime/error_state.h"
+#include "lib/kelvolib.h"
 
 namespace {
 
-struct Expression {
-    char const* text;
-    char const* mu_text; // muparser's spelling
-    double (*direct)(double, double);
-};
-
-// The floor: the expressions compiled by the C++ compiler. Kept out of line so that the
-// call is not folded into the loop.
-[[gnu::noinline]] double direct_ratio(double x, double)
+// The formulae as the C++ compiler sees them: the floor. Inline, so that the loops over
+// arrays below are compiled (and vectorised where the compiler can) as plain C++ would be.
+inline double ratio(double x, double)
 {
     return std::sin(x) / (1 + x);
 }
 
-[[gnu::noinline]] double direct_rosenbrock(double x, double y)
+inline double rosenbrock(double x, double y)
 {
     double a = y - x * x;
     double b = 1 - x;
     return 10 * a * a + b * b;
 }
 
-[[gnu::noinline]] double direct_poles(double x, double)
+inline double gaussian(double x, double y)
+{
+    return std::exp(-x * x - y * y);
+}
+
+inline double poles(double x, double)
 {
     return 50 * std::exp(-x) / (x - 3) / (x - 2);
 }
 
-[[gnu::noinline]] double direct_modulus(double x, double y)
+inline double modulus(double x, double y)
 {
     double re = std::sin(x) * (std::exp(y) + std::exp(-y)) / 2;
     double im = std::cos(x) * (std::exp(y) - std::exp(-y)) / 2;
     return std::sqrt(re * re + im * im);
 }
 
-constexpr std::array<Expression, 4> expressions = {{
-    {"sin(x) / (1 + x)", "sin(x) / (1 + x)", &direct_ratio},
-    {"10 * (y - x^2)^2 + (1 - x)^2", "10 * (y - x^2)^2 + (1 - x)^2", &direct_rosenbrock},
-    {"50 * exp(-x) / (x-3) / (x-2)", "50 * exp(-x) / (x-3) / (x-2)", &direct_poles},
-    {"sqrt( (sin(x) * (exp(y) + exp(-y)) / 2)^2 + (cos(x) * (exp(y) - exp(-y)) / 2)^2)",
-     "sqrt( (sin(x) * (exp(y) + exp(-y)) / 2)^2 + (cos(x) * (exp(y) - exp(-y)) / 2)^2)", &direct_modulus},
+// One point per call, kept out of line so that the call is not folded into its loop.
+template <double (*F)(double, double)>
+[[gnu::noinline]] double one_point(double x, double y)
+{
+    return F(x, y);
+}
+
+template <double (*F)(double, double)>
+void every_point(double const* x, double const* y, double* out, std::size_t n)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = F(x[i], y[i]);
+}
+
+struct Expression {
+    char const* text; // ours and muparser's spelling
+    double (*direct)(double, double);
+    void (*direct_loop)(double const*, double const*, double*, std::size_t);
+};
+
+template <double (*F)(double, double)>
+constexpr Expression expression(char const* text)
+{
+    return {text, &one_point<F>, &every_point<F>};
+}
+
+constexpr std::array<Expression, 5> expressions = {{
+    expression<ratio>("sin(x) / (1 + x)"),
+    expression<rosenbrock>("10 * (y - x^2)^2 + (1 - x)^2"),
+    expression<poles>("50 * exp(-x) / (x-3) / (x-2)"),
+    expression<modulus>("sqrt( (sin(x) * (exp(y) + exp(-y)) / 2)^2 + (cos(x) * (exp(y) - exp(-y)) / 2)^2)"),
+    expression<gaussian>("exp(-x*x - y*y)"),
 }};
 
 // The points: x in [0.1, 1.1), y in [-0.5, 0.5), a new one each evaluation.
@@ -70,8 +98,7 @@ volatile double sink;
 void BM_Kelvo(benchmark::State& state)
 {
     Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
-    kelvo::clear_error();
-    kelvo::formula_state().current_formula = kelvo::prepare_formula(nullptr, expression.text, "x", "y");
+    kelvo::formula_state().current_formula = kelvo::prepare_formula(nullptr, expression.text, "x", "y").formula;
     if (kelvo::formula_state().current_formula == nullptr) {
         state.SkipWithError("does not compile");
         return;
@@ -79,7 +106,7 @@ void BM_Kelvo(benchmark::State& state)
     std::size_t i = 0;
     double sum = 0.0;
     for (auto _ : state) {
-        sum += kelvo::evaluate_at(x_at(i), y_at(i));
+        sum += kelvo::evaluate_current(x_at(i), y_at(i)).value;
         ++i;
     }
     sink = sum;
@@ -95,7 +122,7 @@ void BM_MuParser(benchmark::State& state)
     mu::Parser parser;
     parser.DefineVar("x", &x);
     parser.DefineVar("y", &y);
-    parser.SetExpr(expression.mu_text);
+    parser.SetExpr(expression.text);
     parser.Eval();
     std::size_t i = 0;
     double sum = 0.0;
@@ -126,8 +153,7 @@ void BM_KelvoCompile(benchmark::State& state)
 {
     Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
     for (auto _ : state) {
-        kelvo::clear_error();
-        kelvo::FormulaPtr formula = kelvo::prepare_formula(nullptr, expression.text, "x", "y");
+        kelvo::FormulaPtr const formula = kelvo::prepare_formula(nullptr, expression.text, "x", "y").formula;
         benchmark::DoNotOptimize(formula.get());
     }
     state.SetLabel(expression.text);
@@ -143,17 +169,113 @@ void BM_MuParserCompile(benchmark::State& state)
         mu::Parser parser;
         parser.DefineVar("x", &x);
         parser.DefineVar("y", &y);
-        parser.SetExpr(expression.mu_text);
+        parser.SetExpr(expression.text);
         sink = parser.Eval();
     }
     state.SetLabel(expression.text);
 }
 
-BENCHMARK(BM_Kelvo)->DenseRange(0, 3);
-BENCHMARK(BM_MuParser)->DenseRange(0, 3);
-BENCHMARK(BM_Direct)->DenseRange(0, 3);
-BENCHMARK(BM_KelvoCompile)->DenseRange(0, 3);
-BENCHMARK(BM_MuParserCompile)->DenseRange(0, 3);
+// ---- Whole arrays: a million points, evaluated in blocks, against the plain C++ loop and
+// muparser's bulk mode. The counter is the time per point.
+
+constexpr std::size_t bulk_points = 1'000'000;
+
+struct BulkPoints {
+    std::vector<double> x, y, out;
+    BulkPoints()
+        : x(bulk_points)
+        , y(bulk_points)
+        , out(bulk_points)
+    {
+        for (std::size_t i = 0; i < bulk_points; ++i) {
+            x[i] = x_at(i);
+            y[i] = y_at(i);
+        }
+    }
+};
+
+BulkPoints const& bulk()
+{
+    static BulkPoints const points;
+    return points;
+}
+
+void per_point(benchmark::State& state)
+{
+    state.counters["per_point"] = benchmark::Counter(static_cast<double>(bulk_points),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+
+void BM_KelvoArrays(benchmark::State& state)
+{
+    Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
+    BulkPoints points = bulk();
+    kelvo::formula_state().evaluation_cores = static_cast<int32_t>(state.range(1));
+    for (auto _ : state) {
+        if (TkEvaluateData2(0, expression.text, "x", "y", points.x.data(), points.y.data(), points.out.data(),
+                            static_cast<int64_t>(bulk_points)) != 0) {
+            state.SkipWithError("the evaluation failed");
+            break;
+        }
+    }
+    kelvo::formula_state().evaluation_cores = 0;
+    sink = points.out[bulk_points / 2];
+    per_point(state);
+    state.SetLabel(std::string(kelvo::name_of(kelvo::formula_state().processor_path)) + " " + expression.text);
+}
+
+void BM_DirectArrays(benchmark::State& state)
+{
+    Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
+    BulkPoints points = bulk();
+    for (auto _ : state)
+        expression.direct_loop(points.x.data(), points.y.data(), points.out.data(), bulk_points);
+    sink = points.out[bulk_points / 2];
+    per_point(state);
+    state.SetLabel(expression.text);
+}
+
+void BM_MuParserBulk(benchmark::State& state)
+{
+    Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
+    BulkPoints points = bulk();
+    // muparser's bulk mode shares the points among OpenMP threads.
+    omp_set_num_threads(static_cast<int>(state.range(1)));
+    mu::Parser parser;
+    parser.DefineVar("x", points.x.data());
+    parser.DefineVar("y", points.y.data());
+    parser.SetExpr(expression.text);
+    for (auto _ : state)
+        parser.Eval(points.out.data(), static_cast<int>(bulk_points));
+    sink = points.out[bulk_points / 2];
+    per_point(state);
+    state.SetLabel(expression.text);
+}
+
+// The formula part of a 1000 x 1000 contour plot: the grid of a formula sampled into the
+// caller's memory.
+void BM_KelvoSampleGrid(benchmark::State& state)
+{
+    std::vector<double> z(1000 * 1000);
+    kelvo::formula_state().evaluation_cores = static_cast<int32_t>(state.range(0));
+    for (auto _ : state)
+        sink = TkSampleData2(0, "10 * (y - x^2)^2 + (1 - x)^2", "x", "y", -2, 2, -1, 3, 1000, 1000, z.data());
+    kelvo::formula_state().evaluation_cores = 0;
+    per_point(state);
+}
+
+BENCHMARK(BM_Kelvo)->DenseRange(0, 4);
+BENCHMARK(BM_MuParser)->DenseRange(0, 4);
+BENCHMARK(BM_Direct)->DenseRange(0, 4);
+BENCHMARK(BM_KelvoCompile)->DenseRange(0, 4);
+BENCHMARK(BM_MuParserCompile)->DenseRange(0, 4);
+BENCHMARK(BM_DirectArrays)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KelvoArrays)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2}})->ArgNames({"formula", "cores"})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MuParserBulk)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2}})->ArgNames({"formula", "cores"})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KelvoSampleGrid)->Arg(1)->Arg(2)->ArgName("cores")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #   libkelvolib-dev  development: kelvo/ headers, link names, CMake package, kelvolib.pc
 #   libkelvoqt2      qt_runtime: libKelvoQt.so.2
 #   libkelvoqt-dev   qt_development: kelvo/kelvoqt.h, its link name, CMake targets, kelvoqt.pc
+#   python3-kelvolib python: the package kelvo for Debian's python3
 # Dependencies are written out rather than computed by dpkg-shlibdeps, which cannot see
 # libraries of packages built in the same run; the minimum versions are those it reports for
 # Debian 12, and CI checks that every library the packages load comes from a package they
@@ -67,5 +68,28 @@ set(CPACK_DEBIAN_QT_DEVELOPMENT_PACKAGE_DEPENDS
 set(CPACK_COMPONENT_QT_DEVELOPMENT_DESCRIPTION "KelvoLib: development files of the Qt 6 widget
 The header kelvo/kelvoqt.h, the link name, the CMake target KelvoLib::KelvoQt and
 the pkg-config file kelvoqt.pc.")
+
+# The modules are built for one Python version's ABI (their names say cpython-3XY), so the
+# package needs exactly that python3.
+if(TARGET kelvo_lib)
+  list(APPEND CPACK_COMPONENTS_ALL python)
+  string(REPLACE "." ";" python_version "${KELVO_PYTHON_VERSION}")
+  list(GET python_version 0 python_major)
+  list(GET python_version 1 python_minor)
+  math(EXPR python_next_minor "${python_minor} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-kelvolib)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "libkelvolib${PROJECT_VERSION_MAJOR} (= ${kelvo_version}), python3 (>= ${KELVO_PYTHON_VERSION}), python3 (<< ${python_major}.${python_next_minor}), python3-numpy, libc6 (>= 2.32), libstdc++6 (>= 11), libgcc-s1 (>= 3.0)")
+  if(TARGET kelvo_window)
+    string(APPEND CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+      ", libkelvoqt${PROJECT_VERSION_MAJOR} (= ${kelvo_version}), libqt6core6 (>= 6.4.0), libqt6gui6 (>= 6.1.2), libqt6widgets6 (>= 6.1.2)")
+  endif()
+  set(CPACK_COMPONENT_PYTHON_DESCRIPTION "KelvoLib for Python: graphs from numpy arrays, formulae and numerics
+The package kelvo: graphs drawn offscreen from numpy arrays, formulae and Python
+functions, read back as numpy arrays and saved as PNG, SVG or PDF (shown in Jupyter,
+or in a window through KelvoQt); formulae on numpy arrays, root finding, minimisation,
+integration, the FFT and ODE sets; kelvo.lib, the whole C interface.")
+endif()
 
 include(CPack)

@@ -105,6 +105,37 @@ KELVO_API void SetDebugMode(uint8_t on);
 
 /** @} */
 
+/* ---- Error state ---------------------------------------------------------------------- */
+/** @defgroup error_state Error state
+ * The library-wide error state that failing calls report through: a code (0 = none) and a
+ * message of at most 255 bytes. The calls that return a code return this one; these calls
+ * let a program read it after the calls that return something else (Zeroin(), Fmin(),
+ * Romb(), Rkf(), Fft()), clear it before them, and stop them from the functions it gives
+ * them: a function that leaves an error pending ends the routine that called it.
+ * @{ */
+
+/** The code of the library's error state.
+ * @return the code of the last error reported and not cleared; 0 for none. */
+KELVO_API int32_t TkGetErrorCode(void);
+/** Copies the message of the library's error state into buffer, which holds size bytes (the
+ * copy is cut to size - 1 bytes and zero-terminated). Codes without a message of their own,
+ * such as the name clash 10425, leave the previous message in place.
+ * @param buffer where the message goes; NULL or a size below 1 writes nothing.
+ * @param size the number of bytes buffer holds.
+ * @return the length of the whole message, also when the copy was cut. */
+KELVO_API int32_t TkGetErrorMessage(char* buffer, int32_t size);
+/** Clears the error state: no error is pending and the code is 0; the message stays
+ * readable. */
+KELVO_API void TkClearError(void);
+/** Reports an error: the error state gets the code and the message, replacing any error
+ * pending. A function given to Zeroin(), Fmin(), Romb(), Rkf() or a curve call that reports
+ * an error ends that call (the numerical routines then report 20901).
+ * @param code the code; 0 clears the error state as TkClearError() does.
+ * @param message the message, cut to 255 bytes; NULL counts as empty. */
+KELVO_API void TkSetError(int32_t code, const char* message);
+
+/** @} */
+
 /* ---- Arrays and blocks ---------------------------------------------------------------- */
 /** @defgroup arrays Arrays and blocks
  * Library arrays hold one, two or three dimensions of reals for the plotting calls; the
@@ -1546,6 +1577,59 @@ KELVO_API int32_t TkEvaluate2ByVar(const char* formula, const char* x_name, cons
  *         two equal names) or 1. */
 KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, const char* y_name, const char* z_name,
                                    double x, double y, double z, double* result);
+
+/** @} */
+
+/* ---- Formulae over arrays ------------------------------------------------------------- */
+/** @defgroup formula_data Formulae over arrays
+ * A formula evaluated at many points of the caller's own memory, of any length: the
+ * formula is compiled once and evaluated over blocks of points, with vector instructions
+ * where the processor has them and on every core for 100,000 points and more. Each point
+ * gets the value, or the failure, it gets from TkEvaluate1ByVar() or TkEvaluate2ByVar()
+ * (values may differ from theirs by up to 4 units in the last place on the vector
+ * instructions; the environment variable KELVO_FORMULA_PATH=scalar makes them equal).
+ *
+ * The graph gives the formula its parameters (0: none). Each call returns 0; 20804 "Bad
+ * data specified" for a negative count or a missing array (nothing is written); a compile
+ * error 10400..10413, the name clash 10425 or 1, as the formulae calls do (nothing is
+ * written); or, when some points fail, the evaluation error 10414..10423 of the last one
+ * to fail, after every result is written (0 where a point fails).
+ * @{ */
+
+/** Evaluates a formula of one variable at every element of an array.
+ * @param graph the graph whose parameters the formula may use, or 0.
+ * @param formula the formula text.
+ * @param x_name the variable's name.
+ * @param x the n values of the variable.
+ * @param result receives the n results; it may be x itself.
+ * @param n the number of points, 0 or more.
+ * @return 0 or an error code (see the group). */
+KELVO_API int32_t TkEvaluateData1(TkGraph graph, const char* formula, const char* x_name, const double* x,
+                                  double* result, int64_t n);
+/** Evaluates a formula of two variables at every pair of elements of two arrays.
+ * @param graph the graph whose parameters the formula may use, or 0.
+ * @param formula the formula text.
+ * @param x_name,y_name the variables' names.
+ * @param x,y the n values of each variable.
+ * @param result receives the n results, result[p] = f(x[p], y[p]); it may be x or y.
+ * @param n the number of points, 0 or more.
+ * @return 0 or an error code (see the group). */
+KELVO_API int32_t TkEvaluateData2(TkGraph graph, const char* formula, const char* x_name, const char* y_name,
+                                  const double* x, const double* y, double* result, int64_t n);
+/** Samples a formula of two variables on a grid into an array of the caller: z[i*ny + j] =
+ * f(x_i, y_j), with the steps of TkSampleFunction2() (x_0 = x1, then each step added to the
+ * value before).
+ * @param graph the graph whose parameters the formula may use, or 0.
+ * @param formula the formula text.
+ * @param x_name,y_name the variables' names.
+ * @param x1,x2 the x interval.
+ * @param y1,y2 the y interval.
+ * @param nx,ny the numbers of samples, 2 or more (20802 otherwise; 20803 for an interval
+ *        or step that is not finite).
+ * @param z receives the nx * ny values.
+ * @return 0 or an error code (see the group). */
+KELVO_API int32_t TkSampleData2(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                                double x2, double y1, double y2, int32_t nx, int32_t ny, double* z);
 
 /** @} */
 

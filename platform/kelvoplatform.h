@@ -43,6 +43,15 @@ void KpUpdate(void);
  * @param x,y the point in the window's client area.
  * @return the colour there; 0xFFFFFFFF outside the window or for a bad handle. */
 uint32_t KpGetPixel(TkWnd window, int32_t x, int32_t y);
+/** Copies the colours (0x00BBGGRR) shown in a rectangle of a window's client area, row by
+ * row from the top, as KpGetPixel() would read them one by one: points outside the window
+ * get 0xFFFFFFFF. For programs that take whole pictures, such as array libraries.
+ * @param window the window: a host, or a window in one.
+ * @param x,y the rectangle's top-left corner in the window's client area.
+ * @param width,height the rectangle's size in pixels.
+ * @param colours width x height colours to fill.
+ * @return 0; -1 for a bad window, a null colours or a negative size, which writes nothing. */
+int32_t KpGetPixels(TkWnd window, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* colours);
 /** Writes what the window shows (its client area) as a PNG file; 0 on success, -1 for a bad
  * window or a null path, -2 when the file cannot be written.
  * @param window the window: a host, or a window in one.

@@ -69,9 +69,21 @@ inline double scaled_on_axis(EffectiveScales const& scales, double value, int ax
     return p;
 }
 
-// A window coordinate as the pixel it lies on: clamped to the window limit, rounded to
-// the nearest integer with ties to even. NaN (from NaN user coordinates) gives the origin
-// pixel 0 rather than an undefined conversion.
+// The pixel a window coordinate inside the window limit lies on: rounded to the nearest
+// integer with ties to even.
+inline int32_t rounded_window_pixel(double coordinate)
+{
+#if defined(__SSE2__)
+    // One instruction in the processor's rounding mode, which is to nearest with ties to
+    // even; the library's own nearbyint would save and restore the floating-point state.
+    return _mm_cvtsd_si32(_mm_set_sd(coordinate));
+#else
+    return static_cast<int32_t>(std::nearbyint(coordinate));
+#endif
+}
+
+// A window coordinate as the pixel it lies on: clamped to the window limit and rounded. NaN
+// (from NaN user coordinates) gives the origin pixel 0 rather than an undefined conversion.
 inline int32_t window_pixel(double coordinate)
 {
     if (std::isnan(coordinate))
@@ -79,13 +91,7 @@ inline int32_t window_pixel(double coordinate)
     double const clamped = coordinate < -window_limit ? -window_limit
                            : coordinate > window_limit ? window_limit
                                                        : coordinate;
-#if defined(__SSE2__)
-    // One instruction in the processor's rounding mode, which is to nearest with ties to
-    // even; the library's own nearbyint would save and restore the floating-point state.
-    return _mm_cvtsd_si32(_mm_set_sd(clamped));
-#else
-    return static_cast<int32_t>(std::nearbyint(clamped));
-#endif
+    return rounded_window_pixel(clamped);
 }
 
 // Strictly inside the window limit in both coordinates.

@@ -35,19 +35,9 @@ public:
         last_colour_ = colour;
     }
 
-    // The same for a line of a polyline, which mostly starts where the last one ended; a line
-    // that adds no pixel to those (from the last end to that end again, in its colour, where
-    // the targets repaint harmlessly) is left out. Polylines of millions of points have
-    // thousands on a pixel.
-    void add_following(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TkColor colour)
-    {
-        if (repeats_skippable_ && !pending_.empty() && colour == last_colour_) {
-            kp::Point const end = pending_.back().to;
-            if (x1 == end.x && x2 == end.x && y1 == end.y && y2 == end.y)
-                return;
-        }
-        add(x1, y1, x2, y2, colour);
-    }
+    // Whether every target repaints harmlessly, so that a line from the last end to that end
+    // again, in its colour, adds nothing.
+    bool skips_repeats() const { return repeats_skippable_; }
 
     // Draws the pending lines exactly as draw_line would one after the other with the pen
     // in that colour, and leaves the pen in the colour of the last one. Nothing else may be

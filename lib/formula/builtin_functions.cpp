@@ -10,8 +10,6 @@ namespace kelvo {
 
 namespace {
 
-// An exponent within this distance of an integer counts as an integer.
-constexpr long double integral_tolerance = 1e-12L;
 constexpr double smallest_rnd_argument = 0.5;
 constexpr double largest_rnd_argument = 32766.0;
 
@@ -34,9 +32,9 @@ bool power_is_surely_within_limits(double x, double y, EvaluatorLimits const& li
 
 } // namespace
 
-double fail_with(FormulaError error)
+double fail_with(FormulaError error, FormulaFailure& failure)
 {
-    report_formula_error(error);
+    failure.record(error);
     return 0.0;
 }
 
@@ -53,7 +51,7 @@ double arc_cosine_of(double x)
     return static_cast<double>(half_pi - static_cast<long double>(arc_sine(x)));
 }
 
-double power(double base, double exponent, EvaluatorLimits const& limits)
+double power(double base, double exponent, EvaluatorLimits const& limits, FormulaFailure& failure)
 {
     // A zero base: only positive and zero exponents have a value.
     if (base == 0.0) {
@@ -61,7 +59,7 @@ double power(double base, double exponent, EvaluatorLimits const& limits)
             return 0.0;
         if (exponent == 0.0)
             return 1.0;
-        return fail_with(FormulaError::negative_power_of_zero);
+        return fail_with(FormulaError::negative_power_of_zero, failure);
     }
     if (exponent == 2.0)
         return base * base;
@@ -71,18 +69,18 @@ double power(double base, double exponent, EvaluatorLimits const& limits)
     double const magnitude = std::fabs(exponent);
     double const nearest = std::round(magnitude);
 
-    if (!(static_cast<long double>(std::fabs(magnitude - nearest)) < integral_tolerance)) {
+    if (!(static_cast<long double>(std::fabs(magnitude - nearest)) < integral_power_tolerance)) {
         // A fractional (or not finite) exponent. The C library's pow is within an ulp, as
         // e^(y ln x) in extended precision is after rounding, at a fraction of its cost.
         if (base < 0.0)
-            return fail_with(FormulaError::fractional_power_of_negative);
+            return fail_with(FormulaError::fractional_power_of_negative, failure);
         if (power_is_surely_within_limits(base, exponent, limits))
             return std::pow(base, exponent);
         double const logarithm = exponent * std::log(base);
         if (std::isnan(logarithm))
             return logarithm; // pow would give 1 for a base of 1
         if (std::fabs(logarithm) > limits.exponent)
-            return logarithm < 0.0 ? 0.0 : fail_with(FormulaError::result_too_large);
+            return logarithm < 0.0 ? 0.0 : fail_with(FormulaError::result_too_large, failure);
         return std::pow(base, exponent);
     }
 
@@ -92,18 +90,18 @@ double power(double base, double exponent, EvaluatorLimits const& limits)
     long double const y = exponent;
     long double logarithm = y * std::log(std::fabs(static_cast<long double>(base)));
     if (std::fabs(logarithm) > limits.exponent)
-        return logarithm < 0.0L ? 0.0 : fail_with(FormulaError::result_too_large);
+        return logarithm < 0.0L ? 0.0 : fail_with(FormulaError::result_too_large, failure);
     long double result = std::exp(logarithm);
     long double const whole = magnitude;
     bool odd = whole - 2.0L * std::trunc(whole * 0.5L + 0.1L) > 0.5L;
     return static_cast<double>(base < 0.0 && odd ? -result : result);
 }
 
-double random_value(double n, RandomState& state)
+double random_value(double n, RandomState& state, FormulaFailure& failure)
 {
     double u = next_uniform(state);
     if (n < smallest_rnd_argument || n > largest_rnd_argument)
-        return fail_with(FormulaError::rnd_argument_out_of_range);
+        return fail_with(FormulaError::rnd_argument_out_of_range, failure);
     double k = std::nearbyint(n); // halves to even: rnd(0.5) is always 1
     if (k == 1.0)
         return u;

@@ -98,18 +98,22 @@ class CompiledFormula {
 public:
     CompiledFormula(std::vector<Instruction> code, std::size_t stack_depth)
         : code_(std::move(code))
+        , stack_depth_(stack_depth)
         , stack_(std::make_unique<double[]>(stack_depth == 0 ? 1 : stack_depth))
     {
     }
 
     Instruction const* code() const { return code_.data(); }
     std::size_t size() const { return code_.size(); }
+    // The most values ever waiting below the top.
+    std::size_t stack_depth() const { return stack_depth_; }
     // Scratch space for the values below the top, sized when compiled. Evaluation is not
     // re-entrant, so one formula never needs two of them at once.
     double* stack() const { return stack_.get(); }
 
 private:
     std::vector<Instruction> code_;
+    std::size_t stack_depth_;
     std::unique_ptr<double[]> stack_;
 };
 

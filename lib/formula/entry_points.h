@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "lib/formula/compiled_formula.h"
+#include "lib/formula/evaluator.h"
+#include "lib/formula/parser.h"
 #include "lib/graph/parameter_list.h"
 
 namespace kelvo {
@@ -19,16 +21,20 @@ namespace kelvo {
 int32_t register_parameters(ParameterList const* parameters);
 
 // Registers the parameters and the variable names (an empty name leaves its slot unused;
-// name k always uses slot k) and compiles the text. None with the error state set on a
-// clash (10425) or a compile error.
-FormulaPtr prepare_formula(ParameterList const* parameters, std::string_view text, std::string_view name1 = {},
-                           std::string_view name2 = {}, std::string_view name3 = {});
+// name k always uses slot k) and compiles the text. No formula on a clash (10425) or a
+// compile error. The library's error state is left alone.
+Compilation prepare_formula(ParameterList const* parameters, std::string_view text, std::string_view name1 = {},
+                            std::string_view name2 = {}, std::string_view name3 = {});
 
-// The evaluation callbacks: store the arguments in the slots and evaluate the current
-// formula (0 with the error state set when it fails).
-double evaluate_at(double x);
-double evaluate_at(double x, double y);
-double evaluate_at(double x, double y, double z);
+// The current formula at a point: the arguments are stored in the slots first.
+Evaluation evaluate_current(double x);
+Evaluation evaluate_current(double x, double y);
+Evaluation evaluate_current(double x, double y, double z);
+
+// For callers whose functions report through the library's error state (the numerical
+// methods, which run the program's own functions too): the value, with the error flag
+// cleared when the evaluation succeeded and the failure reported when it did not.
+double value_reporting_failure(Evaluation const& evaluation);
 
 void release_current_formula();
 

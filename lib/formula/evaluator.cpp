@@ -5,7 +5,6 @@
 
 #include "lib/formula/builtin_functions.h"
 #include "lib/formula/formula_state.h"
-#include "lib/runtime/error_state.h"
 
 namespace kelvo {
 
@@ -16,9 +15,10 @@ namespace {
 // back as a successful result.
 class NodeCheck {
 public:
-    explicit NodeCheck(EvaluatorLimits const& limits)
+    NodeCheck(EvaluatorLimits const& limits, FormulaFailure& failure)
         : overflow_(limits.overflow)
         , underflow_(limits.underflow)
+        , failure_(failure)
     {
     }
 
@@ -27,26 +27,28 @@ public:
         double magnitude = std::fabs(value);
         if (magnitude <= overflow_) [[likely]]
             return magnitude < underflow_ ? 0.0 : value;
-        return fail_with(FormulaError::result_too_large);
+        return fail_with(FormulaError::result_too_large, failure_);
     }
 
 private:
     double overflow_;
     double underflow_;
+    FormulaFailure& failure_;
 };
 
 } // namespace
 
-double evaluate(CompiledFormula const* formula)
+Evaluation evaluate(CompiledFormula const* formula)
 {
-    FormulaState& state = formula_state();
-    ErrorState& errors = *state.errors;
-    errors.flag = 0;
-    if (formula == nullptr)
-        return fail_with(FormulaError::unknown_error);
+    FormulaFailure failure;
+    if (formula == nullptr) {
+        failure.record(FormulaError::unknown_error);
+        return {0.0, failure};
+    }
 
+    FormulaState& state = formula_state();
     EvaluatorLimits const& limits = state.limits;
-    NodeCheck const check(limits);
+    NodeCheck const check(limits, failure);
     double* below = formula->stack(); // one past the value below the top
     double top = 0.0;
     Instruction const* ip = formula->code();
@@ -90,7 +92,7 @@ double evaluate(CompiledFormula const* formula)
     KELVO_DISPATCH();
 
 op_end:
-    return errors.flag != 0 ? 0.0 : top;
+    return {failure.failed() ? 0.0 : top, failure};
 
 op_push_number:
     *below++ = top;
@@ -106,7 +108,7 @@ op_push_negated_variable:
     KELVO_NEXT();
 op_push_too_large:
     *below++ = top;
-    top = fail_with(FormulaError::result_too_large);
+    top = fail_with(FormulaError::result_too_large, failure);
     KELVO_NEXT();
 // Negation keeps the magnitude, so it needs no check, except that a zero must come out as
 // +0 like every value the check flushes: 0 - x is -x for every other x.
@@ -125,7 +127,7 @@ op_multiply:
     KELVO_NEXT();
 op_power:
     --below;
-    top = check(power(*below, top, limits));
+    top = check(power(*below, top, limits, failure));
     KELVO_NEXT();
 op_divide:
     // The divisor below was checked for zero before the dividend was computed.
@@ -145,7 +147,7 @@ op_square:
     top = check(top * top);
     KELVO_NEXT();
 op_power_number:
-    top = check(power(top, ip->number, limits));
+    top = check(power(top, ip->number, limits, failure));
     KELVO_NEXT();
 op_divide_by_number:
     top = check(top / ip->number);
@@ -160,44 +162,44 @@ op_multiply_variable:
     top = check(top * check(*ip->variable));
     KELVO_NEXT();
 op_power_variable:
-    top = check(power(top, check(*ip->variable), limits));
+    top = check(power(top, check(*ip->variable), limits, failure));
     KELVO_NEXT();
 
 op_number_minus:
     top = check(ip->number - top);
     KELVO_NEXT();
 op_number_power:
-    top = check(power(ip->number, top, limits));
+    top = check(power(ip->number, top, limits, failure));
     KELVO_NEXT();
 op_number_over:
-    top = top == 0.0 ? fail_with(FormulaError::division_by_zero) : check(ip->number / top);
+    top = top == 0.0 ? fail_with(FormulaError::division_by_zero, failure) : check(ip->number / top);
     KELVO_NEXT();
 op_variable_over:
-    top = top == 0.0 ? fail_with(FormulaError::division_by_zero) : check(check(*ip->variable) / top);
+    top = top == 0.0 ? fail_with(FormulaError::division_by_zero, failure) : check(check(*ip->variable) / top);
     KELVO_NEXT();
 op_check_divisor:
     if (top == 0.0) [[unlikely]] {
         // The quotient's value; the dividend and the divide are skipped.
-        top = fail_with(FormulaError::division_by_zero);
+        top = fail_with(FormulaError::division_by_zero, failure);
         ip += ip->skip;
     }
     KELVO_NEXT();
 
 op_call_exp:
     KELVO_LOAD_ARGUMENT();
-    top = check(guarded_exponential(top, limits));
+    top = check(guarded_exponential(top, limits, failure));
     KELVO_NEXT();
 op_call_log:
     KELVO_LOAD_ARGUMENT();
-    top = check(common_logarithm(top, limits));
+    top = check(common_logarithm(top, limits, failure));
     KELVO_NEXT();
 op_call_ln:
     KELVO_LOAD_ARGUMENT();
-    top = check(natural_logarithm(top));
+    top = check(natural_logarithm(top, failure));
     KELVO_NEXT();
 op_call_sqrt:
     KELVO_LOAD_ARGUMENT();
-    top = check(square_root(top));
+    top = check(square_root(top, failure));
     KELVO_NEXT();
 // The sine, cosine and arc tangent of a value within the limits are within them too: the
 // smallest non-zero sine of a double below 2^63 is far above the underflow limit.
@@ -211,7 +213,7 @@ op_call_cos:
     KELVO_NEXT();
 op_call_tan:
     KELVO_LOAD_ARGUMENT();
-    top = check(tangent_of(top, limits));
+    top = check(tangent_of(top, limits, failure));
     KELVO_NEXT();
 op_call_atan:
     KELVO_LOAD_ARGUMENT();
@@ -227,15 +229,15 @@ op_call_asin:
     KELVO_NEXT();
 op_call_cosh:
     KELVO_LOAD_ARGUMENT();
-    top = check(hyperbolic_cosine(top, limits));
+    top = check(hyperbolic_cosine(top, limits, failure));
     KELVO_NEXT();
 op_call_sinh:
     KELVO_LOAD_ARGUMENT();
-    top = check(hyperbolic_sine(top, limits));
+    top = check(hyperbolic_sine(top, limits, failure));
     KELVO_NEXT();
 op_call_tanh:
     KELVO_LOAD_ARGUMENT();
-    top = check(hyperbolic_tangent(top, limits));
+    top = check(hyperbolic_tangent(top, limits, failure));
     KELVO_NEXT();
 op_call_abs:
     KELVO_LOAD_ARGUMENT();
@@ -243,7 +245,7 @@ op_call_abs:
     KELVO_NEXT();
 op_call_rnd:
     KELVO_LOAD_ARGUMENT();
-    top = check(random_value(top, state.random));
+    top = check(random_value(top, state.random, failure));
     KELVO_NEXT();
 op_call_fnH:
     KELVO_LOAD_ARGUMENT();

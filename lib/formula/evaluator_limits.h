@@ -5,6 +5,10 @@
 
 namespace kelvo {
 
+// From 2^63 on, the sine and cosine give 0, the value of the processor instruction the
+// library was first built on, which refuses such arguments.
+inline constexpr double trig_argument_limit = 9223372036854775808.0;
+
 struct EvaluatorLimits {
     // The largest magnitude a node may produce: the square root of 1.7e308, so that the
     // product of two values within the limit is still a finite double.

@@ -17,14 +17,6 @@ std::string_view text_of(char const* text)
     return text == nullptr ? std::string_view{} : std::string_view{text};
 }
 
-// The parameter list of a graph made current, or null (no graph) for an identifier that
-// names no open graph.
-ParameterList* parameters_of(TkGraph graph)
-{
-    GraphRecord* record = make_current(graph);
-    return record == nullptr ? nullptr : &record->parameters;
-}
-
 } // namespace
 
 extern "C" {

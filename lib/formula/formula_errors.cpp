@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "lib/runtime/error_state.h"
-
 namespace kelvo {
 
 namespace {
@@ -52,18 +50,6 @@ int32_t formula_error_code(int32_t row)
 std::string_view formula_error_message(int32_t row)
 {
     return messages[static_cast<std::size_t>(table_row(row))];
-}
-
-void report_formula_error_row(int32_t row)
-{
-    if (error_state().flag != 0)
-        return;
-    set_error(formula_error_code(row), formula_error_message(row));
-}
-
-void report_formula_error(FormulaError error)
-{
-    report_formula_error_row(static_cast<int32_t>(error));
 }
 
 } // namespace kelvo

@@ -36,6 +36,12 @@ enum class FormulaError : int32_t {
 };
 
 inline constexpr int32_t formula_error_base = 10400;
+
+constexpr int32_t code_of(FormulaError error)
+{
+    return formula_error_base + static_cast<int32_t>(error);
+}
+
 inline constexpr int32_t first_evaluation_error_code = 10414;
 // A parameter or variable name that clashes with another symbol. It has no row: the error
 // message keeps whatever text it had.
@@ -45,10 +51,5 @@ inline constexpr int32_t name_clash_code = 10425;
 int32_t formula_error_code(int32_t row);
 // The message of a row; rows past the table give "unknown error".
 std::string_view formula_error_message(int32_t row);
-
-// Records the error unless one is already recorded: the first error of a compilation or
-// an evaluation wins.
-void report_formula_error(FormulaError error);
-void report_formula_error_row(int32_t row);
 
 } // namespace kelvo

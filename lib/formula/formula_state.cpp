@@ -20,9 +20,9 @@ EvaluatorLimits compute_evaluator_limits()
 void start_evaluator()
 {
     FormulaState& state = formula_state();
-    state.errors = &error_state();
     state.limits = compute_evaluator_limits();
     state.random = seed_random_state();
+    state.processor_path = chosen_processor_path();
 }
 
 void start_symbol_table()

@@ -6,10 +6,9 @@
 
 #include <array>
 
-#include "lib/runtime/error_state.h"
-
 #include "lib/formula/compiled_formula.h"
 #include "lib/formula/evaluator_limits.h"
+#include "lib/formula/processor_path.h"
 #include "lib/formula/random_generator.h"
 #include "lib/formula/symbol_table.h"
 
@@ -18,10 +17,11 @@ namespace kelvo {
 inline constexpr int variable_slot_count = 3;
 
 struct FormulaState {
-    // The library's error state, looked up once at load: evaluation sets and tests its
-    // flag on every call.
-    ErrorState* errors = nullptr;
     EvaluatorLimits limits;
+    // How formulae are evaluated over many points: the instruction set, and how many
+    // cores large sets may use (0: all). Tests and benchmarks change them.
+    ProcessorPath processor_path = ProcessorPath::scalar;
+    int32_t evaluation_cores = 0;
     RandomState random;
     SymbolTable symbols;
     FormulaPtr current_formula;
@@ -36,7 +36,7 @@ inline FormulaState& formula_state()
     return state;
 }
 
-// Load step: the evaluator limits, ln 10 and the random seeds.
+// Load step: the evaluator limits, ln 10, the random seeds and the processor path.
 void start_evaluator();
 // Load step: the symbol table with `pi` and the built-in functions.
 void start_symbol_table();

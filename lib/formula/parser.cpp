@@ -1,7 +1,7 @@
 #include "lib/formula/parser.h"
 
 #include "lib/formula/formula_state.h"
-#include "lib/runtime/error_state.h"
+#include "lib/runtime/error_state.h" // heap_error_code
 
 namespace kelvo {
 
@@ -30,7 +30,7 @@ Parser::Parser(NameList const& pieces, SymbolTable const& symbols, EvaluatorLimi
 
 bool Parser::failed() const
 {
-    return error_state().flag != 0;
+    return scanner_.failed();
 }
 
 void Parser::fail(FormulaError error)
@@ -40,21 +40,18 @@ void Parser::fail(FormulaError error)
 
 void Parser::fail_too_deep()
 {
-    if (!failed())
-        set_error_by_code(heap_error_code);
-    scanner_.force_end();
+    scanner_.fail_with_code(heap_error_code);
 }
 
-FormulaPtr Parser::compile()
+Compilation Parser::compile()
 {
-    error_state().flag = 0;
     scanner_.start();
     expression();
     if (scanner_.token() != TokenKind::end)
         fail(FormulaError::end_of_expression_expected); // "2x", "sin(x) cos(x)"
     if (failed())
-        return nullptr;
-    return code_.finish();
+        return {nullptr, scanner_.failure()};
+    return {code_.finish(), {}};
 }
 
 void Parser::expression()
@@ -178,7 +175,7 @@ void Parser::name_reference()
         fail(FormulaError::function_argument_expected);
 }
 
-FormulaPtr compile_formula(std::string_view text, TextForm form)
+Compilation compile_formula(std::string_view text, TextForm form)
 {
     NameList pieces = formula_pieces(text, form);
     FormulaState& state = formula_state();

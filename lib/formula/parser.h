@@ -24,13 +24,19 @@ namespace kelvo {
 // a request beyond the heap limit (code 1), so that hostile text cannot exhaust the stack.
 inline constexpr int32_t max_formula_nesting = 512;
 
+// A compiled formula, or none and the first failure of the compilation.
+struct Compilation {
+    FormulaPtr formula;
+    FormulaFailure failure;
+};
+
 class Parser {
 public:
     Parser(NameList const& pieces, SymbolTable const& symbols, EvaluatorLimits const& limits);
 
     // The compile driver: the first error wins; after it nothing is built and no formula
-    // is returned.
-    FormulaPtr compile();
+    // is returned. The library's error state is left alone.
+    Compilation compile();
 
 private:
     void expression();
@@ -50,8 +56,7 @@ private:
     int32_t depth_ = 0;
 };
 
-// Compiles text against the library's symbol table: a compiled formula, or none with the
-// error state holding the first error.
-FormulaPtr compile_formula(std::string_view text, TextForm form = TextForm::zero_terminated);
+// Compiles text against the library's symbol table.
+Compilation compile_formula(std::string_view text, TextForm form = TextForm::zero_terminated);
 
 } // namespace kelvo

@@ -3,8 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "lib/runtime/error_state.h"
-
 namespace kelvo {
 
 namespace {
@@ -64,9 +62,17 @@ void Scanner::force_end()
 
 void Scanner::fail(FormulaError error)
 {
-    if (error_state().flag != 0)
+    if (failed())
         return;
-    report_formula_error(error);
+    failure_.record(error);
+    force_end();
+}
+
+void Scanner::fail_with_code(int32_t code)
+{
+    if (failed())
+        return;
+    failure_.record_code(code);
     force_end();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The formula scanner: characters to tokens. It reads the text as a list of pieces and
-// sees, after the last character (or at a carriage return), the end mark.
+// sees, after the last character (or at a carriage return), the end mark. It keeps the
+// compilation's failure record, which the parser shares.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include <string_view>
 
 #include "lib/formula/evaluator_limits.h"
-#include "lib/formula/formula_errors.h"
+#include "lib/formula/formula_failure.h"
 #include "lib/runtime/name_list.h"
 
 namespace kelvo {
@@ -46,10 +47,14 @@ public:
     // end: no piece, the end mark, the end token. Parsing unwinds from there without
     // consuming anything, and every later report finds the error already recorded.
     void fail(FormulaError error);
-    // Forces the end without recording a formula error (for errors of other tables).
-    void force_end();
+    // The same for a failure outside the formula error table.
+    void fail_with_code(int32_t code);
+
+    bool failed() const { return failure_.failed(); }
+    FormulaFailure const& failure() const { return failure_; }
 
 private:
+    void force_end();
     unsigned char peek() const { return current_; }
     void advance();
     void scan_number();
@@ -65,6 +70,7 @@ private:
     TokenKind token_ = TokenKind::end;
     std::string text_;
     double value_ = 0.0;
+    FormulaFailure failure_;
 };
 
 } // namespace kelvo

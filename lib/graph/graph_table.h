@@ -44,4 +44,12 @@ inline GraphRecord* current_graph()
     return current_graph_record;
 }
 
+// The parameter list of the graph, made current, for its formulae; null (no parameters)
+// for an identifier that names no open graph.
+inline ParameterList* parameters_of(TkGraph id)
+{
+    GraphRecord* const record = make_current(id);
+    return record == nullptr ? nullptr : &record->parameters;
+}
+
 } // namespace kelvo

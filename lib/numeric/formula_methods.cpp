@@ -11,8 +11,12 @@ namespace kelvo {
 
 namespace {
 
-// The compiled formula as a function of its one variable.
-constexpr RealFunction formula_of_x = static_cast<double (*)(double)>(&evaluate_at);
+// The compiled formula as a function of its one variable. The methods learn of a failure
+// through the error state, as they do from a program's own function.
+double formula_of_x(double x)
+{
+    return value_reporting_failure(evaluate_current(x));
+}
 
 // Clears the error state, prepares the formula with its variable in slot 1 and, if that
 // worked, runs the method; the formula is released before the call returns.
@@ -21,7 +25,9 @@ int32_t with_formula(std::string_view formula, std::string_view var_name, Method
 {
     clear_error();
     CurrentFormulaScope scope;
-    formula_state().current_formula = prepare_formula(nullptr, formula, var_name);
+    Compilation compilation = prepare_formula(nullptr, formula, var_name);
+    compilation.failure.report();
+    formula_state().current_formula = std::move(compilation.formula);
     if (error_state().flag == 0)
         method();
     return error_state().code;

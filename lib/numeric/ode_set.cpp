@@ -4,9 +4,8 @@
 #include <limits>
 #include <memory>
 
-#include "lib/formula/evaluator.h"
+#include "lib/formula/entry_points.h"
 #include "lib/formula/formula_state.h"
-#include "lib/formula/parser.h"
 #include "lib/numeric/numeric_errors.h"
 #include "lib/numeric/numeric_state.h"
 #include "lib/numeric/rkf45.h"
@@ -30,15 +29,15 @@ std::size_t slot(int32_t i)
     return static_cast<std::size_t>(i - 1);
 }
 
-// The right-hand sides of the set being solved, evaluated into the derivative buffer. It
-// stops at the first failing equation: evaluation clears the error flag on entry, so
-// going on would let a later equation hide the failure from the stepper.
+// The right-hand sides of the set being solved, evaluated into the derivative buffer. The
+// stepper learns of a failure through the error state, as it does from a program's own
+// derivatives; the first failing equation ends the pass.
 void derivatives_of_current_set()
 {
     NumericState& state = numeric_state();
     OdeSet const& set = *state.current_set;
     for (int32_t i = 1; i <= set.count; ++i) {
-        state.derivatives[slot(i)] = evaluate(set.formulae[slot(i)].get());
+        state.derivatives[slot(i)] = value_reporting_failure(evaluate(set.formulae[slot(i)].get()));
         if (function_failed())
             return;
     }
@@ -141,19 +140,19 @@ int32_t compile_ode_set(OdeSet& set)
         if (!set.names[slot(i)].empty())
             symbols.register_variable(set.names[slot(i)], LetterCase::exact, &set.y[slot(i)]);
     }
-    if (error_state().flag == 0) {
-        std::array<FormulaPtr, max_ode_equations> compiled;
-        bool all_compiled = true;
-        for (int32_t i = 1; i <= set.count && all_compiled; ++i) {
-            compiled[slot(i)] = compile_formula(set.right_hand_sides[slot(i)], TextForm::short_string);
-            all_compiled = compiled[slot(i)] != nullptr;
+    std::array<FormulaPtr, max_ode_equations> compiled;
+    for (int32_t i = 1; i <= set.count; ++i) {
+        Compilation compilation = compile_formula(set.right_hand_sides[slot(i)], TextForm::short_string);
+        if (compilation.failure.failed()) {
+            // The new formulae go and the previous ones stay.
+            compilation.failure.report();
+            return error_state().code;
         }
-        // On failure the new formulae go and the previous ones stay.
-        if (all_compiled)
-            set.formulae = std::move(compiled);
+        compiled[slot(i)] = std::move(compilation.formula);
     }
-    set.compiled = error_state().flag == 0;
-    return error_state().code;
+    set.formulae = std::move(compiled);
+    set.compiled = true;
+    return 0;
 }
 
 int32_t solve_ode_set(OdeSet& set)

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "lib/axes/current_point.h"
 #include "lib/axes/scales.h"
@@ -12,6 +13,7 @@
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/plot_option.h"
 #include "lib/plot/range_fit.h"
+#include "lib/plot/sampling.h"
 #include "lib/runtime/error_state.h"
 #include "lib/runtime/heap.h"
 
@@ -22,13 +24,6 @@ namespace {
 constexpr int32_t solid_pen = 1;
 constexpr int32_t dashed_pen = 3;
 constexpr int max_halvings = 3;
-
-// The library's error state is looked up once per curve: the engine asks after every point
-// whether an error is pending.
-bool error_pending(ErrorState const& errors)
-{
-    return errors.flag != 0;
-}
 
 // The curve's samples: x values, then y values, then z values, in one block of reals, and
 // whether each point exists.
@@ -53,12 +48,7 @@ public:
 
     explicit operator bool() const { return reals_ != nullptr; }
 
-    void store(int32_t i, Triple const& point, bool valid)
-    {
-        for (std::size_t axis = 0; axis < 3; ++axis)
-            reals_[axis * count_ + i] = point[axis];
-        valid_[static_cast<std::size_t>(i)] = valid;
-    }
+    SampleRuns runs() const { return {{&reals_[0], &reals_[count_], &reals_[2 * count_]}, valid_.get()}; }
     Triple point(int32_t i) const { return {reals_[i], reals_[count_ + i], reals_[2 * count_ + i]}; }
     bool valid(int32_t i) const { return valid_[static_cast<std::size_t>(i)]; }
     double const* run(int axis) const { return &reals_[static_cast<std::size_t>(axis) * count_]; }
@@ -116,13 +106,13 @@ bool on_same_far_side(Triple const& a, Triple const& b, Thresholds const& t)
     return false;
 }
 
-// The point at t, or invalid when the source says so or reports an error.
-bool evaluate_point(CurveSource& source, double t, double z_plane, Triple& point, ErrorState const& errors)
+PointOutcome evaluate_point(CurveSource& source, double t, double z_plane, Triple& point)
 {
     point = {t, 0, z_plane};
-    bool const exists = source.evaluate(t, point);
-    return exists && !error_pending(errors);
+    return source.evaluate(t, point);
 }
+
+
 
 void fit_ranges_to_samples(GraphRecord& graph, SampleStore const& samples, int32_t count)
 {
@@ -160,7 +150,7 @@ public:
     }
     ~HeldWarning()
     {
-        if (held_.flag != 0 && !error_pending(error_state()))
+        if (held_.flag != 0 && error_state().flag == 0)
             error_state() = held_;
     }
     HeldWarning(HeldWarning const&) = delete;
@@ -171,7 +161,7 @@ private:
 };
 
 void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r, SampleStore const& samples,
-                  double h, ErrorState const& errors)
+                  double h)
 {
     Thresholds const limits = thresholds_of(graph.scales, r.shape);
     double const z_plane = graph.coordinates.ZPlane;
@@ -185,6 +175,7 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
     double t_previous = r.t1;
     double t_target = r.t1 + h;
     int32_t consumed = 1;
+    bool failed = false;
     do {
         Triple const from = current;
         bool const from_valid = current_valid;
@@ -198,7 +189,7 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
         // step too short to be halved (a jump right at a sample, approached to the last
         // bit of the parameter) is taken as it is, so that every step makes progress.
         int halvings = 0;
-        while (halvings < max_halvings && from_valid && current_valid && !error_pending(errors)
+        while (halvings < max_halvings && from_valid && current_valid && !failed
                && differs_by_more_than(current, from, limits.refine, limits.axes)
                && !on_same_far_side(current, from, limits)) {
             double const half = t_from + (t - t_from) / 2;
@@ -208,7 +199,9 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
             // The program's own function may draw too: what the curve drew comes first.
             if (source.runs_program_code())
                 lines.flush();
-            current_valid = evaluate_point(source, t, z_plane, current, errors);
+            PointOutcome const outcome = evaluate_point(source, t, z_plane, current);
+            current_valid = outcome == PointOutcome::exists;
+            failed = outcome == PointOutcome::failed;
             ++halvings;
         }
         if (halvings == 0) {
@@ -226,10 +219,25 @@ void draw_samples(GraphRecord& graph, CurveSource& source, CurveRequest const& r
             move_to(graph, current[0], current[1], current[2]);
         }
         t_previous = t;
-    } while (consumed < r.count && !error_pending(errors));
+    } while (consumed < r.count && !failed);
 }
 
 } // namespace
+
+int32_t CurveSource::sample(double const* ts, int32_t count, double z_plane, SampleRuns const& runs)
+{
+    for (int32_t i = 0; i < count; ++i) {
+        Triple point;
+        PointOutcome const outcome = evaluate_point(*this, ts[i], z_plane, point);
+        if (outcome == PointOutcome::failed)
+            return i;
+        bool const exists = outcome == PointOutcome::exists;
+        for (std::size_t axis = 0; axis < 3; ++axis)
+            runs.coordinates[axis][i] = exists ? point[axis] : 0.0;
+        runs.exists[i] = exists;
+    }
+    return count;
+}
 
 void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
 {
@@ -239,8 +247,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         else
             reset_to_2d_view(graph);
     }
-    ErrorState const& errors = error_state();
-    if (error_pending(errors))
+    if (error_state().flag != 0)
         return;
     if (r.count < 2) {
         report_plot_error(PlotError::not_enough_data);
@@ -258,16 +265,9 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
         return;
 
     // Each sample is evaluated once here; drawing evaluates only the points it refines.
-    double const z_plane = graph.coordinates.ZPlane;
-    double t = r.t1;
-    for (int32_t i = 0; i < r.count; ++i) {
-        Triple point;
-        bool const valid = evaluate_point(source, t, z_plane, point, errors);
-        samples.store(i, valid ? point : Triple{0, 0, 0}, valid);
-        if (error_pending(errors))
-            return;
-        t += h;
-    }
+    std::vector<double> const ts = stepped_values(r.t1, h, r.count);
+    if (source.sample(ts.data(), r.count, graph.coordinates.ZPlane, samples.runs()) < r.count)
+        return;
 
     if (fits_ranges(r.option))
         fit_ranges_to_samples(graph, samples, r.count);
@@ -276,7 +276,7 @@ void draw_curve(GraphRecord& graph, CurveSource& source, CurveRequest const& r)
 
     {
         HeldWarning const warning;
-        draw_samples(graph, source, r, samples, h, errors);
+        draw_samples(graph, source, r, samples, h);
     }
     use_pen_colour(graph, graph.style.pen_colour);
 }

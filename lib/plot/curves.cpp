@@ -2,9 +2,10 @@
 
 #include <array>
 
+#include "lib/formula/block_evaluator.h"
 #include "lib/formula/entry_points.h"
-#include "lib/formula/evaluator.h"
 #include "lib/formula/formula_state.h"
+#include "lib/formula/point_evaluation.h"
 #include "lib/plot/plot_errors.h"
 #include "lib/plot/range_fit.h"
 #include "lib/runtime/error_state.h"
@@ -17,53 +18,105 @@ namespace {
 // uses the first formula for y; a plane or space curve uses them for x, y and z.
 class FormulaCurve final : public CurveSource {
 public:
-    // Compiles each text in turn and stops at the first that fails, with the error state
-    // holding its compile error.
+    // Compiles each text in turn and stops at the first that fails, keeping its failure.
     FormulaCurve(ParameterList const& parameters, std::span<std::string_view const> texts, std::string_view name)
     {
         for (std::string_view text : texts) {
-            formulae_[count_] = prepare_formula(&parameters, text, name);
-            if (!formulae_[count_])
+            Compilation compilation = prepare_formula(&parameters, text, name);
+            if (compilation.failure.failed()) {
+                failure_ = compilation.failure;
                 return;
-            ++count_;
+            }
+            formulae_[count_++] = std::move(compilation.formula);
         }
         compiled_ = true;
     }
 
     bool compiled() const { return compiled_; }
     CurveShape shape() const { return static_cast<CurveShape>(count_); }
+    // The compile failure, or the failure that ended the curve.
+    FormulaFailure const& failure() const { return failure_; }
 
-    bool evaluate(double t, Triple& point) override
+    PointOutcome evaluate(double t, Triple& point) override
     {
-        FormulaState& state = formula_state();
-        state.slots[0] = t;
+        formula_state().slots[0] = t;
         if (count_ == 1) {
-            point[1] = kelvo::evaluate(formulae_[0].get());
-            return true;
+            Evaluation const y = kelvo::evaluate(formulae_[0].get());
+            point[1] = y.value;
+            return outcome_of(y.failure);
         }
-        // Each evaluation starts by clearing the error flag: a failure of an earlier
-        // formula must survive the later ones.
-        bool failed = false;
+        // Every formula is evaluated, so that `rnd` advances as it always has; the point
+        // fails with the failure of the last formula that failed.
+        FormulaFailure failure;
         for (std::size_t k = 0; k < count_; ++k) {
-            point[k] = kelvo::evaluate(formulae_[k].get());
-            failed = failed || state.errors->flag != 0;
+            Evaluation const coordinate = kelvo::evaluate(formulae_[k].get());
+            point[k] = coordinate.value;
+            if (coordinate.failure.failed())
+                failure = coordinate.failure;
         }
-        if (failed)
-            state.errors->flag = 1;
-        return true;
+        return outcome_of(failure);
+    }
+
+    // Each formula over all the samples at once, in blocks. The first point that fails
+    // fails with the last formula that fails there, as evaluate() has it.
+    int32_t sample(double const* ts, int32_t count, double z_plane, SampleRuns const& runs) override
+    {
+        for (std::size_t k = 0; k < count_; ++k)
+            if (!evaluates_in_blocks(*formulae_[k])) // random draws keep the order of the points
+                return CurveSource::sample(ts, count, z_plane, runs);
+        std::array<double const*, 1> const parameter = {ts};
+        PointSet const points = PointSet::paired(parameter, count);
+        std::size_t const first_axis = count_ == 1 ? 1 : 0; // a graph's formula gives y
+        int64_t failed_at = count;
+        FormulaFailure failure;
+        for (std::size_t k = 0; k < count_; ++k) {
+            PointFailures const failures = evaluate_points(*formulae_[k], points, runs.coordinates[first_axis + k]);
+            if (failures.first_point >= 0 && failures.first_point <= failed_at) {
+                failed_at = failures.first_point;
+                failure = failures.first;
+            }
+        }
+        for (int32_t i = 0; i < count; ++i) {
+            if (count_ == 1)
+                runs.coordinates[0][i] = ts[i];
+            if (count_ < 3)
+                runs.coordinates[2][i] = z_plane;
+            runs.exists[i] = true;
+        }
+        if (failed_at < count)
+            failure_ = failure;
+        return static_cast<int32_t>(failed_at);
     }
 
 private:
+    PointOutcome outcome_of(FormulaFailure const& failure)
+    {
+        if (!failure.failed())
+            return PointOutcome::exists;
+        failure_ = failure;
+        return PointOutcome::failed;
+    }
+
     std::array<FormulaPtr, 3> formulae_;
     std::size_t count_ = 0;
     bool compiled_ = false;
+    FormulaFailure failure_;
 };
 
 // The caller's functions may do anything meanwhile: draw, or even close the graph, whose
-// record then outlives this call.
+// record then outlives this call. A function fails through the library's error state, the
+// only way a program's function has to say so, and the failure stays there.
 class CallerSource : public CurveSource {
 public:
     bool runs_program_code() const override { return true; }
+
+protected:
+    static PointOutcome outcome_of(bool exists)
+    {
+        if (error_state().flag != 0)
+            return PointOutcome::failed;
+        return exists ? PointOutcome::exists : PointOutcome::missing;
+    }
 };
 
 class FunctionGraph final : public CallerSource {
@@ -72,10 +125,10 @@ public:
         : f_(f)
     {
     }
-    bool evaluate(double t, Triple& point) override
+    PointOutcome evaluate(double t, Triple& point) override
     {
         point[1] = f_(t);
-        return true;
+        return outcome_of(true);
     }
 
 private:
@@ -91,7 +144,7 @@ public:
         , variables_(variables)
     {
     }
-    bool evaluate(double t, Triple& point) override
+    PointOutcome evaluate(double t, Triple& point) override
     {
         for (std::size_t axis = 0; axis < 3; ++axis)
             if (variables_[axis] != nullptr)
@@ -100,7 +153,7 @@ public:
         for (std::size_t axis = 0; axis < 3; ++axis)
             if (variables_[axis] != nullptr)
                 point[axis] = *variables_[axis];
-        return exists;
+        return outcome_of(exists);
     }
 
 private:
@@ -128,6 +181,7 @@ int32_t draw_formula_curve(GraphRecord& graph, std::span<std::string_view const>
     FormulaCurve curve(graph.parameters, formulae, name);
     if (curve.compiled())
         run_engine(graph, curve, curve.shape(), call);
+    curve.failure().report();
     return error_state().code;
 }
 

@@ -1,11 +1,13 @@
 #include "lib/plot/data_points.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
 
 #include "lib/axes/current_point.h"
 #include "lib/axes/marks.h"
+#include "lib/axes/projected_pixels.h"
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
 #include "lib/axes/view.h"
@@ -112,31 +114,67 @@ bool order_free(GraphRecord const& graph)
     return free;
 }
 
+// The window pixels of a block of points, each as window_pixel(project(...)) gives it, and
+// whether every point of the block is finite and inside the window limit, so that its
+// segments need no clipping. A polyline of millions of points is mostly such blocks.
+constexpr int pixel_block = 256;
+
+
 // The polyline through the finite points, the pen lifted at every gap, as moving to its first
 // point and drawing to every further one would draw it.
 template <typename PointAt>
-void draw_polyline(GraphRecord& graph, int64_t n, PointAt&& point_at)
+void draw_polyline(GraphRecord& graph, PointArrays const& arrays, int64_t n, PointAt&& point_at)
 {
     EffectiveScales const& s = graph.scales;
     TkColor const colour = graph.pen.colour;
     std::optional<DataPoint> last;
     {
         LineBatch lines(graph, LineBatch::RecordLinesAs::Pixels);
+        bool const skips = lines.skips_repeats();
         bool pen_down = false;
+        // Whether the last line added ended on the previous point's pixel, painting it.
+        bool end_painted = false;
         WindowPoint previous;
-        for (int64_t i = 0; i < n; ++i) {
+        std::array<PixelPoint, pixel_block> block;
+        auto one_by_one = [&](int64_t i) {
             DataPoint const p = point_at(i);
             if (!p.finite) {
                 pen_down = false;
-                continue;
+                return;
             }
             WindowPoint const at = project(s, p.x, p.y, p.z);
+            end_painted = false;
             if (pen_down)
-                if (std::optional<PixelSegment> const segment = pixel_segment(previous, at))
-                    lines.add_following(segment->x1, segment->y1, segment->x2, segment->y2, colour);
+                if (std::optional<PixelSegment> const segment = pixel_segment(previous, at)) {
+                    lines.add(segment->x1, segment->y1, segment->x2, segment->y2, colour);
+                    end_painted = segment->x2 == window_pixel(at.x) && segment->y2 == window_pixel(at.y);
+                }
             previous = at;
             pen_down = true;
             last = p;
+        };
+        for (int64_t first = 0; first < n; first += pixel_block) {
+            int const count = static_cast<int>(std::min<int64_t>(pixel_block, n - first));
+            bool const simple = s.AllLinear && pen_down && inside_window_limit(previous)
+                && project_to_pixels(s, arrays, first, count, block.data());
+            if (!simple) {
+                for (int k = 0; k < count; ++k)
+                    one_by_one(first + k);
+                continue;
+            }
+            // Every segment joins two pixels inside the window limit: lines between the rounded
+            // points, leaving out the ones that add nothing.
+            PixelPoint at{rounded_window_pixel(previous.x), rounded_window_pixel(previous.y)};
+            for (int k = 0; k < count; ++k) {
+                PixelPoint const to = block[static_cast<std::size_t>(k)];
+                if (skips && end_painted && to == at)
+                    continue;
+                lines.add(at.x, at.y, to.x, to.y, colour);
+                at = to;
+                end_painted = true;
+            }
+            last = point_at(first + count - 1);
+            previous = project(s, last->x, last->y, last->z);
         }
     }
     // The current point where drawing the points one by one leaves it.
@@ -173,14 +211,15 @@ void draw_in_turn(GraphRecord& graph, int32_t symbol, int64_t n, PointAt&& point
 }
 
 template <typename PointAt>
-void draw_marked(GraphRecord& graph, bool joined, int32_t symbol, int64_t n, PointAt&& point_at)
+void draw_marked(GraphRecord& graph, bool joined, int32_t symbol, PointArrays const& arrays, int64_t n,
+                 PointAt&& point_at)
 {
     if (joined && symbol != 0 && !order_free(graph)) {
         draw_in_turn(graph, symbol, n, point_at);
         return;
     }
     if (joined)
-        draw_polyline(graph, n, point_at);
+        draw_polyline(graph, arrays, n, point_at);
     if (symbol != 0)
         draw_symbols(graph, symbol, n, point_at);
 }
@@ -206,7 +245,7 @@ int32_t draw_plane_data(GraphRecord& graph, DataPoints const& data, ArrayMarks c
     }
     frame_if_asked(graph, marks.option);
     apply_colour_and_mark(graph, marks);
-    draw_marked(graph, marks.mark >= joined_marks, marks.mark % 10, data.n, point_at);
+    draw_marked(graph, marks.mark >= joined_marks, marks.mark % 10, {data.x, data.y, nullptr, z}, data.n, point_at);
     return error_state().code;
 }
 
@@ -230,7 +269,7 @@ int32_t draw_space_data(GraphRecord& graph, DataPoints const& data, ArrayMarks c
     frame_if_asked(graph, marks.option);
     apply_colour_and_mark(graph, marks);
     bool const joined = marks.mark >= joined_marks;
-    draw_marked(graph, joined, joined ? 0 : marks.mark % 10, data.n, point_at);
+    draw_marked(graph, joined, joined ? 0 : marks.mark % 10, {data.x, data.y, data.z, 0}, data.n, point_at);
     return error_state().code;
 }
 

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "lib/graph/graph_call.h"
+#include "lib/graph/graph_table.h"
 #include "lib/kelvolib.h"
 #include "lib/plot/curves.h"
 #include "lib/plot/data_arrays.h"
@@ -295,6 +296,37 @@ int32_t TkDrawRevolution(TkGraph graph, const char* formula, const char* var_nam
         return draw_from_profile_arrays(graph, samples.z(), samples.radii(), n, [&](GraphRecord& g, Profile const& profile) {
             draw_revolution(g, profile, {angles, style, upper_colour, lower_colour, option});
         });
+    });
+}
+
+// ---- Formulae over arrays
+
+int32_t TkEvaluateData1(TkGraph graph, const char* formula, const char* x_name, const double* x, double* result,
+                        int64_t n)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        std::string_view const names[] = {text_of(x_name)};
+        double const* const arrays[] = {x};
+        return evaluate_data(parameters_of(graph), text_of(formula), names, arrays, result, n);
+    });
+}
+
+int32_t TkEvaluateData2(TkGraph graph, const char* formula, const char* x_name, const char* y_name, const double* x,
+                        const double* y, double* result, int64_t n)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        std::string_view const names[] = {text_of(x_name), text_of(y_name)};
+        double const* const arrays[] = {x, y};
+        return evaluate_data(parameters_of(graph), text_of(formula), names, arrays, result, n);
+    });
+}
+
+int32_t TkSampleData2(TkGraph graph, const char* formula, const char* x_name, const char* y_name, double x1,
+                      double x2, double y1, double y2, int32_t nx, int32_t ny, double* z)
+{
+    return guarded_call(int32_t{heap_error_code}, [&] {
+        return sample_data(parameters_of(graph), text_of(formula), {text_of(x_name), x1, x2, 0, nx},
+                           {text_of(y_name), y1, y2, 0, ny}, z);
     });
 }
 

@@ -1,12 +1,12 @@
 // The exported functions of the runtime subsystem: library frame, arrays and blocks, helpers.
 
-#include <algorithm>
-#include <cstring>
+#include <string_view>
 
 #include "lib/kelvolib.h"
 #include "lib/runtime/arrays.h"
 #include "lib/runtime/blocks.h"
 #include "lib/runtime/debug_report.h"
+#include "lib/runtime/error_state.h"
 #include "lib/runtime/guarded_call.h"
 #include "lib/runtime/math_helpers.h"
 #include "lib/runtime/short_string.h"
@@ -42,6 +42,31 @@ void Debug(const unsigned char* message)
 void SetDebugMode(uint8_t on)
 {
     guarded_call([&] { set_debug_mode(on != 0); });
+}
+
+int32_t TkGetErrorCode(void)
+{
+    return guarded_call(failed_result<int32_t>(), [&] { return error_state().code; });
+}
+
+int32_t TkGetErrorMessage(char* buffer, int32_t size)
+{
+    return guarded_call(failed_result<int32_t>(), [&] { return copy_text(error_state().message, buffer, size); });
+}
+
+void TkClearError(void)
+{
+    guarded_call([&] { clear_error(); });
+}
+
+void TkSetError(int32_t code, const char* message)
+{
+    guarded_call([&] {
+        if (code == 0)
+            clear_error();
+        else
+            set_error(code, message == nullptr ? std::string_view{} : std::string_view{message});
+    });
 }
 
 TkArray TkNewArray1(int32_t n1)
@@ -178,13 +203,7 @@ int32_t Trim(const char* text, char* result, int32_t size)
     return guarded_call(failed_result<int32_t>(), [&]() -> int32_t {
         if (text == nullptr)
             return 0;
-        std::string_view trimmed = trim_text(text);
-        if (result != nullptr && size > 0) {
-            std::size_t kept = std::min<std::size_t>(trimmed.size(), static_cast<std::size_t>(size) - 1);
-            std::memmove(result, trimmed.data(), kept);
-            result[kept] = '\0';
-        }
-        return static_cast<int32_t>(trimmed.size());
+        return copy_text(trim_text(text), result, size);
     });
 }
 

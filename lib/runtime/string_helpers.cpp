@@ -1,5 +1,8 @@
 #include "lib/runtime/string_helpers.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace kelvo {
 
 namespace {
@@ -16,6 +19,16 @@ std::string_view trim_text(std::string_view text)
     while (!text.empty() && is_blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+int32_t copy_text(std::string_view text, char* result, int32_t size)
+{
+    if (result != nullptr && size > 0) {
+        std::size_t const kept = std::min<std::size_t>(text.size(), static_cast<std::size_t>(size) - 1);
+        std::memmove(result, text.data(), kept);
+        result[kept] = '\0';
+    }
+    return static_cast<int32_t>(text.size());
 }
 
 char* make_pchar(unsigned char* text)

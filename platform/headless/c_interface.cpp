@@ -7,6 +7,8 @@
 
 #include "platform/base/c_boundary.h"
 #include "platform/box/message_box.h"
+#include "platform/base/color.h"
+#include "platform/base/rect.h"
 #include "platform/raster/png_file.h"
 #include "platform/window/host.h"
 #include "platform/window/painting.h"
@@ -67,6 +69,30 @@ uint32_t KpGetPixel(TkWnd window, int32_t x, int32_t y)
         if (framebuffer == nullptr || !framebuffer->bounds().contains(at))
             return outside;
         return framebuffer->pixel(at).to_interface();
+    });
+}
+
+int32_t KpGetPixels(TkWnd window, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t* colours)
+{
+    return kp::c_boundary(bad_window, [&] {
+        if (colours == nullptr || width < 0 || height < 0 || !kp::is_window(window))
+            return bad_window;
+        std::fill_n(colours, int64_t{width} * height, outside);
+        kp::Surface const* framebuffer = kp::host_framebuffer(kp::host_of(window));
+        if (framebuffer == nullptr)
+            return 0;
+        // The part of the rectangle that the window shows, in host coordinates.
+        kp::Point const origin = kp::client_origin_in_host(window);
+        kp::Rect const asked = kp::Rect::from_edges(x, y, int64_t{x} + width, int64_t{y} + height);
+        kp::Rect const shown = kp::client_rect(window).intersected(asked).translated(origin.x, origin.y)
+                                   .intersected(framebuffer->bounds());
+        for (int32_t row = shown.top(); row < shown.bottom(); ++row) {
+            uint32_t const* pixels = framebuffer->row(row);
+            uint32_t* out = colours + int64_t{row - origin.y - y} * width + (shown.left() - origin.x - x);
+            for (int32_t column = shown.left(); column < shown.right(); ++column)
+                *out++ = kp::Color::from_pixel(pixels[column]).to_interface();
+        }
+        return 0;
     });
 }
 

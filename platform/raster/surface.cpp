@@ -53,4 +53,10 @@ void Surface::resize(Size size, Color fill)
     pixels_ = std::move(resized);
 }
 
+void Surface::reset(Size size, Color fill)
+{
+    size_ = non_negative(size);
+    pixels_.assign(static_cast<std::size_t>(size_.area()), fill.pixel());
+}
+
 } // namespace kp

@@ -37,6 +37,9 @@ public:
     void fill(Color color);
     // Changes the size, keeping the pixels of the common top-left part; new pixels are `fill`.
     void resize(Size size, Color fill = colors::black);
+    // Becomes a surface of the size with every pixel `fill`, in the memory it holds when that
+    // is enough (a surface used again and again needs no fresh memory each time).
+    void reset(Size size, Color fill);
 
     std::span<uint32_t> pixels() { return pixels_; }
     std::span<uint32_t const> pixels() const { return pixels_; }

@@ -38,25 +38,21 @@ int64_t pixels_along(Point from, Point to)
     return line_pixel_count(DevicePoint::from(from, {}), DevicePoint::from(to, {}));
 }
 
-// The box of recorded pixels grown to cover `needed` as well, inside `area`, with the pixels
-// moved along. It grows to at least twice its width or height where it grows, so that pixels
-// set one after another across a picture move their box a few times only.
-Rect grown_to_cover(Surface& pixels, Rect box, Rect needed, Rect area)
+// Recorded pixels start at least this many pixels wide and high.
+constexpr int32_t least_pixels_side = 256;
+
+// The box of recorded pixels grown to cover `needed` as well, inside `area`: to at least
+// twice its width or height where it grows, so that pixels set one after another across a
+// picture move their box a few times only.
+Rect grown_box(Rect box, Rect needed, Rect area)
 {
-    if (box.contains(needed))
-        return box;
     Rect grown = box.united(needed);
     if (grown.width > box.width)
-        grown = grown.united(Rect{grown.x, grown.y, std::min(2 * box.width, area.width), 1}.normalized());
+        grown = grown.united(Rect{grown.x, grown.y, std::max(2 * box.width, least_pixels_side), 1}.normalized());
     if (grown.height > box.height)
-        grown = grown.united(Rect{grown.x, grown.y, 1, std::min(2 * box.height, area.height)}.normalized());
+        grown = grown.united(Rect{grown.x, grown.y, 1, std::max(2 * box.height, least_pixels_side)}.normalized());
     // Doubling grows away from the top-left corner; what leaves the area is given up.
-    grown = grown.intersected(area);
-    Surface moved(grown.size(), Color::from_pixel(0));
-    for (int32_t y = 0; y < box.height; ++y)
-        std::copy_n(pixels.row(y), box.width, moved.row(y + box.y - grown.y) + (box.x - grown.x));
-    pixels = std::move(moved);
-    return grown;
+    return grown.intersected(area);
 }
 
 // A step drawn with a pen and, for the shapes that have an inside, a brush.
@@ -319,7 +315,7 @@ void Recording::arc(DrawingCall const& call, Rect box, Point start, Point end, P
 }
 
 template <typename Paint>
-void Recording::paint_pixels(DrawingCall const& call, Rect needed, Paint&& paint)
+void Recording::paint_pixels(DrawingCall const& call, Rect needed, PixelsBox start, Paint&& paint)
 {
     needed = needed.intersected(area_);
     if (needed.is_empty())
@@ -329,7 +325,16 @@ void Recording::paint_pixels(DrawingCall const& call, Rect needed, Paint&& paint
         extend_newest([&](RecordedStep& step) {
             Surface& pixels = pixels_[step.first].pixels;
             std::size_t const before = pixels.pixels().size_bytes();
-            step.box = grown_to_cover(pixels, step.box, needed, area_);
+            if (!step.box.contains(needed)) {
+                Rect const grown = grown_box(step.box, needed, area_);
+                Surface moved = unpainted_pixels(grown.size());
+                for (int32_t y = 0; y < step.box.height; ++y)
+                    std::copy_n(pixels.row(y), step.box.width,
+                                moved.row(y + step.box.y - grown.y) + (step.box.x - grown.x));
+                std::swap(pixels, moved);
+                spare_pixels_ = std::move(moved);
+                step.box = grown;
+            }
             paint(pixels, step.box.origin());
             return pixels.pixels().size_bytes() - before;
         });
@@ -338,11 +343,19 @@ void Recording::paint_pixels(DrawingCall const& call, Rect needed, Paint&& paint
     RecordedStep step;
     step.kind = StepKind::Pixels;
     step.clip = clip;
-    step.box = needed;
+    step.box = start == PixelsBox::WholeArea ? area_ : grown_box(needed, needed, area_);
     step.first = static_cast<uint32_t>(pixels_.size());
-    pixels_.push_back({Surface(needed.size(), Color::from_pixel(0))});
+    pixels_.push_back({unpainted_pixels(step.box.size())});
     paint(pixels_.back().pixels, step.box.origin());
     add(step);
+}
+
+Surface Recording::unpainted_pixels(Size size)
+{
+    Surface pixels = std::move(spare_pixels_);
+    pixels.reset(size, Color::from_pixel(0));
+    spare_pixels_ = Surface();
+    return pixels;
 }
 
 void Recording::pixel(DrawingCall const& call, Point point, Color color)
@@ -351,7 +364,7 @@ void Recording::pixel(DrawingCall const& call, Point point, Color color)
     DrawingCall const copy{call.clip, call.origin, RasterOp::Copy, call.damage};
     if (!touches_area(copy))
         return;
-    paint_pixels(copy, Rect{point.x, point.y, 1, 1}.normalized(), [&](Surface& pixels, Point box) {
+    paint_pixels(copy, Rect{point.x, point.y, 1, 1}.normalized(), PixelsBox::Growing, [&](Surface& pixels, Point box) {
         pixels.at(point.x - box.x, point.y - box.y) = color.pixel() | RecordedPixels::painted_pixel;
     });
 }
@@ -375,7 +388,9 @@ void Recording::painted_lines_as_pixels(DrawingCall const& call, std::span<Paint
         patch(call);
         return;
     }
-    paint_pixels(call, ends.rect(), [&](Surface& pixels, Point box) {
+    // Many lines mostly cross much of the picture: their pixels take the whole area at once
+    // rather than growing into it step by step.
+    paint_pixels(call, ends.rect(), PixelsBox::WholeArea, [&](Surface& pixels, Point box) {
         // The recorded pixels are a surface of their own: the lines go onto it as they went onto
         // the context's, through the box alone, since the step keeps the call's clip.
         Region const whole(pixels.bounds());
@@ -521,6 +536,11 @@ bool Recording::hides_whole_area(RecordedStep const& step) const
 
 void Recording::forget_everything()
 {
+    // The largest recorded pixels are kept for the next: a plot of many points drawn frame
+    // after frame needs them again, and fresh memory costs a fault a page.
+    for (RecordedPixels& kept : pixels_)
+        if (kept.pixels.pixels().size() > spare_pixels_.pixels().size())
+            spare_pixels_ = std::move(kept.pixels);
     steps_.clear();
     points_.clear();
     clips_.clear();

@@ -198,9 +198,13 @@ private:
     void extend_newest(Grow&& grow);
     void add_patch(Region region);
     // Paints recorded pixels: paint(surface, box origin) on the newest step when it holds
-    // pixels through the call's clip, grown to cover `needed` (logical), or on a new such step.
+    // pixels through the call's clip, grown to cover `needed` (logical), or on a new such step
+    // whose box starts around `needed` or as the whole area.
+    enum class PixelsBox : uint8_t { Growing, WholeArea };
     template <typename Paint>
-    void paint_pixels(DrawingCall const& call, Rect needed, Paint&& paint);
+    void paint_pixels(DrawingCall const& call, Rect needed, PixelsBox start, Paint&& paint);
+    // A surface of unpainted pixels, in the spare memory when there is some.
+    Surface unpainted_pixels(Size size);
     // Whether the newest step is a patch that holds all of `rect`.
     bool last_patch_holds(Rect const& rect) const;
     // Whether `step` covers the whole area with opaque paint, so that nothing before it shows.
@@ -223,6 +227,8 @@ private:
     std::vector<RecordedText> texts_;
     std::vector<RecordedImage> images_;
     std::vector<RecordedPixels> pixels_;
+    // Memory of recorded pixels let go, for the next (not counted in the budget's bytes).
+    Surface spare_pixels_;
     std::vector<Region> patches_;
     std::size_t bytes_ = 0;
     bool drawn_since_cleared_ = true;

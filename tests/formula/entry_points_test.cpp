@@ -81,11 +81,10 @@ TEST(GraphFormulae, ParameterValuesAreCopiedWhenPrepared)
 {
     ParameterList list;
     add_parameter(&list, "a", 1.0);
-    clear_error();
-    FormulaPtr formula = prepare_formula(&list, "a * 2");
+    FormulaPtr formula = prepare_formula(&list, "a * 2").formula;
     ASSERT_NE(formula, nullptr);
     set_parameter_value(&list, "a", 7.0);
-    EXPECT_EQ(evaluate(formula.get()), 2.0);
+    EXPECT_EQ(evaluate(formula.get()).value, 2.0);
 }
 
 struct ClashCase {
@@ -230,17 +229,34 @@ TEST(ByVarCalls, HostileArgumentsAreHarmless)
     EXPECT_EQ(formula_state().current_formula, nullptr);
 }
 
-TEST(Callbacks, EvaluateAtStoresTheSlotsFirst)
+TEST(Callbacks, EvaluateCurrentStoresTheSlotsFirst)
 {
-    clear_error();
-    formula_state().current_formula = prepare_formula(nullptr, "x*100 + y*10 + z", "x", "y", "z");
+    formula_state().current_formula = prepare_formula(nullptr, "x*100 + y*10 + z", "x", "y", "z").formula;
     ASSERT_NE(formula_state().current_formula, nullptr);
-    EXPECT_EQ(evaluate_at(1.0, 2.0, 3.0), 123.0);
-    EXPECT_EQ(evaluate_at(4.0, 5.0), 453.0) << "z keeps its last value";
-    EXPECT_EQ(evaluate_at(7.0), 753.0);
+    EXPECT_EQ(evaluate_current(1.0, 2.0, 3.0).value, 123.0);
+    EXPECT_EQ(evaluate_current(4.0, 5.0).value, 453.0) << "z keeps its last value";
+    EXPECT_EQ(evaluate_current(7.0).value, 753.0);
     release_current_formula();
-    EXPECT_EQ(evaluate_at(1.0), 0.0);
-    EXPECT_EQ(error_state().code, 10423);
+    Evaluation const none = evaluate_current(1.0);
+    EXPECT_EQ(none.value, 0.0);
+    EXPECT_EQ(none.failure.code(), 10423);
+}
+
+TEST(Callbacks, ReportingClearsTheFlagOrReportsTheFailure)
+{
+    // The numerical methods read a failure from the error state, whoever's function it was.
+    set_error(77, "earlier");
+    Evaluation success;
+    success.value = 2.5;
+    EXPECT_EQ(value_reporting_failure(success), 2.5);
+    EXPECT_EQ(error_state().flag, 0);
+    EXPECT_EQ(error_state().code, 77) << "the flag is cleared, the code stays";
+    Evaluation failure;
+    failure.failure.record(FormulaError::square_root_of_negative);
+    EXPECT_EQ(value_reporting_failure(failure), 0.0);
+    EXPECT_EQ(error_state().flag, 1);
+    EXPECT_EQ(error_state().code, 10415);
+    EXPECT_EQ(error_state().message, "square root of negative number");
 }
 
 } // namespace

@@ -155,10 +155,10 @@ TEST(EvaluatorLimits, StoredValues)
 
 TEST(Evaluator, NoFormulaIsAnUnknownError)
 {
-    kelvo::clear_error();
-    EXPECT_EQ(kelvo::evaluate(nullptr), 0.0);
-    EXPECT_EQ(kelvo::error_state().code, 10423);
-    EXPECT_EQ(kelvo::error_state().message, "unknown error");
+    kelvo::Evaluation const none = kelvo::evaluate(nullptr);
+    EXPECT_EQ(none.value, 0.0);
+    EXPECT_EQ(none.failure.code(), 10423);
+    EXPECT_EQ(kelvo::formula_error_message(none.failure.code() - kelvo::formula_error_base), "unknown error");
 }
 
 TEST(Evaluator, LogOfHundredIsTwoWithinOneUnit)
@@ -196,20 +196,23 @@ TEST(Evaluator, FirstErrorWinsAndItsMessageStays)
     EXPECT_EQ(kelvo::error_state().message, "square root of negative number");
 }
 
-TEST(Evaluator, EvaluationClearsTheFlagButNotTheCode)
+TEST(Evaluator, EachEvaluationKeepsItsOwnFailureAndLeavesTheErrorStateAlone)
 {
-    // The code of an earlier failure stays until something replaces it; the flag does not.
-    kelvo::clear_error();
-    kelvo::FormulaPtr formula = kelvo::prepare_formula(nullptr, "1/x", "x");
+    kelvo::FormulaPtr formula = kelvo::prepare_formula(nullptr, "1/x", "x").formula;
     ASSERT_NE(formula, nullptr);
+    kelvo::set_error(77, "earlier");
     auto& slots = kelvo::formula_state().slots;
     slots[0] = 0.0;
-    EXPECT_EQ(kelvo::evaluate(formula.get()), 0.0);
-    EXPECT_EQ(kelvo::error_state().flag, 1);
+    kelvo::Evaluation const failed = kelvo::evaluate(formula.get());
+    EXPECT_EQ(failed.value, 0.0);
+    EXPECT_EQ(failed.failure.code(), 10414);
     slots[0] = 4.0;
-    EXPECT_EQ(kelvo::evaluate(formula.get()), 0.25);
-    EXPECT_EQ(kelvo::error_state().flag, 0);
-    EXPECT_EQ(kelvo::error_state().code, 10414);
+    kelvo::Evaluation const succeeded = kelvo::evaluate(formula.get());
+    EXPECT_EQ(succeeded.value, 0.25);
+    EXPECT_FALSE(succeeded.failure.failed());
+    EXPECT_EQ(kelvo::error_state().code, 77);
+    EXPECT_EQ(kelvo::error_state().message, "earlier");
+    kelvo::clear_error();
 }
 
 TEST(Evaluator, ConstantsAreCopiedAndCheckedAtCompileTime)
@@ -218,15 +221,17 @@ TEST(Evaluator, ConstantsAreCopiedAndCheckedAtCompileTime)
     symbols.reset_to_builtins();
     symbols.register_constant("big", kelvo::LetterCase::any, 1e200);
     symbols.register_constant("tiny", kelvo::LetterCase::any, 1e-200);
-    kelvo::FormulaPtr big = kelvo::compile_formula("big*0");
-    kelvo::FormulaPtr tiny = kelvo::compile_formula("tiny+1");
+    kelvo::FormulaPtr big = kelvo::compile_formula("big*0").formula;
+    kelvo::FormulaPtr tiny = kelvo::compile_formula("tiny+1").formula;
     symbols.reset_to_builtins();
     ASSERT_NE(big, nullptr);
     ASSERT_NE(tiny, nullptr);
-    EXPECT_EQ(kelvo::evaluate(big.get()), 0.0);
-    EXPECT_EQ(kelvo::error_state().code, 10416);
-    EXPECT_EQ(kelvo::evaluate(tiny.get()), 1.0);
-    EXPECT_EQ(kelvo::error_state().flag, 0);
+    kelvo::Evaluation const too_large = kelvo::evaluate(big.get());
+    EXPECT_EQ(too_large.value, 0.0);
+    EXPECT_EQ(too_large.failure.code(), 10416);
+    kelvo::Evaluation const flushed = kelvo::evaluate(tiny.get());
+    EXPECT_EQ(flushed.value, 1.0);
+    EXPECT_FALSE(flushed.failure.failed());
 }
 
 TEST(Evaluator, SameInputsGiveTheSameResult)
@@ -308,16 +313,15 @@ TEST(Evaluator, PowersFollowTheRuleOverManyArguments)
         for (std::size_t j = i % 7; j < exponents.size(); j += 7) {
             int32_t expected_error = 0;
             double const expected = power_by_the_rule(bases[i], exponents[j], limits, expected_error);
-            kelvo::clear_error();
-            double const actual = kelvo::power(bases[i], exponents[j], limits);
-            int32_t const actual_error = kelvo::error_state().flag != 0 ? kelvo::error_state().code : 0;
+            kelvo::FormulaFailure failure;
+            double const actual = kelvo::power(bases[i], exponents[j], limits, failure);
+            int32_t const actual_error = failure.code();
             bool const same = std::bit_cast<uint64_t>(actual) == std::bit_cast<uint64_t>(expected)
                               && actual_error == expected_error;
             if (!same && ++mismatches <= 5)
                 ADD_FAILURE() << bases[i] << " ^ " << exponents[j] << " gives " << actual << " (error " << actual_error
                               << ") instead of " << expected << " (error " << expected_error << ")";
         }
-    kelvo::clear_error();
     EXPECT_EQ(mismatches, 0);
 }
 

@@ -30,11 +30,10 @@ inline Outcome run(std::string_view text, double x = 0.0, double y = 0.0, double
 // The code of compiling text with x, y and z registered (0 when it compiles).
 inline int32_t compile_code(std::string_view text)
 {
-    kelvo::clear_error();
-    kelvo::FormulaPtr formula = kelvo::prepare_formula(nullptr, text, "x", "y", "z");
-    int32_t code = kelvo::error_state().code;
-    if (code == 0 && formula == nullptr)
-        return -1; // no formula and no error: a fault of its own
+    kelvo::Compilation compilation = kelvo::prepare_formula(nullptr, text, "x", "y", "z");
+    int32_t code = compilation.failure.code();
+    if ((code == 0) != (compilation.formula != nullptr))
+        return -1; // a formula and an error, or neither: a fault of its own
     return code;
 }
 

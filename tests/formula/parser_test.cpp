@@ -218,8 +218,11 @@ TEST(NestingLimit, HostileNestingIsRefusedInsteadOfExhaustingTheStack)
 TEST(CompileDriver, FailedCompilationGivesNoFormulaAndKeepsTheFirstMessage)
 {
     kelvo::clear_error();
-    kelvo::FormulaPtr formula = kelvo::prepare_formula(nullptr, "sin(x", "x");
-    EXPECT_EQ(formula, nullptr);
+    kelvo::Compilation compilation = kelvo::prepare_formula(nullptr, "sin(x", "x");
+    EXPECT_EQ(compilation.formula, nullptr);
+    EXPECT_EQ(compilation.failure.code(), 10405);
+    EXPECT_EQ(kelvo::error_state().flag, 0) << "the compiler keeps its failure to itself";
+    compilation.failure.report();
     EXPECT_EQ(kelvo::error_state().code, 10405);
     EXPECT_EQ(kelvo::error_state().message, "')' expected");
 }
@@ -231,9 +234,10 @@ TEST(CompileDriver, LetterCaseOfExactSymbolsMatters)
     auto& symbols = kelvo::formula_state().symbols;
     symbols.reset_to_builtins();
     symbols.register_variable("y", kelvo::LetterCase::exact, &y);
-    EXPECT_NE(kelvo::compile_formula("y*2"), nullptr);
-    EXPECT_EQ(kelvo::compile_formula("Y*2"), nullptr);
-    EXPECT_EQ(kelvo::error_state().code, 10408);
+    EXPECT_NE(kelvo::compile_formula("y*2").formula, nullptr);
+    kelvo::Compilation other_case = kelvo::compile_formula("Y*2");
+    EXPECT_EQ(other_case.formula, nullptr);
+    EXPECT_EQ(other_case.failure.code(), 10408);
     symbols.reset_to_builtins();
 }
 

@@ -67,15 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, std::size_t size)
     static kelvo::ParameterList const parameters = make_parameters();
 
     // Internal path: the whole input, embedded zero bytes included.
-    kelvo::clear_error();
     kelvo::FormulaState& state = kelvo::formula_state();
-    state.current_formula = kelvo::prepare_formula(&parameters, bytes, "x", "y", "z");
+    state.current_formula = kelvo::prepare_formula(&parameters, bytes, "x", "y", "z").formula;
     if (state.current_formula != nullptr) {
         for (auto const& point : points) {
-            double value = kelvo::evaluate_at(point[0], point[1], point[2]);
-            if (kelvo::error_state().flag != 0 && value != 0.0)
+            kelvo::Evaluation const evaluation = kelvo::evaluate_current(point[0], point[1], point[2]);
+            if (evaluation.failure.failed() && evaluation.value != 0.0)
                 __builtin_trap(); // a failed evaluation must give 0
-            if (std::isnan(value))
+            if (std::isnan(evaluation.value))
                 __builtin_trap(); // a NaN must never come back as a result
         }
     }

@@ -303,6 +303,46 @@ TEST_F(Curves, AnEvaluationErrorWhileSamplingDrawsNothing)
     EXPECT_EQ(settings().UserMax[0], 1) << "nothing fitted";
 }
 
+TEST_F(Curves, AnEvaluationErrorWhileRefiningEndsTheCurveThere)
+{
+    // The step at the jump is halved at x = 0.55, where the root's argument is negative;
+    // the samples on either side of it are valid.
+    frame(0, 1, -1, 12);
+    EXPECT_EQ(TkDrawCurve1(graph, "10*fnH(x-0.55) + sqrt(abs(x-0.55) - 0.001)", "x", 0, 1, 11, ink, 0), 10415);
+    EXPECT_EQ(error_state().message, "square root of negative number");
+    // The last sample drawn is x = 0.5, at column 150.
+    int32_t drawn_left = 0;
+    int32_t drawn_right = 0;
+    for (int32_t x = 0; x < 300; ++x)
+        (x <= 150 ? drawn_left : drawn_right) += inked_rows(x).empty() ? 0 : 1;
+    EXPECT_GT(drawn_left, 100) << "the curve up to the failure stays";
+    EXPECT_EQ(drawn_right, 0);
+}
+
+TEST_F(Curves, APointFailsWithTheLastFormulaThatFailedThere)
+{
+    frame(-1, 1, -1, 1);
+    EXPECT_EQ(TkDrawCurve3(graph, "sqrt(t)", "t", "ln(t)", "t", -1, 1, 50, ink, 0), 10417);
+    EXPECT_EQ(error_state().message, "log of zero or negative number");
+}
+
+// A caller's function that fails the way a program's function can: through a call of the
+// library that leaves an error.
+double failing_beyond_half(double t)
+{
+    double result = 0;
+    if (t > 0.5)
+        TkEvaluate1ByVar("1/x", "x", &result, 0.0);
+    return t;
+}
+
+TEST_F(Curves, ACallerFunctionFailsThroughTheErrorState)
+{
+    frame(0, 1, 0, 1);
+    EXPECT_EQ(TkDrawCurveFunc1(graph, failing_beyond_half, 0, 1, 20, ink, 0), 10414);
+    EXPECT_EQ(count_shown(graph, ink), 0) << "a failure while sampling draws nothing";
+}
+
 TEST_F(Curves, ValuesThatAreNotNumbersDrawNothingAndFailNothing)
 {
     EXPECT_EQ(TkDrawCurveFunc1(graph, not_a_number, 0, 1, 20, ink, 3), 10603) << "the fit has no range: a warning";

@@ -1,6 +1,7 @@
 // Sampling formulae into library arrays: the grid, the refusals that write nothing, the
 // errors that do not stop the filling, and the pending graph's parameters.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -177,6 +178,105 @@ TEST_F(PendingGraph, LendsItsParametersToOneSamplingCallOnly)
     plot_state().pending_graph = graph;
     EXPECT_EQ(TkSampleFunction1("a * x", "x", 1, 2, x, y, 1), 20802);
     EXPECT_EQ(plot_state().pending_graph, 0u) << "a refused call gives the graph up too";
+}
+
+// ---- The data calls, on the caller's memory
+
+TEST(EvaluateData, EveryPointGetsWhatASingleEvaluationGives)
+{
+    std::vector<double> x(1000), y(1000), single(1000), both(1000);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        x[i] = -3 + 0.006 * static_cast<double>(i);
+        y[i] = i % 3 == 0 ? 0.0 : 0.5 * static_cast<double>(i % 7);
+    }
+    std::vector<double> result(1000, untouched);
+    EXPECT_EQ(TkEvaluateData1(0, "sqrt(x) * 2", "x", x.data(), result.data(), 1000), 10415)
+        << "the code of the last point that failed";
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        int32_t const code = TkEvaluate1ByVar("sqrt(x) * 2", "x", &single[i], x[i]);
+        EXPECT_EQ(result[i], single[i]) << x[i];
+        EXPECT_EQ(code != 0, single[i] == 0.0 && x[i] < 0) << x[i];
+    }
+    EXPECT_EQ(TkEvaluateData2(0, "x / y", "x", "y", x.data(), y.data(), result.data(), 1000), 10414);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        TkEvaluate2ByVar("x / y", "x", "y", x[i], y[i], &both[i]);
+        EXPECT_EQ(result[i], both[i]);
+    }
+    EXPECT_EQ(TkEvaluateData2(0, "x + y", "x", "y", x.data(), y.data(), result.data(), 1000), 0);
+    EXPECT_EQ(error_state().flag, 0);
+}
+
+TEST(EvaluateData, RefusalsWriteNothing)
+{
+    double x[3] = {1, 2, 3};
+    double result[3] = {untouched, untouched, untouched};
+    EXPECT_EQ(TkEvaluateData1(0, "x", "x", x, result, -1), 20804);
+    EXPECT_EQ(error_state().message, "Bad data specified");
+    EXPECT_EQ(TkEvaluateData1(0, "x", "x", nullptr, result, 3), 20804);
+    EXPECT_EQ(TkEvaluateData1(0, "x", "x", x, nullptr, 3), 20804);
+    EXPECT_EQ(TkEvaluateData2(0, "x", "x", "y", x, nullptr, result, 3), 20804);
+    EXPECT_EQ(TkEvaluateData1(0, "sin(", "x", x, result, 3), 10406);
+    EXPECT_EQ(TkEvaluateData2(0, "x", "x", "X", x, x, result, 3), 10425);
+    EXPECT_EQ(TkEvaluateData1(0, "x", "x", nullptr, nullptr, 0), 0) << "no points need no arrays";
+    EXPECT_EQ(result[0], untouched);
+    EXPECT_EQ(result[2], untouched);
+}
+
+TEST(EvaluateData, TheResultMayBeTheArgument)
+{
+    std::vector<double> x(700);
+    for (std::size_t i = 0; i < x.size(); ++i)
+        x[i] = static_cast<double>(i);
+    EXPECT_EQ(TkEvaluateData1(0, "x * x", "x", x.data(), x.data(), 700), 0);
+    EXPECT_EQ(x[699], 699.0 * 699.0);
+    EXPECT_EQ(x[256], 256.0 * 256.0);
+}
+
+TEST(SampleData, TheGridOfSampleFunction2RowByRow)
+{
+    Arrays arrays;
+    TkArray const xa = arrays.line(30);
+    TkArray const ya = arrays.line(40);
+    TkArray const za = arrays.grid(30, 40);
+    char const* formula = "sin(x) * exp(-y*y) / (x - 1)";
+    EXPECT_EQ(TkSampleFunction2(formula, "x", "y", -2, 3, -1.5, 1.5, xa, ya, za, 30, 40), 0);
+    std::vector<double> z(30 * 40, untouched);
+    EXPECT_EQ(TkSampleData2(0, formula, "x", "y", -2, 3, -1.5, 1.5, 30, 40, z.data()), 0);
+    for (int32_t i = 0; i < 30; ++i)
+        for (int32_t j = 0; j < 40; ++j)
+            ASSERT_EQ(z[static_cast<std::size_t>(i * 40 + j)], TkGetArray2(za, i + 1, j + 1)) << i << " " << j;
+}
+
+TEST(SampleData, RefusalsAndFailures)
+{
+    std::vector<double> z(16, untouched);
+    double const inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(TkSampleData2(0, "x + y", "x", "y", 0, 1, 0, 1, 4, 4, nullptr), 20804);
+    EXPECT_EQ(TkSampleData2(0, "x + y", "x", "y", 0, 1, 0, 1, 1, 4, z.data()), 20802);
+    EXPECT_EQ(TkSampleData2(0, "x + y", "x", "y", 0, inf, 0, 1, 4, 4, z.data()), 20803);
+    EXPECT_EQ(TkSampleData2(0, "x + ", "x", "y", 0, 1, 0, 1, 4, 4, z.data()), 10406);
+    EXPECT_TRUE(std::all_of(z.begin(), z.end(), [](double v) { return v == untouched; }));
+    EXPECT_EQ(TkSampleData2(0, "ln(x) + 1/y", "x", "y", -1, 2, -1, 2, 4, 4, z.data()), 10414)
+        << "ln fails at x = -1 and 0, 1/y at y = 0; the last point to fail is (2, 0)";
+    EXPECT_EQ(z[15], std::log(2.0) + 0.5);
+    EXPECT_EQ(z[13], 0.0);
+}
+
+class DataCalls : public GraphTest {};
+
+TEST_F(DataCalls, TheGraphLendsItsParameters)
+{
+    TkGraph const graph = open(100, 100, 2);
+    TkAddParaList(graph, "a", 3);
+    double x[2] = {1, 2};
+    double result[2] = {};
+    EXPECT_EQ(TkEvaluateData1(graph, "a * x", "x", x, result, 2), 0);
+    EXPECT_EQ(result[1], 6);
+    EXPECT_EQ(TkEvaluateData1(0, "a * x", "x", x, result, 2), 10408) << "no graph, no parameters";
+    double z[4] = {};
+    EXPECT_EQ(TkSampleData2(graph, "a * x + y", "x", "y", 0, 1, 0, 1, 2, 2, z), 0);
+    EXPECT_EQ(z[3], 4);
+    EXPECT_EQ(TkEvaluateData2(graph, "x", "x", "a", x, x, result, 2), 10425) << "a variable named like a parameter";
 }
 
 } // namespace

@@ -45,37 +45,20 @@ char const* contract_name(Contract contract)
         return "file path";
     case Contract::pixel_area:
         return "pixel area";
+    case Contract::buffer_rectangle:
+        return "buffer rectangle";
+    case Contract::grid_area:
+        return "grid area";
     case Contract::derivatives_time:
         return "derivatives time";
     case Contract::derivatives_state:
         return "derivatives state";
     case Contract::derivatives_output:
         return "derivatives output";
-    case Contract::grid_extent:
-        return "grid extent";
     case Contract::block_to_dispose:
         return "block to dispose";
     }
     return "?";
-}
-
-// Sizes count by their absolute values, as graph windows and grids take them.
-int64_t magnitude(int64_t v)
-{
-    return v == INT64_MIN ? INT64_MAX : v < 0 ? -v : v;
-}
-
-// The value, or one of the same sign whose magnitude keeps the product of the
-// magnitudes within the limit: the second extent of a size whose first one came before.
-int64_t within_product(int64_t previous, int64_t value, int64_t limit)
-{
-    int64_t const first = magnitude(previous);
-    int64_t const second = magnitude(value);
-    if (first == 0 || second <= limit / first)
-        return value;
-    int64_t const longest = limit / first;
-    int64_t const kept = longest == 0 ? 0 : 1 + second % longest;
-    return value < 0 ? -kept : kept;
 }
 
 } // namespace
@@ -211,16 +194,36 @@ Hostility CallFrame::hostility(std::size_t index) const
 
 int64_t CallFrame::within_pixel_area(int64_t height) const
 {
+    // Sizes count by their absolute values, as graph windows take them.
+    auto const magnitude = [](int64_t v) { return v == INT64_MIN ? INT64_MAX : v < 0 ? -v : v; };
     int64_t const width = magnitude(previous_integer_);
     int64_t const tall = magnitude(height);
-    if (width >= impossible_pixel_area || tall >= impossible_pixel_area || width * tall >= impossible_pixel_area)
+    if (width >= impossible_pixel_area || tall >= impossible_pixel_area)
         return height;
-    return within_product(previous_integer_, height, largest_pixel_area);
+    int64_t const area = width * tall;
+    if (area <= largest_pixel_area || area >= impossible_pixel_area)
+        return height;
+    int64_t const tallest = largest_pixel_area / width;
+    int64_t const kept = tallest == 0 ? 0 : 1 + tall % tallest;
+    return height < 0 ? -kept : kept;
 }
 
-int64_t CallFrame::within_buffer_grid(int64_t extent) const
+int64_t CallFrame::within_buffer_rectangle(int64_t height) const
 {
-    return within_product(previous_integer_, extent, largest_grid_reals);
+    constexpr int64_t colours = buffer_bytes / sizeof(uint32_t);
+    int64_t const width = previous_integer_;
+    if (width <= 0 || height <= 0 || (width <= colours && width * height <= colours))
+        return height;
+    return width > colours ? 0 : 1 + height % (colours / width);
+}
+
+int64_t CallFrame::within_grid_area(int64_t count) const
+{
+    // Counts below 1 are refused before anything is written.
+    int64_t const reals = static_cast<int64_t>(buffer_bytes / sizeof(double));
+    if (previous_integer_ < 1 || count < 1 || previous_integer_ * count <= reals)
+        return count;
+    return 1 + count % std::max<int64_t>(1, reals / previous_integer_);
 }
 
 bool CallFrame::null_pointer(std::size_t index, int percent)

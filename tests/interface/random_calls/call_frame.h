@@ -44,8 +44,6 @@ inline constexpr int64_t largest_work_exponent = 14;
 // Hosts and graph windows: at most this many pixels, unless no memory could hold them.
 inline constexpr int64_t largest_pixel_area = int64_t{1} << 22;
 inline constexpr int64_t impossible_pixel_area = int64_t{1} << 31;
-// Grids of the caller's memory: the heights in one buffer of reals.
-inline constexpr int64_t largest_grid_reals = static_cast<int64_t>(buffer_bytes / sizeof(double));
 
 // Compares any integer type, char and the 64-bit unsigned ones included, with a limit.
 template <typename T>
@@ -105,8 +103,9 @@ private:
     bool null_pointer(std::size_t index, int percent);
     // A height that keeps width (the previous integer) times height within the host area.
     int64_t within_pixel_area(int64_t height) const;
-    // An extent that keeps the previous integer times it within a buffer of reals.
-    int64_t within_buffer_grid(int64_t extent) const;
+    int64_t within_buffer_rectangle(int64_t height) const;
+    // A count that keeps the previous integer times the count within a buffer's reals.
+    int64_t within_grid_area(int64_t count) const;
     // A zeroed buffer of exactly that many bytes, aligned for any scalar, owned by the frame.
     std::byte* new_buffer(std::size_t bytes);
     void fill_random(std::byte* bytes, std::size_t count);
@@ -130,7 +129,7 @@ T CallFrame::integer(std::size_t index)
 {
     Contract const rule =
         contract(index, {Contract::none, Contract::buffer_exponent, Contract::work_exponent, Contract::pixel_area,
-                         Contract::grid_extent});
+                         Contract::buffer_rectangle, Contract::grid_area});
     Random& random = session_.random();
     T value{};
     if constexpr (std::is_same_v<T, bool>) {
@@ -148,8 +147,10 @@ T CallFrame::integer(std::size_t index)
             value = static_cast<T>(static_cast<uint64_t>(value) % static_cast<uint64_t>(limit + 1));
         if (rule == Contract::pixel_area)
             value = static_cast<T>(within_pixel_area(static_cast<int64_t>(value)));
-        if (rule == Contract::grid_extent)
-            value = static_cast<T>(within_buffer_grid(static_cast<int64_t>(value)));
+        if (rule == Contract::buffer_rectangle)
+            value = static_cast<T>(within_buffer_rectangle(static_cast<int64_t>(value)));
+        if (rule == Contract::grid_area)
+            value = static_cast<T>(within_grid_area(static_cast<int64_t>(value)));
         previous_integer_ = static_cast<int64_t>(value);
     }
     if constexpr (std::is_signed_v<T>)

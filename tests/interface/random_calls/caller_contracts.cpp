@@ -20,13 +20,15 @@ constexpr ContractRow contract_rows[] = {
     {"KpSavePng", 1, Contract::file_path},
     {"TkSaveGraph", 1, Contract::file_path},
     {"KpCreateHeadlessHost", 1, Contract::pixel_area},
+    {"KpGetPixels", 4, Contract::buffer_rectangle},
     {"TkOpenGraph", 4, Contract::pixel_area},
     {"TkResize", 4, Contract::pixel_area},
+    {"TkSampleData2", 9, Contract::grid_area},
     {"Rkf", 1, Contract::derivatives_time},
     {"Rkf", 7, Contract::derivatives_state},
     {"Rkf", 8, Contract::derivatives_output},
-    {"TkDrawContoursData", 5, Contract::grid_extent},
-    {"TkDrawSurfaceData", 5, Contract::grid_extent},
+    {"TkDrawContoursData", 5, Contract::grid_area},
+    {"TkDrawSurfaceData", 5, Contract::grid_area},
     {"TkDisposeBlock", 0, Contract::block_to_dispose},
 };
 

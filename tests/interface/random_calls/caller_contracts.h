@@ -27,14 +27,17 @@ enum class Contract {
     // seconds per call and up to gigabytes of images under the sanitizers. Sizes that no
     // memory could hold stay: they must be refused.
     pixel_area,
+    // KpGetPixels: a height that keeps the rectangle (with the width just before it) within
+    // the colours buffer when both are positive; negative sizes are refused and stay.
+    buffer_rectangle,
+    // TkSampleData2, TkDrawContoursData, TkDrawSurfaceData: a count that keeps the grid
+    // (with the count just before it) within the reals of one buffer, which receives or
+    // holds the grid's values. Counts below 1 are refused and stay.
+    grid_area,
     // Rkf: the derivative routine reads t and y from these buffers and writes dydt to this.
     derivatives_time,
     derivatives_state,
     derivatives_output,
-    // TkDrawContoursData, TkDrawSurfaceData: a second extent that keeps the grid (with the
-    // first just before it, both by absolute value) within the reals of a buffer, which
-    // holds the heights. The first extent alone fits, as every count does.
-    grid_extent,
     // TkDisposeBlock: a block to give back, which may have been given back already (the
     // library knows its blocks by address). No other call may get such an address.
     block_to_dispose,

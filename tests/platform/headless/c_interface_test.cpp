@@ -1,5 +1,6 @@
 #include "platform/kelvoplatform.h"
 
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include "platform/box/message_box.h"
 #include "platform/window/host.h"
 #include "platform/window/window.h"
+#include "tests/platform/window/window_test_fixture.h"
 
 namespace {
 
@@ -84,3 +86,50 @@ TEST(MessageBoxes, AProgramsBoxGoesWhereTheLibrarysBoxesGo)
 }
 
 } // namespace
+
+namespace kp::testing {
+namespace {
+
+// A rectangle read at once holds what KpGetPixel reads point by point: inside the window,
+// across each of its edges, and wholly outside it.
+TEST_F(WindowTest, PixelsOfARectangleAreThoseReadOneByOne)
+{
+    std::mt19937 random(26);
+    Surface& framebuffer = *host_framebuffer(host);
+    for (int32_t y = 0; y < framebuffer.size().height; ++y)
+        for (int32_t x = 0; x < framebuffer.size().width; ++x)
+            framebuffer.at(x, y) = random() & 0x00FFFFFF;
+    WindowHandle framed = child(host, {30, 20, 60, 40}, WindowStyle::Border);
+    framebuffer.at(31, 21) = 0x00123456; // the framed window's first client pixel
+
+    for (WindowHandle window : {host, framed}) {
+        for (Rect asked : {Rect{0, 0, 58, 38}, Rect{-5, -3, 20, 10}, Rect{50, 30, 20, 15}, Rect{-10, 0, 300, 200},
+                           Rect{400, 400, 3, 2}, Rect{7, 7, 0, 4}}) {
+            std::vector<uint32_t> colours(static_cast<std::size_t>(asked.area()) + 1, 0xABCDEFu);
+            ASSERT_EQ(KpGetPixels(window, asked.x, asked.y, asked.width, asked.height, colours.data()), 0);
+            for (int32_t j = 0; j < asked.height; ++j)
+                for (int32_t i = 0; i < asked.width; ++i)
+                    ASSERT_EQ(colours[static_cast<std::size_t>(j * asked.width + i)],
+                              KpGetPixel(window, asked.x + i, asked.y + j))
+                        << "window " << window << ", point " << asked.x + i << ", " << asked.y + j;
+            EXPECT_EQ(colours.back(), 0xABCDEFu) << "nothing is written past the rectangle";
+        }
+    }
+    uint32_t first = 0;
+    ASSERT_EQ(KpGetPixels(framed, 0, 0, 1, 1, &first), 0);
+    EXPECT_EQ(first, 0x00563412u) << "colours come back as 0x00BBGGRR";
+}
+
+TEST_F(WindowTest, PixelsOfABadRequestAreNotWritten)
+{
+    uint32_t colour = 7;
+    EXPECT_EQ(KpGetPixels(0, 0, 0, 1, 1, &colour), -1);
+    EXPECT_EQ(KpGetPixels(12345, 0, 0, 1, 1, &colour), -1);
+    EXPECT_EQ(KpGetPixels(host, 0, 0, -1, 1, &colour), -1);
+    EXPECT_EQ(KpGetPixels(host, 0, 0, 1, -1, &colour), -1);
+    EXPECT_EQ(KpGetPixels(host, 0, 0, 1, 1, nullptr), -1);
+    EXPECT_EQ(colour, 7u);
+}
+
+} // namespace
+} // namespace kp::testing

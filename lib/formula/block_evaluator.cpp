@@ -1,0 +1,234 @@
+#include "lib/formula/block_evaluator.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kelvo {
+
+namespace {
+
+bool takes_number(Op op)
+{
+    switch (op) {
+    case Op::push_number:
+    case Op::add_number:
+    case Op::subtract_number:
+    case Op::multiply_number:
+    case Op::power_number:
+    case Op::divide_by_number:
+    case Op::number_minus:
+    case Op::number_power:
+    case Op::number_over:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool takes_variable(Instruction const& instruction)
+{
+    switch (instruction.op) {
+    case Op::push_variable:
+    case Op::push_negated_variable:
+    case Op::add_variable:
+    case Op::subtract_variable:
+    case Op::multiply_variable:
+    case Op::power_variable:
+    case Op::variable_over:
+        return true;
+    default:
+        return instruction.op >= Op::call_exp && instruction.argument != Argument::top;
+    }
+}
+
+// The functions whose vector versions may round differently from the C library's.
+bool rounds_on_its_own(Op op)
+{
+    switch (op) {
+    case Op::call_exp:
+    case Op::call_log:
+    case Op::call_ln:
+    case Op::call_sin:
+    case Op::call_cos:
+    case Op::call_tan:
+    case Op::call_atan:
+    case Op::call_cosh:
+    case Op::call_sinh:
+    case Op::call_tanh:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void fill(double* lanes, double value)
+{
+    std::fill(lanes, lanes + block_size, value);
+}
+
+// Blocks lie this far apart: not a multiple of 4 KiB, so that the loads of one block and the
+// stores of another never look alike to the processor (4K aliasing stalls the loads).
+constexpr std::size_t block_stride = block_size + 24;
+
+int32_t rounded_to_lanes(int32_t count)
+{
+    return (count + block_lane_multiple - 1) / block_lane_multiple * block_lane_multiple;
+}
+
+} // namespace
+
+bool evaluates_in_blocks(CompiledFormula const& formula)
+{
+    Instruction const* code = formula.code();
+    return std::none_of(code, code + formula.size(), [](Instruction const& i) { return i.op == Op::call_rnd; });
+}
+
+BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double const*, 3> const& slots,
+                               EvaluatorLimits const& limits, ProcessorPath path)
+    : formula_(formula)
+    , limits_(limits)
+    , runner_(runner_of(path))
+    , approximate_from_(formula.size())
+    , operands_(formula.size(), nullptr)
+    , lane_codes_(block_size)
+    , doubts_(block_size)
+    , codes_(block_size)
+{
+    Instruction const* code = formula.code();
+    std::size_t const count = formula.size();
+    std::size_t others = 0; // numbers, and variables outside the slots
+    for (std::size_t i = 0; i < count; ++i) {
+        bool const own = takes_number(code[i].op) || takes_variable(code[i]);
+        bool const in_slot = takes_variable(code[i]) && std::find(slots.begin(), slots.end(), code[i].variable) != slots.end();
+        others += own && !in_slot ? 1 : 0;
+        if (!rounds_like_the_c_library(path) && rounds_on_its_own(code[i].op))
+            approximate_from_ = std::min(approximate_from_, i);
+    }
+    std::size_t const stack_blocks = std::max<std::size_t>(formula.stack_depth(), 1);
+    memory_.assign((slots.size() + others + stack_blocks + 1) * block_stride, 0.0);
+
+    double* next = memory_.data();
+    auto take = [&next] {
+        double* block = next;
+        next += block_stride;
+        return block;
+    };
+    for (double*& input : inputs_)
+        input = take();
+    for (std::size_t i = 0; i < count; ++i) {
+        Instruction const& instruction = code[i];
+        if (takes_variable(instruction)) {
+            auto const slot = std::find(slots.begin(), slots.end(), instruction.variable);
+            if (slot != slots.end()) {
+                slot_operands_.emplace_back(i, static_cast<std::size_t>(slot - slots.begin()));
+                continue;
+            }
+            double* lanes = take();
+            fill(lanes, *instruction.variable);
+            operands_[i] = lanes;
+        } else if (takes_number(instruction.op)) {
+            double* lanes = take();
+            fill(lanes, instruction.number);
+            operands_[i] = lanes;
+        }
+    }
+    for (std::size_t k = 0; k < stack_blocks; ++k)
+        stack_.push_back(take());
+    spare_ = take();
+    doubted_.reserve(block_size); // evaluating allocates nothing
+}
+
+BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const& lanes, int32_t count)
+{
+    int32_t const rounded = rounded_to_lanes(count);
+    Lanes used = lanes;
+    for (std::size_t k = 0; k < used.size(); ++k) {
+        if (used[k] == nullptr)
+            continue;
+        // The lanes past the count hold copies of the last point, in the evaluator's own
+        // memory: the caller's is never written.
+        if (used[k] != inputs_[k] && rounded != count) {
+            std::copy_n(used[k], count, inputs_[k]);
+            used[k] = inputs_[k];
+        }
+        if (used[k] == inputs_[k])
+            std::fill(inputs_[k] + count, inputs_[k] + rounded, inputs_[k][count - 1]);
+    }
+    for (auto const& [instruction, slot] : slot_operands_)
+        operands_[instruction] = used[slot];
+    if (codes_written_)
+        std::fill(lane_codes_.begin(), lane_codes_.end(), 0);
+    if (doubts_written_)
+        std::fill(doubts_.begin(), doubts_.end(), 0);
+
+    BlockRun block;
+    block.code = formula_.code();
+    block.operands = operands_.data();
+    block.approximate_from = runner == &run_block_scalar ? formula_.size() : approximate_from_;
+    block.lanes = rounded;
+    block.stack = stack_.data();
+    block.spare = spare_;
+    block.codes = lane_codes_.data();
+    block.doubts = doubts_.data();
+    block.limits = limits_;
+    runner(block);
+    spare_ = block.spare;
+    codes_written_ = block.failed;
+    doubts_written_ = block.doubted;
+    return {block.failed, block.doubted};
+}
+
+void BlockEvaluator::take_results(int32_t count, double* values, bool failed)
+{
+    double const* result = stack_[0];
+    failed_ = failed;
+    if (!failed) {
+        std::copy_n(result, count, values);
+        return;
+    }
+    std::copy_n(lane_codes_.begin(), count, codes_.begin());
+    for (int32_t i = 0; i < count; ++i)
+        values[i] = codes_[static_cast<std::size_t>(i)] != 0 ? 0.0 : result[i];
+}
+
+void BlockEvaluator::evaluate(Lanes const& lanes, int32_t count, double* values)
+{
+    Outcome const outcome = run(runner_, lanes, count);
+    // The doubted points' inputs are set aside before values, which may be an input, are
+    // written; a doubted point may fail on the scalar path, so every code is kept.
+    int32_t const again = outcome.doubted ? gather_doubted(lanes, count) : 0;
+    take_results(count, values, outcome.failed || again > 0);
+    if (again > 0)
+        evaluate_doubted_again(again, values);
+}
+
+// The inputs of the doubted points, moved to the front of the evaluator's own inputs (which
+// overwrites only points already moved); how many there are.
+int32_t BlockEvaluator::gather_doubted(Lanes const& lanes, int32_t count)
+{
+    doubted_.clear();
+    for (int32_t i = 0; i < count; ++i)
+        if (doubts_[static_cast<std::size_t>(i)] != 0)
+            doubted_.push_back(i);
+    auto const again = static_cast<int32_t>(doubted_.size());
+    for (std::size_t slot = 0; slot < lanes.size(); ++slot)
+        if (lanes[slot] != nullptr)
+            for (int32_t k = 0; k < again; ++k)
+                inputs_[slot][k] = lanes[slot][doubted_[static_cast<std::size_t>(k)]];
+    return again;
+}
+
+// Points whose outcome might hang on the vector functions' rounding are evaluated again on
+// the scalar path, which decides them exactly as single-point evaluation does.
+void BlockEvaluator::evaluate_doubted_again(int32_t again, double* values)
+{
+    run(&run_block_scalar, own_inputs(), again);
+    double const* result = stack_[0];
+    for (int32_t k = 0; k < again; ++k) {
+        auto const at = static_cast<std::size_t>(doubted_[static_cast<std::size_t>(k)]);
+        codes_[at] = lane_codes_[static_cast<std::size_t>(k)];
+        values[at] = codes_[at] != 0 ? 0.0 : result[k];
+    }
+}
+
+} // namespace kelvo

@@ -1,0 +1,627 @@
+#pragma once
+
+// The block interpreter, written once for every processor path. A path's source file
+// defines its lanes and includes this header, which it alone may include: everything here
+// has internal linkage, so the copies compiled for different instruction sets never meet.
+//
+// The lanes give: `width`; `Real`, a GCC vector of `width` doubles, and `Mask`, the vector
+// of 64-bit integers of the same size; and `exp`, `log`, `sin`, `cos`, `atan` and `sqrt`
+// of a Real.
+//
+// Every instruction runs over all the lanes of the block. Each point keeps the outcome it
+// has when evaluated alone: its first failure wins, and what a failed point computes
+// afterwards is never seen (its value is 0 at the end). Where the scalar evaluator skips a
+// dividend after a zero divisor, the block computes it anyway for the other points; the
+// failed points ignore it. Failures are found by a vector test over the block and recorded
+// point by point only when one occurred.
+
+#include <cstdint>
+
+#include "lib/formula/block_run.h"
+#include "lib/formula/formula_errors.h"
+#include "lib/formula/lane_functions.h"
+
+namespace kelvo {
+namespace {
+
+template <class Lanes>
+class BlockInterpreter {
+    using Real = typename Lanes::Real;
+    using Mask = typename Lanes::Mask;
+    static constexpr int32_t width = Lanes::width;
+
+    static constexpr int32_t too_large = code_of(FormulaError::result_too_large);
+    static constexpr int32_t division_by_zero = code_of(FormulaError::division_by_zero);
+    static constexpr int32_t log_of_non_positive = code_of(FormulaError::log_of_non_positive);
+    static constexpr int32_t square_root_of_negative = code_of(FormulaError::square_root_of_negative);
+
+    // Below this magnitude the hyperbolic sine and tangent lose digits to cancellation, and
+    // the few units of a vector exponential's rounding would grow into many: such points
+    // take the C library's exponential.
+    static constexpr double cancelling_hyperbolic_argument = 2.0;
+
+public:
+    explicit BlockInterpreter(BlockRun& run)
+        : run_(run)
+        , lanes_(run.lanes)
+        , limits_(run.limits)
+    {
+    }
+
+    void run()
+    {
+        for (ip_ = run_.code; ip_->op != Op::end; ++ip_) {
+            approximate_ = static_cast<std::size_t>(ip_ - run_.code) >= run_.approximate_from;
+            if (!execute())
+                ip_ += ip_->skip; // every point's divisor was zero
+        }
+        run_.doubted = run_.doubted || any(doubted_);
+    }
+
+private:
+    // ---- Lanes ----
+
+    static Real load(double const* p)
+    {
+        Real v;
+        __builtin_memcpy(&v, p, sizeof v);
+        return v;
+    }
+    static void store(double* p, Real v) { __builtin_memcpy(p, &v, sizeof v); }
+    static Real splat(double x) { return Real{} + x; }
+    static Real magnitude(Real v)
+    {
+        return __builtin_bit_cast(Real, __builtin_bit_cast(Mask, v) & INT64_MAX);
+    }
+    static Real larger(Real a, Real b) { return a > b ? a : b; }
+    static bool any(Mask m)
+    {
+        for (int32_t k = 0; k < width; ++k)
+            if (m[k] != 0)
+                return true;
+        return false;
+    }
+    static double magnitude(double x) { return __builtin_fabs(x); }
+
+    double* top() const { return run_.stack[depth_]; }
+    double* below() const { return run_.stack[depth_ - 1]; }
+    double const* operand() const { return run_.operands[ip_ - run_.code]; }
+    double* push() { return run_.stack[++depth_]; }
+    // Lays the spare block over the top: unary instructions write there and keep their
+    // argument for the rare pass that records failures.
+    void replace_top_by_spare()
+    {
+        double* const argument = run_.stack[depth_];
+        run_.stack[depth_] = run_.spare;
+        run_.spare = argument;
+    }
+    double const* argument() const { return run_.spare; }
+
+    // ---- Failures and doubts ----
+
+    void record(int32_t i, int32_t code) const
+    {
+        run_.failed = true;
+        if (run_.codes[i] == 0)
+            run_.codes[i] = code;
+    }
+    bool within_limits(double x) const { return magnitude(x) <= limits_.overflow; }
+
+    // Points beyond the overflow limit (NaN included) fail; their value becomes 0.
+    void fail_beyond_limits(double* values) const
+    {
+        for (int32_t i = 0; i < lanes_; ++i)
+            if (!within_limits(values[i])) {
+                record(i, too_large);
+                values[i] = 0.0;
+            }
+    }
+
+    // Within the doubt margin of a threshold t > 0, on either side.
+    static Mask near(Real x, double t)
+    {
+        return magnitude(x - t) < splat(doubt_margin * t);
+    }
+
+    // One pass over the lanes: what its loop needs, copied out of the interpreter so that
+    // the loop keeps it in registers (the block's stores could alias the members), and what
+    // the loop finds.
+    struct Pass {
+        int32_t lanes;
+        EvaluatorLimits limits;
+        bool approximate;
+        int64_t* doubts;
+        Mask within = ~Mask{}; // every point checked so far within the overflow limit
+        Mask doubted{};
+
+        void doubt(int32_t i, Mask where)
+        {
+            Mask d;
+            __builtin_memcpy(&d, doubts + i, sizeof d);
+            d |= where;
+            __builtin_memcpy(doubts + i, &d, sizeof d);
+            doubted |= where;
+        }
+        // The node check: magnitudes below the underflow limit become 0; values beyond
+        // the overflow limit stay as they are, marked, for fail_beyond_limits.
+        Real checked(Real v, int32_t i)
+        {
+            Real const m = magnitude(v);
+            within &= m <= limits.overflow;
+            if (approximate)
+                doubt(i, near(m, limits.overflow) | near(m, limits.underflow));
+            return m < limits.underflow ? Real{} : v;
+        }
+    };
+    Pass pass() const { return {lanes_, limits_, approximate_, run_.doubts}; }
+    // Keeps what the pass found doubtful; whether any point went beyond the limits.
+    bool finish(Pass const& p)
+    {
+        doubted_ |= p.doubted;
+        return !all(p.within);
+    }
+    void doubt_lane(int32_t i) const
+    {
+        run_.doubts[i] = 1;
+        run_.doubted = true;
+    }
+
+    double checked_lane(double v, int32_t i) const
+    {
+        double const m = magnitude(v);
+        if (approximate_ && (magnitude(m - limits_.overflow) < doubt_margin * limits_.overflow
+                             || magnitude(m - limits_.underflow) < doubt_margin * limits_.underflow))
+            doubt_lane(i);
+        if (!(m <= limits_.overflow)) {
+            record(i, too_large);
+            return 0.0;
+        }
+        return m < limits_.underflow ? 0.0 : v;
+    }
+
+    // ---- Instructions ----
+
+    enum class Operand { number, variable };
+    enum class Sum { no, yes };
+
+    // out = check(f(a, b)) at every point. A variable operand b is checked first; a sum or
+    // difference that cancels nearly all its digits is doubted.
+    template <class F>
+    void combine(double* out, double const* a, double const* b, Operand kind, Sum sum, F f)
+    {
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const x = load(a + i);
+            Real y = load(b + i);
+            if (kind == Operand::variable)
+                y = p.checked(y, i);
+            Real const v = f(x, y);
+            if (sum == Sum::yes && p.approximate)
+                p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
+            store(out + i, p.checked(v, i));
+        }
+        if (!finish(p))
+            return;
+        if (kind == Operand::variable)
+            fail_operand_beyond_limits(b, out);
+        fail_beyond_limits(out);
+    }
+
+    // A variable operand beyond the limits fails where it is read; the result is 0.
+    void fail_operand_beyond_limits(double const* operand_lanes, double* out) const
+    {
+        for (int32_t i = 0; i < lanes_; ++i)
+            if (!within_limits(operand_lanes[i])) {
+                record(i, too_large);
+                out[i] = 0.0;
+            }
+    }
+
+    // The pushed value of a variable, through the node check, negated or not.
+    bool push_variable(double const* lanes, bool negated)
+    {
+        double* const out = push();
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const v = p.checked(load(lanes + i), i);
+            store(out + i, negated ? Real{} - v : v);
+        }
+        if (finish(p))
+            fail_operand_beyond_limits(lanes, out);
+        return true;
+    }
+
+    bool copy_to_top(double const* lanes)
+    {
+        double* const out = push();
+        int32_t const count = lanes_;
+        for (int32_t i = 0; i < count; i += width)
+            store(out + i, load(lanes + i));
+        return true;
+    }
+
+    // number / top or variable / top, failing where the divisor on top is 0.
+    bool divide_into(double const* dividend, Operand kind)
+    {
+        double* const divisor = top();
+        double* const out = run_.spare;
+        Pass p = pass();
+        Mask zero{};
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const q = load(divisor + i);
+            Real x = load(dividend + i);
+            Mask const is_zero = q == 0.0;
+            zero |= is_zero;
+            if (kind == Operand::variable)
+                x = p.checked(x, i);
+            Real const v = is_zero ? Real{} : x / q;
+            store(out + i, p.checked(v, i));
+        }
+        if (any(zero))
+            fail_where_not(divisor, division_by_zero, [](double q) { return q != 0.0; });
+        if (finish(p)) {
+            if (kind == Operand::variable)
+                fail_operand_beyond_limits(dividend, out);
+            fail_beyond_limits(out);
+        }
+        replace_top_by_spare();
+        return true;
+    }
+
+    // Whether any point's divisor on top is not 0; those that are fail, their quotient 0.
+    bool check_divisor()
+    {
+        double const* const divisor = top();
+        int32_t const lanes = lanes_;
+        bool some_nonzero = false;
+        Mask zero{};
+        for (int32_t i = 0; i < lanes; i += width) {
+            Mask const is_zero = load(divisor + i) == 0.0;
+            zero |= is_zero;
+            some_nonzero = some_nonzero || !all(is_zero);
+        }
+        if (any(zero))
+            fail_where_not(divisor, division_by_zero, [](double q) { return q != 0.0; });
+        return some_nonzero;
+    }
+    static bool all(Mask m)
+    {
+        for (int32_t k = 0; k < width; ++k)
+            if (m[k] == 0)
+                return false;
+        return true;
+    }
+
+    // The power rule point by point. out may be base or exponent.
+    bool power_lanes(double* out, double const* base, double const* exponent, Operand kind)
+    {
+        for (int32_t i = 0; i < lanes_; ++i) {
+            double const x = base[i];
+            double const y = kind == Operand::variable ? checked_lane(exponent[i], i) : exponent[i];
+            if (approximate_ && lane_power_is_near_a_decision(x, y, limits_))
+                doubt_lane(i);
+            int32_t code = 0;
+            double const v = lane_power(x, y, limits_, code);
+            if (code != 0)
+                record(i, code);
+            out[i] = checked_lane(v, i);
+        }
+        return true;
+    }
+
+    // Records the failure at every point whose argument breaks the rule.
+    template <class Allowed>
+    void fail_where_not(double const* x, int32_t code, Allowed allowed) const
+    {
+        for (int32_t i = 0; i < lanes_; ++i)
+            if (!allowed(x[i]))
+                record(i, code);
+    }
+
+    // The node check of a function's results, in place.
+    void check_results(double* out)
+    {
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width)
+            store(out + i, p.checked(load(out + i), i));
+        if (finish(p))
+            fail_beyond_limits(out);
+    }
+
+    enum class Exponent { argument, magnitude };
+    enum class SmallArguments { vector, c_library };
+
+    // The guarded exponential of x or |x|: beyond the exponent limit a positive exponent
+    // fails and a negative one gives 0. Where the hyperbolic sine and tangent would cancel
+    // the vector function's rounding into many units, the C library's exponential is taken.
+    void guarded_exponentials(double* out, double const* x, Exponent of, SmallArguments small)
+    {
+        auto const exponent_at = [of](Real a) { return of == Exponent::magnitude ? magnitude(a) : a; };
+        Pass p = pass();
+        double const limit = p.limits.exponent;
+        Mask over_positive{};
+        Mask cancelling{};
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const a = load(x + i);
+            Real const e = exponent_at(a);
+            Mask const over = magnitude(e) > limit;
+            over_positive |= over & (e > 0.0);
+            cancelling |= magnitude(a) < cancelling_hyperbolic_argument;
+            if (p.approximate)
+                p.doubt(i, near(magnitude(a), limit));
+            store(out + i, over ? Real{} : Lanes::exp(e));
+        }
+        finish(p);
+        auto const exponent_of = [of](double a) { return of == Exponent::magnitude ? magnitude(a) : a; };
+        if (any(over_positive))
+            fail_where_not(x, too_large, [&](double a) {
+                double const e = exponent_of(a);
+                return !(magnitude(e) > limit && e > 0.0);
+            });
+        if (small == SmallArguments::c_library && any(cancelling))
+            for (int32_t i = 0; i < p.lanes; ++i)
+                if (magnitude(x[i]) < cancelling_hyperbolic_argument)
+                    out[i] = __builtin_exp(exponent_of(x[i]));
+    }
+
+    void call_logarithm(double* out, double const* x, bool common)
+    {
+        Pass p = pass();
+        Mask non_positive{};
+        Real const divisor = splat(common ? p.limits.ln_ten : 1.0);
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const a = load(x + i);
+            Mask const positive = a > 0.0;
+            non_positive |= ~positive;
+            if (p.approximate)
+                p.doubt(i, near(a, 1.0));
+            Real const v = Lanes::log(positive ? a : splat(1.0));
+            store(out + i, positive ? (common ? v / divisor : v) : Real{});
+        }
+        finish(p);
+        if (any(non_positive))
+            fail_where_not(x, log_of_non_positive, [](double a) { return a > 0.0; });
+    }
+
+    void call_sqrt(double* out, double const* x)
+    {
+        int32_t const lanes = lanes_;
+        Mask negative{};
+        for (int32_t i = 0; i < lanes; i += width) {
+            Real const a = load(x + i);
+            Mask const allowed = a >= 0.0;
+            negative |= ~allowed;
+            store(out + i, allowed ? Lanes::sqrt(allowed ? a : Real{}) : Real{});
+        }
+        if (any(negative))
+            fail_where_not(x, square_root_of_negative, [](double a) { return a >= 0.0; });
+    }
+
+    // The sine and cosine give 0 from 2^63 on. Near a root the result is small against
+    // the argument, and rounding carried by the argument decides its sign.
+    template <class F>
+    void call_trigonometric(double* out, double const* x, F f)
+    {
+        Pass p = pass();
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const a = load(x + i);
+            Real const m = magnitude(a);
+            Mask const inside = m < trig_argument_limit;
+            Real const v = inside ? f(inside ? a : Real{}) : Real{};
+            if (p.approximate)
+                p.doubt(i, near(m, trig_argument_limit) | (magnitude(v) < splat(doubt_margin) * m));
+            store(out + i, v);
+        }
+        finish(p);
+    }
+
+    // sin / cos, failing where the cosine is within the underflow limit of 0.
+    void call_tan(double* out, double const* x)
+    {
+        Pass p = pass();
+        double const underflow = p.limits.underflow;
+        Mask flat{};
+        for (int32_t i = 0; i < p.lanes; i += width) {
+            Real const a = load(x + i);
+            Real const c = Lanes::cos(a);
+            Real const s = Lanes::sin(a);
+            Mask const steep = magnitude(c) > underflow;
+            flat |= ~steep;
+            if (p.approximate) {
+                Real const limit = splat(doubt_margin) * magnitude(a);
+                p.doubt(i, (magnitude(s) < limit) | (magnitude(c) < limit));
+            }
+            store(out + i, steep ? s / c : Real{});
+        }
+        finish(p);
+        if (any(flat))
+            for (int32_t i = 0; i < p.lanes; i += width) {
+                Mask const at = ~(magnitude(Lanes::cos(load(x + i))) > underflow);
+                for (int32_t k = 0; k < width; ++k)
+                    if (at[k] != 0)
+                        record(i + k, too_large);
+            }
+    }
+
+    template <class F>
+    void each_lane(double* out, F f)
+    {
+        int32_t const lanes = lanes_;
+        for (int32_t i = 0; i < lanes; i += width)
+            store(out + i, f(i));
+    }
+
+    // arc sine and arc cosine point by point; near +-1 their slope is unbounded.
+    void call_arc(double* out, double const* x, double (*f)(double))
+    {
+        for (int32_t i = 0; i < lanes_; ++i) {
+            if (approximate_ && magnitude(magnitude(x[i]) - 1.0) < doubt_margin)
+                doubt_lane(i);
+            out[i] = f(x[i]);
+        }
+    }
+
+    bool call_function()
+    {
+        if (ip_->argument != Argument::top)
+            push_variable(operand(), ip_->argument == Argument::negated_variable);
+        replace_top_by_spare();
+        apply_function(top(), argument());
+        return true;
+    }
+
+    // out = f(x); results beyond the limits fail, except where the function cannot give
+    // such values (sine, cosine, arc tangent, absolute value, step).
+    void apply_function(double* out, double const* x)
+    {
+        switch (ip_->op) {
+        case Op::call_exp:
+            guarded_exponentials(out, x, Exponent::argument, SmallArguments::vector);
+            return check_results(out);
+        case Op::call_log:
+            call_logarithm(out, x, true);
+            return check_results(out);
+        case Op::call_ln:
+            call_logarithm(out, x, false);
+            return check_results(out);
+        case Op::call_sqrt:
+            call_sqrt(out, x);
+            return check_results(out);
+        case Op::call_sin: return call_trigonometric(out, x, [](Real a) { return Lanes::sin(a); });
+        case Op::call_cos: return call_trigonometric(out, x, [](Real a) { return Lanes::cos(a); });
+        case Op::call_tan:
+            call_tan(out, x);
+            return check_results(out);
+        case Op::call_atan: return each_lane(out, [&](int32_t i) { return Lanes::atan(load(x + i)); });
+        case Op::call_acos:
+            call_arc(out, x, &lane_arc_cosine);
+            return check_results(out);
+        case Op::call_asin:
+            call_arc(out, x, &lane_arc_sine);
+            return check_results(out);
+        case Op::call_cosh:
+            guarded_exponentials(out, x, Exponent::magnitude, SmallArguments::vector);
+            each_lane(out, [&](int32_t i) {
+                Real const e = load(out + i);
+                return (e + 1.0 / e) * 0.5;
+            });
+            return check_results(out);
+        case Op::call_sinh:
+            guarded_exponentials(out, x, Exponent::magnitude, SmallArguments::c_library);
+            each_lane(out, [&](int32_t i) {
+                Real const e = load(out + i);
+                return load(x + i) >= 0.0 ? (e - 1.0 / e) * 0.5 : (1.0 / e - e) * 0.5;
+            });
+            return check_results(out);
+        case Op::call_tanh:
+            guarded_exponentials(out, x, Exponent::argument, SmallArguments::c_library);
+            each_lane(out, [&](int32_t i) {
+                Real const e = load(out + i);
+                return 1.0 - 2.0 / (e * e + 1.0);
+            });
+            return check_results(out);
+        case Op::call_abs: return each_lane(out, [&](int32_t i) { return magnitude(load(x + i)); });
+        case Op::call_fnH:
+            return each_lane(out, [&](int32_t i) {
+                Real const a = load(x + i);
+                return a < 0.0 ? Real{} : (a == 0.0 ? splat(0.5) : splat(1.0));
+            });
+        default: return; // rnd: formulae that draw random numbers are never run in blocks
+        }
+    }
+
+    // The two top values combined into one.
+    template <class F>
+    bool on_stack(Sum sum, F f)
+    {
+        combine(below(), below(), top(), Operand::number, sum, f);
+        --depth_;
+        return true;
+    }
+    // The top combined with the instruction's number or variable.
+    template <class F>
+    bool with_operand(Operand kind, Sum sum, F f)
+    {
+        combine(top(), top(), operand(), kind, sum, f);
+        return true;
+    }
+    bool push_too_large()
+    {
+        double* const out = push();
+        for (int32_t i = 0; i < lanes_; ++i) {
+            record(i, too_large);
+            out[i] = 0.0;
+        }
+        return true;
+    }
+    // 0 - x rather than -x: a zero comes out as +0.
+    bool negate()
+    {
+        double* const v = top();
+        int32_t const lanes = lanes_;
+        for (int32_t i = 0; i < lanes; i += width)
+            store(v + i, Real{} - load(v + i));
+        return true;
+    }
+
+    // Runs the instruction; false when a divisor check found every divisor 0.
+    bool execute()
+    {
+        auto const add = [](Real a, Real b) { return a + b; };
+        auto const subtract = [](Real a, Real b) { return a - b; };
+        auto const multiply = [](Real a, Real b) { return a * b; };
+        auto const divide = [](Real a, Real b) { return a / b; };
+        auto const number = Operand::number;
+        auto const variable = Operand::variable;
+        switch (ip_->op) {
+        case Op::push_number: return copy_to_top(operand());
+        case Op::push_variable: return push_variable(operand(), false);
+        case Op::push_negated_variable: return push_variable(operand(), true);
+        case Op::push_too_large: return push_too_large();
+        case Op::negate: return negate();
+        case Op::add: return on_stack(Sum::yes, add);
+        case Op::subtract: return on_stack(Sum::yes, subtract);
+        case Op::multiply: return on_stack(Sum::no, multiply);
+        case Op::power:
+            power_lanes(below(), below(), top(), number);
+            --depth_;
+            return true;
+        case Op::divide:
+            // The dividend on top, the divisor below, checked for zero already.
+            combine(below(), top(), below(), number, Sum::no, divide);
+            --depth_;
+            return true;
+        case Op::add_number: return with_operand(number, Sum::yes, add);
+        case Op::subtract_number: return with_operand(number, Sum::yes, subtract);
+        case Op::multiply_number: return with_operand(number, Sum::no, multiply);
+        case Op::divide_by_number: return with_operand(number, Sum::no, divide);
+        case Op::add_variable: return with_operand(variable, Sum::yes, add);
+        case Op::subtract_variable: return with_operand(variable, Sum::yes, subtract);
+        case Op::multiply_variable: return with_operand(variable, Sum::no, multiply);
+        case Op::square:
+            combine(top(), top(), top(), number, Sum::no, multiply);
+            return true;
+        case Op::number_minus:
+            combine(top(), operand(), top(), number, Sum::yes, subtract);
+            return true;
+        case Op::power_number: return power_lanes(top(), top(), operand(), number);
+        case Op::power_variable: return power_lanes(top(), top(), operand(), variable);
+        case Op::number_power: return power_lanes(top(), operand(), top(), number);
+        case Op::number_over: return divide_into(operand(), number);
+        case Op::variable_over: return divide_into(operand(), variable);
+        case Op::check_divisor: return check_divisor();
+        default: return call_function();
+        }
+    }
+
+    BlockRun& run_;
+    int32_t const lanes_;
+    EvaluatorLimits const limits_;
+    Instruction const* ip_ = nullptr;
+    int32_t depth_ = -1; // the stack block that holds the top
+    bool approximate_ = false;
+    Mask doubted_{};
+};
+
+} // namespace
+} // namespace kelvo

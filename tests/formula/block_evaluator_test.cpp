@@ -1,0 +1,411 @@
+// Block evaluation against single-point evaluation: every function and operator on blocks
+// that mix failing and valid points, on every processor path this machine runs. Failure
+// codes must be identical; values identical on the scalar path and within 4 units in the
+// last place on the vector paths.
+
+#include "lib/formula/block_evaluator.h"
+
+#include <bit>
+#include <iostream>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "formula_test_support.h"
+#include "lib/formula/entry_points.h"
+#include "lib/formula/formula_state.h"
+#include "tests/formula/random_formulae.h"
+
+namespace {
+
+using namespace kelvo;
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr double not_a_number = std::numeric_limits<double>::quiet_NaN();
+constexpr int64_t largest_ulp_difference = 4;
+
+struct PointResult {
+    double value = 0;
+    int32_t code = 0;
+};
+
+// Distance in units in the last place; values of opposite sign count through zero.
+int64_t ulps_between(double a, double b)
+{
+    auto const ordered = [](double v) {
+        auto const bits = std::bit_cast<int64_t>(v);
+        return bits < 0 ? std::numeric_limits<int64_t>::min() - bits : bits;
+    };
+    int64_t const d = ordered(a) - ordered(b);
+    return d < 0 ? -d : d;
+}
+
+FormulaPtr compiled(std::string const& text)
+{
+    Compilation compilation = prepare_formula(nullptr, text, "x", "y");
+    EXPECT_FALSE(compilation.failure.failed()) << text;
+    return std::move(compilation.formula);
+}
+
+std::vector<PointResult> one_by_one(CompiledFormula const& formula, std::vector<double> const& xs,
+                                    std::vector<double> const& ys)
+{
+    FormulaState& state = formula_state();
+    std::vector<PointResult> results;
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        state.slots[0] = xs[i];
+        state.slots[1] = ys[i];
+        Evaluation const e = evaluate(&formula);
+        results.push_back({e.value, e.failure.code()});
+    }
+    return results;
+}
+
+std::vector<PointResult> in_blocks(CompiledFormula const& formula, std::vector<double> const& xs,
+                                   std::vector<double> const& ys, ProcessorPath path)
+{
+    FormulaState const& state = formula_state();
+    BlockEvaluator evaluator(formula, {&state.slots[0], &state.slots[1], &state.slots[2]}, state.limits, path);
+    std::vector<PointResult> results;
+    for (std::size_t start = 0; start < xs.size(); start += block_size) {
+        auto const count = static_cast<int32_t>(std::min<std::size_t>(block_size, xs.size() - start));
+        std::copy_n(xs.begin() + static_cast<std::ptrdiff_t>(start), count, evaluator.inputs(0));
+        std::copy_n(ys.begin() + static_cast<std::ptrdiff_t>(start), count, evaluator.inputs(1));
+        double values[block_size];
+        evaluator.evaluate(evaluator.own_inputs(), count, values);
+        for (int32_t i = 0; i < count; ++i)
+            results.push_back({values[i], evaluator.failed() ? evaluator.codes()[i] : 0});
+    }
+    return results;
+}
+
+// Arguments of every kind: ordinary, huge and tiny, whole, at the limits of the checks, and
+// values no formula accepts.
+class Arguments {
+public:
+    explicit Arguments(uint64_t seed) : random_(seed) {}
+
+    double next()
+    {
+        EvaluatorLimits const& limits = formula_state().limits;
+        std::uniform_int_distribution<int> kind(0, 9);
+        std::uniform_real_distribution<double> unit(-1, 1);
+        switch (kind(random_)) {
+        case 0: return std::pow(10.0, 300 * unit(random_)) * (unit(random_) < 0 ? -1 : 1);
+        case 1: return std::nearbyint(10 * unit(random_));
+        case 2: return special(limits);
+        case 3: return 0.001 * unit(random_);
+        case 4: return 400 * unit(random_);
+        default: return 10 * unit(random_);
+        }
+    }
+
+private:
+    double special(EvaluatorLimits const& limits)
+    {
+        double const values[] = {0.0, 1.0, -1.0, 2.0, 3.0, 0.5, limits.exponent, -limits.exponent,
+                                 std::nextafter(limits.exponent, 0.0), limits.overflow, -limits.overflow,
+                                 limits.underflow, 1e-200, 1e200, infinity, -infinity, not_a_number,
+                                 trig_argument_limit, 1e-9, 1.5707963267948966};
+        std::uniform_int_distribution<std::size_t> pick(0, std::size(values) - 1);
+        return values[pick(random_)];
+    }
+    std::mt19937_64 random_;
+};
+
+// How closely the vector paths must agree: a function of the table alone (or of arithmetic
+// that rounds like it does alone) within the stated units in the last place; a formula whose
+// later arithmetic cancels digits, within a relative distance.
+enum class Agreement { ulps, relative };
+
+struct FormulaCase {
+    char const* name;
+    char const* text;
+    Agreement agreement = Agreement::ulps;
+};
+
+void PrintTo(FormulaCase const& c, std::ostream* out)
+{
+    *out << '"' << c.text << '"';
+}
+
+bool close_enough(double a, double b, Agreement agreement, int64_t allowed_ulps)
+{
+    if (agreement == Agreement::ulps || allowed_ulps == 0)
+        return ulps_between(a, b) <= allowed_ulps;
+    return std::fabs(a - b) <= 1e-12 * std::max(1.0, std::fabs(b));
+}
+
+std::vector<ProcessorPath> paths_this_machine_runs()
+{
+    std::vector<ProcessorPath> paths;
+    for (ProcessorPath path : {ProcessorPath::scalar, ProcessorPath::sse2, ProcessorPath::avx2, ProcessorPath::avx512})
+        if (processor_runs(path))
+            paths.push_back(path);
+    return paths;
+}
+
+class BlockAgainstSinglePoint : public ::testing::TestWithParam<FormulaCase> {};
+
+TEST_P(BlockAgainstSinglePoint, SameFailuresAndValuesWithinTheStatedUlps)
+{
+    FormulaPtr const formula = compiled(GetParam().text);
+    ASSERT_NE(formula, nullptr);
+    Arguments arguments(std::hash<std::string>{}(GetParam().name));
+    std::vector<double> xs, ys;
+    for (int i = 0; i < 3000; ++i) {
+        xs.push_back(arguments.next());
+        ys.push_back(arguments.next());
+    }
+    std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+    int failing = 0;
+    for (PointResult const& r : expected)
+        failing += r.code != 0 ? 1 : 0;
+    EXPECT_GT(failing, 0) << "the arguments must make some points fail";
+    EXPECT_LT(failing, 3000) << "and leave others valid";
+
+    for (ProcessorPath path : paths_this_machine_runs()) {
+        SCOPED_TRACE(std::string(name_of(path)));
+        std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+        int64_t const allowed = path == ProcessorPath::scalar ? 0 : largest_ulp_difference;
+        int mismatches = 0;
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            int64_t const ulps = ulps_between(actual[i].value, expected[i].value);
+            bool const same = actual[i].code == expected[i].code
+                              && close_enough(actual[i].value, expected[i].value, GetParam().agreement, allowed);
+            if (!same && ++mismatches <= 3)
+                ADD_FAILURE() << "at x = " << xs[i] << ", y = " << ys[i] << ": " << actual[i].value << " (code "
+                              << actual[i].code << ") against " << expected[i].value << " (code "
+                              << expected[i].code << "), " << ulps << " ulps apart";
+        }
+        EXPECT_EQ(mismatches, 0);
+    }
+}
+
+std::string case_name(::testing::TestParamInfo<FormulaCase> const& info)
+{
+    return info.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Functions, BlockAgainstSinglePoint, ::testing::Values(
+    FormulaCase{"Exp", "exp(x)"},
+    FormulaCase{"ExpOfExpression", "exp(x*y)"},
+    FormulaCase{"Log", "log(x)"},
+    FormulaCase{"Ln", "ln(x - y)"},
+    FormulaCase{"Sqrt", "sqrt(x)"},
+    FormulaCase{"Sin", "sin(x)"},
+    FormulaCase{"Cos", "cos(-x)"},
+    FormulaCase{"Tan", "tan(x)"},
+    FormulaCase{"Atan", "atan(x)"},
+    FormulaCase{"Acos", "acos(x)"},
+    FormulaCase{"Asin", "asin(x*y)"},
+    FormulaCase{"Cosh", "cosh(x)"},
+    FormulaCase{"Sinh", "sinh(x)"},
+    FormulaCase{"Tanh", "tanh(x)"},
+    FormulaCase{"Abs", "abs(x) * 1e150"},
+    FormulaCase{"Step", "fnH(x) / y"},
+    FormulaCase{"ScaledQuotient", "sin(x) / y", Agreement::ulps},
+    FormulaCase{"Shifted", "cos(x) + y", Agreement::relative},
+    FormulaCase{"Difference", "sinh(x) - tanh(y)", Agreement::relative}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(Operators, BlockAgainstSinglePoint, ::testing::Values(
+    FormulaCase{"Sum", "x + y"},
+    FormulaCase{"Difference", "x - y"},
+    FormulaCase{"Product", "x * y"},
+    FormulaCase{"Quotient", "x / y"},
+    FormulaCase{"Power", "x ^ y"},
+    FormulaCase{"Negation", "-x + y"},
+    FormulaCase{"NumberMinus", "2 - x*y"},
+    FormulaCase{"NumberPower", "2 ^ (x*y)"},
+    FormulaCase{"NumberOver", "1 / (x*y)"},
+    FormulaCase{"VariableOver", "y / (x - 1)"},
+    FormulaCase{"DivisorFirst", "sqrt(x) / (y - 2)"},
+    FormulaCase{"Square", "(x*y)^2"},
+    FormulaCase{"PowerOfNumber", "(x*y)^0.5"},
+    FormulaCase{"PowerOfVariable", "(x+1)^y"},
+    FormulaCase{"Constants", "pi*x + 1e150*y"},
+    FormulaCase{"ProductBeyondLimit", "x * 1e150 * 1e5"}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(Mixed, BlockAgainstSinglePoint, ::testing::Values(
+    FormulaCase{"Ratio", "sin(x) / (1 + x)", Agreement::relative},
+    FormulaCase{"Rosenbrock", "100 * (y - x^2)^2 + (1 - x)^2"},
+    FormulaCase{"Gaussian", "exp(-x*x - y*y)", Agreement::relative},
+    FormulaCase{"Poles", "50 * exp(-x) / (x-3) / (x-2)", Agreement::relative},
+    FormulaCase{"SineModulus", "sqrt((sin(x) * (exp(y) + exp(-y)) / 2)^2 + (cos(x) * (exp(y) - exp(-y)) / 2)^2)",
+                Agreement::relative},
+    FormulaCase{"Nested", "ln(abs(tan(x) - cosh(y)) + 1) ^ atan(x)", Agreement::relative}),
+    case_name);
+
+// The largest difference over the function table, on many arguments in each function's
+// working range, per path (printed, and kept as a property of the test).
+TEST(BlockEvaluation, LargestDifferenceOverTheFunctionTable)
+{
+    char const* const functions[] = {"exp", "log", "ln", "sqrt", "sin", "cos", "tan", "atan",
+                                     "acos", "asin", "cosh", "sinh", "tanh", "abs", "fnH"};
+    std::mt19937_64 random(2718);
+    std::uniform_real_distribution<double> exponent(-30, 30);
+    std::vector<double> xs, ys;
+    for (int i = 0; i < 20000; ++i) {
+        double const magnitude = i % 4 == 0 ? std::exp(exponent(random)) : 20 * std::exp(exponent(random) / 10);
+        xs.push_back(i % 2 == 0 ? magnitude : -magnitude);
+        ys.push_back(0.0);
+    }
+    int64_t largest = 0;
+    std::string report;
+    for (char const* function : functions) {
+        FormulaPtr const formula = compiled(std::string(function) + "(x)");
+        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+            int64_t worst = 0;
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                ASSERT_EQ(actual[i].code, expected[i].code) << function << " at " << xs[i];
+                worst = std::max(worst, ulps_between(actual[i].value, expected[i].value));
+            }
+            report += std::string(function) + " " + std::string(name_of(path)) + " " + std::to_string(worst) + "; ";
+            largest = std::max(largest, worst);
+        }
+    }
+    std::cout << "largest differences in ulps: " << report << "\n";
+    RecordProperty("largest_ulps", std::to_string(largest));
+    EXPECT_LE(largest, largest_ulp_difference);
+}
+
+// Where a vector function's rounding meets a decision, the point is decided as it is alone.
+TEST(BlockEvaluation, DecisionsOnRoundedValuesFollowSinglePointEvaluation)
+{
+    for (char const* text : {"sqrt(cos(x) - 1)", "1 / (1 - cos(x))", "ln(cos(x))", "sqrt(ln(exp(x)))",
+                             "sqrt(asin(cos(x)) - pi/2)", "1/(exp(x) - 1)", "fnH(sin(x*y))", "sqrt(log(10^x) - x)"}) {
+        SCOPED_TRACE(text);
+        FormulaPtr const formula = compiled(text);
+        std::vector<double> xs, ys;
+        for (int i = 0; i < 600; ++i) {
+            xs.push_back(i % 3 == 0 ? std::ldexp(1.0, -i / 3) : std::ldexp(1.0, -i / 6) * 1.2345);
+            ys.push_back(i % 2 == 0 ? 0.0 : 3.0);
+        }
+        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+            for (std::size_t i = 0; i < xs.size(); ++i)
+                ASSERT_EQ(actual[i].code, expected[i].code) << name_of(path) << " at x = " << xs[i];
+        }
+    }
+}
+
+// Thousands of random formulae at points that reach every rule: the scalar path gives the
+// values of single-point evaluation bit for bit, and every path gives its failures.
+TEST(BlockEvaluation, RandomFormulaeFailAsTheyDoAlone)
+{
+    constexpr double values[] = {0.0, 1.5, -2.0, 1e200, 1e-200, 4.0, 0.25, 1e80, 1.0, -1.0, 3.0, 1e-9};
+    formula_test::FormulaGenerator generator(31337);
+    std::mt19937 pick(5);
+    int compared = 0;
+    int failing = 0;
+    for (int f = 0; f < 2000; ++f) {
+        std::string const text = formula_test::text_of(*generator.make(1 + f % 6));
+        if (text.find("rnd") != std::string::npos)
+            continue;
+        FormulaPtr const formula = compiled(text);
+        ASSERT_NE(formula, nullptr) << text;
+        std::vector<double> xs, ys;
+        for (int i = 0; i < 40; ++i) {
+            xs.push_back(values[pick() % std::size(values)]);
+            ys.push_back(values[pick() % std::size(values)]);
+        }
+        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                ASSERT_EQ(actual[i].code, expected[i].code)
+                    << text << " at x = " << xs[i] << ", y = " << ys[i] << " on " << name_of(path);
+                if (path == ProcessorPath::scalar) {
+                    ASSERT_EQ(std::bit_cast<uint64_t>(actual[i].value), std::bit_cast<uint64_t>(expected[i].value))
+                        << text << " at x = " << xs[i] << ", y = " << ys[i];
+                }
+            }
+        }
+        for (PointResult const& r : expected) {
+            ++compared;
+            failing += r.code != 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(failing, compared / 10);
+    EXPECT_LT(failing, compared * 9 / 10);
+}
+
+TEST(BlockEvaluation, BlocksOfOneOfTheBlockSizeAndOneMore)
+{
+    FormulaPtr const formula = compiled("ln(x) + 1/y");
+    for (int32_t count : {1, block_size - 1, block_size, block_size + 1, 2 * block_size + 7}) {
+        std::vector<double> xs, ys;
+        for (int32_t i = 0; i < count; ++i) {
+            xs.push_back(i % 5 == 0 ? -1.0 : 0.5 + i);
+            ys.push_back(i % 7 == 3 ? 0.0 : 2.0);
+        }
+        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+            ASSERT_EQ(actual.size(), expected.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                EXPECT_EQ(actual[i].code, expected[i].code) << count << " " << name_of(path) << " " << i;
+                EXPECT_LE(ulps_between(actual[i].value, expected[i].value), largest_ulp_difference);
+            }
+        }
+    }
+}
+
+TEST(BlockEvaluation, TheCallersLanesAreReadInPlaceAndMayReceiveTheValues)
+{
+    // Doubted points are evaluated again from their inputs, after the values are written.
+    FormulaPtr const formula = compiled("sqrt(cos(x) - 1) + y");
+    std::vector<double> xs, ys;
+    for (int32_t i = 0; i < block_size; ++i) {
+        xs.push_back(i % 2 == 0 ? 1e-9 * i : 0.0);
+        ys.push_back(1.0);
+    }
+    std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+    FormulaState const& state = formula_state();
+    for (ProcessorPath path : paths_this_machine_runs()) {
+        BlockEvaluator evaluator(*formula, {&state.slots[0], &state.slots[1], &state.slots[2]}, state.limits, path);
+        std::vector<double> values = xs;
+        evaluator.evaluate({values.data(), ys.data(), nullptr}, block_size, values.data());
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            int32_t const code = evaluator.failed() ? evaluator.codes()[i] : 0;
+            EXPECT_EQ(code, expected[i].code) << name_of(path) << " at " << xs[i];
+            EXPECT_EQ(values[i], expected[i].value) << name_of(path) << " at " << xs[i];
+        }
+        EXPECT_EQ(ys, std::vector<double>(xs.size(), 1.0)) << "lanes that receive no values are left alone";
+    }
+}
+
+TEST(BlockEvaluation, NotANumberAndInfinityFailAsVariables)
+{
+    FormulaPtr const formula = compiled("x * 0 + y");
+    std::vector<double> const xs = {not_a_number, infinity, -infinity, 1.0, 1e200, 1e-200};
+    std::vector<double> const ys(xs.size(), 2.0);
+    for (ProcessorPath path : paths_this_machine_runs()) {
+        std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(actual[i].code, 10416) << name_of(path);
+            EXPECT_EQ(actual[i].value, 0.0);
+        }
+        EXPECT_EQ(actual[3].value, 2.0);
+        EXPECT_EQ(actual[4].code, 10416) << "beyond the overflow limit";
+        EXPECT_EQ(actual[5].value, 2.0) << "flushed to 0";
+    }
+}
+
+TEST(BlockEvaluation, OnlyFormulaeWithoutRandomNumbersRunInBlocks)
+{
+    EXPECT_TRUE(evaluates_in_blocks(*compiled("sin(x) + y")));
+    EXPECT_FALSE(evaluates_in_blocks(*compiled("x + rnd(2)")));
+}
+
+} // namespace
