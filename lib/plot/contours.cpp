@@ -133,11 +133,9 @@ private:
 };
 
 // The working storage is one crossing fraction per column of cells.
-void trace_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest const& request)
+void trace_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest const& request,
+                    std::vector<double>& fraction)
 {
-    std::vector<double> fraction;
-    if (!allocate_working_storage(fraction, static_cast<std::size_t>(grid.nx - 1)))
-        return;
     LevelTracer tracer(graph, grid, request.saddles, fraction);
     for_each_contour_level(request.count, request.z1, request.z2, [&](double level) { tracer.trace(level); });
     tracer.finish();
@@ -197,6 +195,10 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         set_axis_range(graph, axis_z, {request.z1, request.z2});
         set_scales(graph);
     }
+    // Had before anything is drawn: contours without it draw nothing, axes included.
+    std::vector<double> fraction;
+    if (!allocate_working_storage(fraction, static_cast<std::size_t>(grid.nx - 1)))
+        return;
     if (draws_axes(request.option))
         draw_labelled_axes(graph);
     set_pen(graph, request.colour, 1, graph.pen.width);
@@ -204,7 +206,7 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         report_plot_error(PlotError::bad_option);
         return;
     }
-    trace_contours(graph, grid, request);
+    trace_contours(graph, grid, request, fraction);
 }
 
 } // namespace kelvo
