@@ -1,7 +1,5 @@
 #include "lib/plot/data_grids.h"
 
-#include <cstddef>
-#include <limits>
 #include <optional>
 
 #include "lib/plot/data_calls.h"
@@ -13,9 +11,8 @@ namespace kelvo {
 namespace {
 
 // The grid over the caller's heights, once the call has begun; none (with the error) when
-// the heights are missing or could not lie in memory: more of them than one object can hold
-// would also overflow their indices. Counts below 2 are left to the grid checks, which
-// refuse them with their own code.
+// the heights are missing or could not lie in memory. Counts below 2 are left to the grid
+// checks, which refuse them with their own code.
 std::optional<PlotGrid> accepted_grid(DataGrid const& data)
 {
     start_data_call();
@@ -23,8 +20,7 @@ std::optional<PlotGrid> accepted_grid(DataGrid const& data)
         report_plot_error(PlotError::bad_data);
         return std::nullopt;
     }
-    constexpr int64_t most_heights = std::numeric_limits<std::ptrdiff_t>::max() / static_cast<int64_t>(sizeof(double));
-    if (data.nx >= 2 && data.ny >= 2 && int64_t{data.nx} * data.ny > most_heights) {
+    if (data.nx >= 2 && data.ny >= 2 && int64_t{data.nx} * data.ny > most_reals_in_memory) {
         report_plot_error(PlotError::no_room);
         return std::nullopt;
     }

@@ -67,6 +67,10 @@ int32_t draw_sample_histogram(GraphRecord& graph, double const* samples, int64_t
         report_plot_error(PlotError::not_enough_data);
         return error_state().code;
     }
+    if (n > most_reals_in_memory) {
+        report_plot_error(PlotError::no_room);
+        return error_state().code;
+    }
     if (bins < 1) {
         report_plot_error(PlotError::bad_option);
         return error_state().code;

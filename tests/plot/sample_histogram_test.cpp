@@ -144,6 +144,8 @@ TEST_F(SampleHistograms, RefusalsDrawNothing)
     for (Refusal const r : {Refusal{nullptr, 3, 4, 20804}, Refusal{samples.data(), 0, 4, 20802},
                             Refusal{samples.data(), -1, 4, 20802},
                             Refusal{samples.data(), std::numeric_limits<int64_t>::min(), 4, 20802},
+                            // More samples than memory holds: refused before any is read.
+                            Refusal{samples.data(), std::numeric_limits<int64_t>::max(), 4, 20801},
                             Refusal{samples.data(), 3, 0, 20807}, Refusal{samples.data(), 3, -5, 20807},
                             Refusal{none_finite.data(), 3, 4, 20802}}) {
         EXPECT_EQ(TkDrawHistogramData(graph, r.samples, r.n, r.bins, fill, 3), r.code)
