@@ -1396,6 +1396,53 @@ KELVO_API int32_t TkDrawData1(TkGraph graph, const double* x, const double* y, i
  * @return 0 or an error code. */
 KELVO_API int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, const double* z, int64_t n,
                               int32_t mark, TkColor colour, uint8_t option);
+/** Draws a histogram of raw samples: bins equal bins over [min, max] of the finite samples
+ * (the last bin closed; all samples equal give bins of width 1 from that value), counted in
+ * one pass and drawn as TkDrawHistogram1() draws bars of those counts with width 1 and
+ * offset 0, with the same option.
+ * @param graph the graph.
+ * @param samples the samples; those that are not finite are left out.
+ * @param n the number of samples, 1 or more.
+ * @param bins the number of bins, 1 or more (20807 otherwise).
+ * @param colour the fill colour.
+ * @param option 0..3 as for TkDrawArray1().
+ * @return 0 or an error code; 20802 when no sample is finite. */
+KELVO_API int32_t TkDrawHistogramData(TkGraph graph, const double* samples, int64_t n, int32_t bins, TkColor colour,
+                                      uint8_t option);
+/** Draws the contours of a grid as TkDrawContoursArray() draws library arrays, without their
+ * size limit: z holds nx by ny values, element (i, j) at z[i * ny + j] (the first index runs
+ * along x). A saddle cell (all four edges crossed) is drawn as two segments, joining the
+ * crossings as the value at the cell's centre (the mean of its corners) separates them;
+ * TkDrawContoursArray() draws the path left, bottom, top, right there.
+ * @param graph the graph.
+ * @param x the nx x coordinates, or NULL for 0, 1, ..., nx - 1.
+ * @param y the ny y coordinates, or NULL for 0, 1, ..., ny - 1.
+ * @param z the heights.
+ * @param nx,ny the grid's size.
+ * @param contours the number of levels.
+ * @param z1,z2 the range of the levels.
+ * @param mode 0 keep the view, 1 plane map, 2 3D view.
+ * @param colour the lines' colour.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code; 20801 when the grid's working storage cannot be had. */
+KELVO_API int32_t TkDrawContoursData(TkGraph graph, const double* x, const double* y, const double* z, int32_t nx,
+                                     int32_t ny, int32_t contours, double z1, double z2, uint8_t mode,
+                                     TkColor colour, uint8_t option);
+/** Draws the surface of a grid as TkDrawSurfaceArray() draws library arrays, without their
+ * size limit; the grid as for TkDrawContoursData().
+ * @param graph the graph.
+ * @param x the nx x coordinates, or NULL for 0, 1, ..., nx - 1.
+ * @param y the ny y coordinates, or NULL for 0, 1, ..., ny - 1.
+ * @param z the heights.
+ * @param nx,ny the grid's size.
+ * @param style 3 wire frame, 4 hidden lines.
+ * @param upper_colour the colour of the side facing the viewer.
+ * @param lower_colour the colour of the other side.
+ * @param option 0..3 as for TkDrawCurve1().
+ * @return 0 or an error code; 20801 when the grid's working storage cannot be had. */
+KELVO_API int32_t TkDrawSurfaceData(TkGraph graph, const double* x, const double* y, const double* z, int32_t nx,
+                                    int32_t ny, uint8_t style, TkColor upper_colour, TkColor lower_colour,
+                                    uint8_t option);
 /** @} */
 
 /* ---- Plotting: surfaces of revolution ------------------------------------------------------- */

@@ -29,11 +29,15 @@ double crossing(double a, double b, double level)
 // cell the edges are visited in a fixed order: bottom, top, right (the left edge is the
 // right edge of the cell before, or the row's own start). A crossed edge extends the line;
 // a right edge without a crossing lifts the pen. A cell crossed on all four edges is thus
-// drawn as left, bottom, top, right: one path, with no choice between its two readings.
+// drawn as left, bottom, top, right, unless saddle cells are separated: the pen then lifts
+// between the two segments that the value at the centre pairs.
+//
+// Whether a corner lies below the level is read from its height as the walk reaches it; the
+// right corners of one cell are the left corners of the next.
 class LevelTracer {
 public:
-    LevelTracer(GraphRecord& graph, PlotGrid const& grid, std::vector<uint8_t>& below, std::vector<double>& fraction)
-        : graph_(graph), grid_(grid), below_(below), fraction_(fraction), lines_(graph)
+    LevelTracer(GraphRecord& graph, PlotGrid const& grid, SaddleCells saddles, std::vector<double>& fraction)
+        : graph_(graph), grid_(grid), saddles_(saddles), fraction_(fraction), lines_(graph)
     {
     }
 
@@ -42,45 +46,70 @@ public:
     void trace(double level)
     {
         level_ = level;
-        std::size_t k = 0;
-        for (int32_t j = 0; j < grid_.ny; ++j)
-            for (int32_t i = 0; i < grid_.nx; ++i)
-                below_[k++] = grid_.at(i, j) < level ? 1 : 0;
-        for (int32_t i = 0; i + 1 < grid_.nx; ++i)
-            if (is_below(i, 0) != is_below(i + 1, 0))
-                fraction_[static_cast<std::size_t>(i)] = crossing(grid_.at(i, 0), grid_.at(i + 1, 0), level);
+        for (int32_t i = 0; i + 1 < grid_.nx; ++i) {
+            double const a = grid_.at(i, 0);
+            double const b = grid_.at(i + 1, 0);
+            if (below(a) != below(b))
+                fraction_[static_cast<std::size_t>(i)] = crossing(a, b, level);
+        }
         for (int32_t j = 0; j + 1 < grid_.ny; ++j)
             trace_row(j);
     }
 
 private:
-    bool is_below(int32_t i, int32_t j) const
-    {
-        return below_[static_cast<std::size_t>(j) * static_cast<std::size_t>(grid_.nx) + static_cast<std::size_t>(i)] != 0;
-    }
+    bool below(double height) const { return height < level_; }
 
     void trace_row(int32_t j)
     {
         double const y0 = grid_.y[j];
         double const dy = grid_.y[j + 1] - y0;
         pen_down_ = false;
-        if (is_below(0, j) != is_below(0, j + 1))
-            visit(grid_.x[0], y0 + crossing(grid_.at(0, j), grid_.at(0, j + 1), level_) * dy);
+        // The heights at the current cell's left corners, bottom and top.
+        double left_bottom = grid_.at(0, j);
+        double left_top = grid_.at(0, j + 1);
+        if (below(left_bottom) != below(left_top))
+            visit(grid_.x[0], y0 + crossing(left_bottom, left_top, level_) * dy);
         for (int32_t i = 0; i + 1 < grid_.nx; ++i) {
             double const x0 = grid_.x[i];
             double const dx = grid_.x[i + 1] - x0;
+            double const right_bottom = grid_.at(i + 1, j);
+            double const right_top = grid_.at(i + 1, j + 1);
+            bool const bottom = below(left_bottom) != below(right_bottom);
+            bool const top = below(left_top) != below(right_top);
+            bool const right = below(right_bottom) != below(right_top);
             double& c = fraction_[static_cast<std::size_t>(i)];
-            if (is_below(i, j) != is_below(i + 1, j))
-                visit(x0 + c * dx, y0);
-            if (is_below(i, j + 1) != is_below(i + 1, j + 1)) {
-                // Kept for the row above, whose bottom edge this is.
-                c = crossing(grid_.at(i, j + 1), grid_.at(i + 1, j + 1), level_);
-                visit(x0 + c * dx, y0 + dy);
+            double const bottom_x = x0 + c * dx;
+            // Kept for the row above, whose bottom edge this is.
+            if (top)
+                c = crossing(left_top, right_top, level_);
+            double const top_x = x0 + c * dx;
+            // Three crossed edges mean four: the left one leads into the cell.
+            if (bottom && top && right && saddles_ == SaddleCells::Separated) {
+                double const centre = (left_bottom + right_bottom + left_top + right_top) / 4;
+                if (below(centre) == below(left_bottom)) {
+                    // The centre joins the bottom-left and top-right corners: each line cuts
+                    // off one of the other two, left to top and bottom to right.
+                    visit(top_x, y0 + dy);
+                    pen_down_ = false;
+                    visit(bottom_x, y0);
+                } else {
+                    // The centre joins the other two corners: left to bottom, top to right.
+                    visit(bottom_x, y0);
+                    pen_down_ = false;
+                    visit(top_x, y0 + dy);
+                }
+            } else {
+                if (bottom)
+                    visit(bottom_x, y0);
+                if (top)
+                    visit(top_x, y0 + dy);
             }
-            if (is_below(i + 1, j) != is_below(i + 1, j + 1))
-                visit(x0 + dx, y0 + crossing(grid_.at(i + 1, j), grid_.at(i + 1, j + 1), level_) * dy);
+            if (right)
+                visit(x0 + dx, y0 + crossing(right_bottom, right_top, level_) * dy);
             else
                 pen_down_ = false;
+            left_bottom = right_bottom;
+            left_top = right_top;
         }
     }
 
@@ -95,7 +124,7 @@ private:
 
     GraphRecord& graph_;
     PlotGrid const& grid_;
-    std::vector<uint8_t>& below_;
+    SaddleCells saddles_;
     std::vector<double>& fraction_;
     // The segments of every level, drawn together: thousands of lines a few pixels long.
     LineBatch lines_;
@@ -103,22 +132,23 @@ private:
     bool pen_down_ = false;
 };
 
-void trace_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest const& request)
+// The working storage is one crossing fraction per column of cells.
+void trace_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest const& request,
+                    std::vector<double>& fraction)
 {
-    int64_t const points = int64_t{grid.nx} * grid.ny;
-    std::vector<double> fraction;
-    std::vector<uint8_t> below;
-    // A flag byte per grid point, within the limit of one block.
-    if (points > working_storage_limit) {
-        report_plot_error(PlotError::no_room);
-        return;
-    }
-    if (!allocate_working_storage(fraction, static_cast<std::size_t>(grid.nx - 1)) ||
-        !allocate_working_storage(below, static_cast<std::size_t>(points)))
-        return;
-    LevelTracer tracer(graph, grid, below, fraction);
+    LevelTracer tracer(graph, grid, request.saddles, fraction);
     for_each_contour_level(request.count, request.z1, request.z2, [&](double level) { tracer.trace(level); });
     tracer.finish();
+}
+
+// Whether tracing the levels would visit more grid points than the call may.
+bool too_much_work(PlotGrid const& grid, int32_t levels)
+{
+    int64_t const points = int64_t{grid.nx} * grid.ny;
+    int64_t allowed = contour_work_limit / points;
+    if (grid.source == DataSource::CallerMemory && allowed < levels_of_any_grid)
+        allowed = levels_of_any_grid;
+    return levels > allowed;
 }
 
 } // namespace
@@ -141,7 +171,7 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
     if (refused(check_coordinate_order(grid.x, grid.nx)) || refused(check_coordinate_order(grid.y, grid.ny)) ||
         refused(check_finite_heights(grid)))
         return;
-    if (int64_t{request.count} * grid.nx * grid.ny > contour_work_limit) {
+    if (too_much_work(grid, request.count)) {
         report_plot_error(PlotError::bad_contours);
         return;
     }
@@ -151,8 +181,8 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         else if (request.mode == 2)
             ensure_3d_view(graph);
     }
-    FittedRange const x_range = fit_range(grid.x, static_cast<std::size_t>(grid.nx));
-    FittedRange const y_range = fit_range(grid.y, static_cast<std::size_t>(grid.ny));
+    FittedRange const x_range = fit_coordinate_range(grid.x, grid.nx);
+    FittedRange const y_range = fit_coordinate_range(grid.y, grid.ny);
     // Equal bounds: the levels span the data.
     if (request.z1 == request.z2) {
         FittedRange const heights = fit_height_range(grid);
@@ -165,6 +195,10 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         set_axis_range(graph, axis_z, {request.z1, request.z2});
         set_scales(graph);
     }
+    // Had before anything is drawn: contours without it draw nothing, axes included.
+    std::vector<double> fraction;
+    if (!allocate_working_storage(fraction, static_cast<std::size_t>(grid.nx - 1)))
+        return;
     if (draws_axes(request.option))
         draw_labelled_axes(graph);
     set_pen(graph, request.colour, 1, graph.pen.width);
@@ -172,7 +206,7 @@ void draw_contours(GraphRecord& graph, PlotGrid const& grid, ContourRequest requ
         report_plot_error(PlotError::bad_option);
         return;
     }
-    trace_contours(graph, grid, request);
+    trace_contours(graph, grid, request, fraction);
 }
 
 } // namespace kelvo

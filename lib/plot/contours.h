@@ -16,8 +16,18 @@ namespace kelvo {
 inline constexpr uint8_t highest_contour_mode = 2;
 
 // Tracing visits every grid point once per level; more visits than this in one call are
-// refused as an invalid number of contours rather than left to run for minutes.
+// refused as an invalid number of contours rather than left to run for minutes. A grid of
+// the caller's memory may be large enough to pass that alone: it is allowed this many levels
+// whatever its size, the time growing with the data the caller brought.
 inline constexpr int64_t contour_work_limit = 100'000'000;
+inline constexpr int64_t levels_of_any_grid = 1000;
+
+// How a cell whose four edges all cross the level is drawn. The classic walk keeps one path
+// through it, left, bottom, top, right, whose middle segment crosses the cell where the
+// surface is nowhere at the level. Separated draws two segments instead, joining the
+// crossings as the value at the cell's centre (the mean of its corners) separates them, as
+// the marching-squares tracers of today do.
+enum class SaddleCells { OnePath, Separated };
 
 struct ContourRequest {
     int32_t count = 0; // levels strictly between z1 and z2, or across the data when equal
@@ -26,6 +36,7 @@ struct ContourRequest {
     uint8_t mode = 0;
     TkColor colour = 0;
     uint8_t option = 0;
+    SaddleCells saddles = SaddleCells::OnePath;
 };
 
 // The levels, z1 + k (z2 - z1) / (count + 1) for k = 1..count, summed step by step.

@@ -10,8 +10,10 @@
 #include "lib/plot/data_points.h"
 #include "lib/plot/histograms.h"
 #include "lib/plot/contours.h"
+#include "lib/plot/data_grids.h"
 #include "lib/plot/plot_call.h"
 #include "lib/plot/revolution.h"
+#include "lib/plot/sample_histogram.h"
 #include "lib/plot/sampled_plot.h"
 #include "lib/plot/sampling.h"
 #include "lib/plot/surfaces.h"
@@ -195,6 +197,32 @@ int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, const doubl
 {
     return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
         return guarded_code([&] { return draw_space_data(g, {x, y, z, n}, {mark, colour, option}); });
+    });
+}
+
+int32_t TkDrawHistogramData(TkGraph graph, const double* samples, int64_t n, int32_t bins, TkColor colour,
+                            uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return guarded_code([&] { return draw_sample_histogram(g, samples, n, bins, {colour, option}); });
+    });
+}
+
+int32_t TkDrawContoursData(TkGraph graph, const double* x, const double* y, const double* z, int32_t nx, int32_t ny,
+                           int32_t contours, double z1, double z2, uint8_t mode, TkColor colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return guarded_code(
+            [&] { return draw_data_contours(g, {x, y, z, nx, ny}, {contours, z1, z2, mode, colour, option}); });
+    });
+}
+
+int32_t TkDrawSurfaceData(TkGraph graph, const double* x, const double* y, const double* z, int32_t nx, int32_t ny,
+                          uint8_t style, TkColor upper_colour, TkColor lower_colour, uint8_t option)
+{
+    return with_graph(graph, int32_t{0}, [&](GraphRecord& g) {
+        return guarded_code(
+            [&] { return draw_data_surface(g, {x, y, z, nx, ny}, {style, upper_colour, lower_colour, option}); });
     });
 }
 

@@ -144,8 +144,14 @@ int32_t draw_histogram(GraphRecord& graph, TkArray x, TkArray y, int32_t n, doub
         report_plot_error(PlotError::bad_data);
         return error_state().code;
     }
-    std::span<double const> const xs = first_reals(x, n);
-    std::span<double const> const ys = first_reals(y, n);
+    draw_bars(graph, {first_reals(x, n), first_reals(y, n), width, offset}, style);
+    return error_state().code;
+}
+
+void draw_bars(GraphRecord& graph, Bars const& bars, BarStyle const& style)
+{
+    std::span<double const> const xs = bars.x;
+    std::span<double const> const ys = bars.heights;
     if (fits_ranges(style.option)) {
         reset_to_2d_view(graph);
         fit_bar_axis(graph, axis_x, xs);
@@ -155,10 +161,11 @@ int32_t draw_histogram(GraphRecord& graph, TkArray x, TkArray y, int32_t n, doub
     if (draws_axes(style.option))
         draw_labelled_axes(graph);
     double const z = graph.coordinates.ZPlane;
+    auto const n = static_cast<int32_t>(xs.size());
     for (int32_t i = 1; i <= n; ++i) {
         double const w = spacing(xs, i, 1);
-        double const left = xs[static_cast<std::size_t>(i - 1)] + w * offset * width;
-        double const right = left + w * width;
+        double const left = xs[static_cast<std::size_t>(i - 1)] + w * bars.offset * bars.width;
+        double const right = left + w * bars.width;
         double const top = ys[static_cast<std::size_t>(i - 1)];
         Triple const bar[] = {{left, 0, z}, {left, top, z}, {right, top, z}, {right, 0, z}};
         paint_face(graph, bar, style.colour);
@@ -167,7 +174,6 @@ int32_t draw_histogram(GraphRecord& graph, TkArray x, TkArray y, int32_t n, doub
     if (draws_axes(style.option))
         draw_labelled_axes(graph);
     use_pen_colour(graph, graph.style.pen_colour);
-    return error_state().code;
 }
 
 int32_t draw_histogram(GraphRecord& graph, TkArray x, TkArray y, TkArray z, int32_t nx, int32_t ny, double x_width,

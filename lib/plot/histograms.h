@@ -25,6 +25,17 @@ struct BarStyle {
 int32_t draw_histogram(GraphRecord& graph, TkArray x, TkArray y, int32_t n, double width, double offset,
                        BarStyle const& style);
 
+// The bars of TkDrawHistogram1 once its arguments are checked: as many heights as points,
+// at least one, and a finite width and offset.
+struct Bars {
+    std::span<double const> x;
+    std::span<double const> heights;
+    double width = 1;
+    double offset = 0;
+};
+// Fits and frames by the option, then draws the bars; the pen ends in the graph's own colour.
+void draw_bars(GraphRecord& graph, Bars const& bars, BarStyle const& style);
+
 // TkDrawHistogram2: a bar of height Z(i, j) at each (X(i), Y(j)), x_width and y_width of the
 // distance to the next point along each axis wide.
 int32_t draw_histogram(GraphRecord& graph, TkArray x, TkArray y, TkArray z, int32_t nx, int32_t ny, double x_width,

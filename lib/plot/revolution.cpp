@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -57,10 +58,10 @@ void draw_revolution_wire_frame(GraphRecord& graph, Profile const& profile, int3
 {
     int32_t const columns = profile.count;
     int32_t const rows = angles + 1;
-    int64_t const cells = int64_t{columns} * rows;
-    std::vector<PixelPoint> points;
-    if (!admit_working_storage(cells) || !allocate_working_storage(points, static_cast<std::size_t>(cells)))
+    WireFrameStorage storage;
+    if (!storage.obtain(columns, rows, DataSource::LibraryArrays))
         return;
+    std::span<PixelPoint> const points = storage.points();
     double const step = full_turn / angles;
     double angle = full_turn;
     for (int32_t r = 0; r < rows; ++r) {
@@ -74,7 +75,7 @@ void draw_revolution_wire_frame(GraphRecord& graph, Profile const& profile, int3
         }
         angle -= step;
     }
-    draw_edge_coloured_wire_frame(graph, points, columns, rows, colours);
+    draw_edge_coloured_wire_frame(graph, storage, colours);
 }
 
 // The hidden-line drawing: circles front to back, each over about half a turn starting

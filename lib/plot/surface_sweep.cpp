@@ -32,6 +32,18 @@ std::optional<SweepPlan> plan_sweep(double theta, double phi, int32_t nx, int32_
     return plan;
 }
 
+// The front line keeps a point at each position 1 .. nx + ny + 1 (see Sweep::position); a
+// layer's arm has at most max(nx, ny) points, from m = 1.
+bool SweepStorage::obtain(int32_t window_width, PlotGrid const& grid)
+{
+    if (window_width < 1)
+        return true;
+    int64_t const front_cells = int64_t{grid.nx} + grid.ny + 1;
+    return admit_working_storage(window_width + front_cells, grid.source) && horizon.reset(window_width, 0) &&
+           allocate_working_storage(front, static_cast<std::size_t>(front_cells) + 1) &&
+           allocate_working_storage(layer_points, static_cast<std::size_t>(std::max(grid.nx, grid.ny)) + 1);
+}
+
 namespace {
 
 // One arm of the layers: the grid step along it and the number of points on it.
@@ -43,8 +55,10 @@ struct Arm {
 
 class Sweep {
 public:
-    Sweep(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours)
-        : graph_(graph), grid_(grid), colours_(colours), horizon_(HorizonIndex::Columns), lines_(graph)
+    Sweep(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours,
+          SweepStorage& storage)
+        : graph_(graph), grid_(grid), colours_(colours), horizon_(storage.horizon), front_(storage.front),
+          layer_points_(storage.layer_points), lines_(graph)
     {
         Arm const along_x{plan.x.step, 0, grid.nx};
         Arm const along_y{0, plan.y.step, grid.ny};
@@ -57,13 +71,7 @@ public:
 
     void run()
     {
-        // Positions as the layers use them: the corner at LA + 1, the m-th point of arm A
-        // at LA + 2 - m and of arm B at LA + m (m = 1 is the corner).
-        int64_t const front_cells = int64_t{a_.length} + b_.length + 1;
-        if (width_ < 1 || !admit_working_storage(width_ + front_cells))
-            return;
-        if (!horizon_.reset(width_, 0) || !allocate_working_storage(front_, static_cast<std::size_t>(front_cells) + 1)
-            || !allocate_working_storage(layer_points_, static_cast<std::size_t>(std::max(a_.length, b_.length)) + 1))
+        if (width_ < 1)
             return;
         draw_front_edges();
         int32_t const layers = std::min(a_.length, b_.length);
@@ -80,6 +88,8 @@ private:
     enum class Side { A, B };
 
     Arm const& arm(Side side) const { return side == Side::A ? a_ : b_; }
+    // Positions as the layers use them: the corner at LA + 1, the m-th point of arm A at
+    // LA + 2 - m and of arm B at LA + m (m = 1 is the corner).
     int32_t position(Side side, int32_t m) const { return side == Side::A ? a_.length + 2 - m : a_.length + m; }
     // Where the point before position p on the same arm of the same layer lies, and where
     // its neighbour in the layer before (one position further out) is still kept.
@@ -140,10 +150,10 @@ private:
     GraphRecord& graph_;
     PlotGrid const& grid_;
     SegmentColours colours_;
-    Horizon horizon_;
+    Horizon& horizon_;
+    std::vector<PixelPoint>& front_;        // by position
+    std::vector<PixelPoint>& layer_points_; // one arm of the layer being drawn, from m = 1
     LineBatch lines_;
-    std::vector<PixelPoint> front_;
-    std::vector<PixelPoint> layer_points_; // one arm of the layer being drawn, from m = 1
     Arm a_;
     Arm b_;
     int32_t corner_i_ = 0;
@@ -153,9 +163,10 @@ private:
 
 } // namespace
 
-void draw_hidden_line_surface(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours)
+void draw_hidden_line_surface(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours,
+                              SweepStorage& storage)
 {
-    Sweep(graph, grid, plan, colours).run();
+    Sweep(graph, grid, plan, colours, storage).run();
 }
 
 } // namespace kelvo

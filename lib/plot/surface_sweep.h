@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "lib/graph/graph_record.h"
+#include "lib/plot/horizon.h"
 #include "lib/plot/plot_grid.h"
 #include "lib/plot/visible_segment.h"
 
@@ -31,9 +33,23 @@ struct SweepPlan {
 // cos phi exactly 0 on the wrong side).
 std::optional<SweepPlan> plan_sweep(double theta, double phi, int32_t nx, int32_t ny);
 
+// The working storage of a hidden-line drawing: a horizon entry per window column, the
+// layers' front line and one arm of a layer. Drawings have it before they draw anything, so
+// that one without it draws nothing.
+struct SweepStorage {
+    // False, with "Not enough room in memory for local arrays", when it exceeds the working
+    // storage of the grid's source or memory cannot hold it. A window without columns
+    // needs none (and shows nothing).
+    bool obtain(int32_t window_width, PlotGrid const& grid);
+
+    Horizon horizon{HorizonIndex::Columns};
+    std::vector<PixelPoint> front;
+    std::vector<PixelPoint> layer_points;
+};
+
 // Draws the grid with hidden lines removed, the front edges in the upper colour; pixel
-// columns are pinned to the window. Reports "Not enough room in memory for local arrays"
-// when the horizon and front line exceed the working storage.
-void draw_hidden_line_surface(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours);
+// columns are pinned to the window.
+void draw_hidden_line_surface(GraphRecord& graph, PlotGrid const& grid, SweepPlan const& plan, SegmentColours colours,
+                              SweepStorage& storage);
 
 } // namespace kelvo

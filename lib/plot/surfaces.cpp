@@ -1,6 +1,7 @@
 #include "lib/plot/surfaces.h"
 
-#include <vector>
+#include <optional>
+#include <span>
 
 #include "lib/axes/projection.h"
 #include "lib/axes/scales.h"
@@ -17,12 +18,10 @@ namespace kelvo {
 
 namespace {
 
-void draw_surface_wire_frame(GraphRecord& graph, PlotGrid const& grid, SegmentColours colours)
+void draw_surface_wire_frame(GraphRecord& graph, PlotGrid const& grid, SegmentColours colours,
+                             WireFrameStorage& storage)
 {
-    int64_t const cells = int64_t{grid.nx} * grid.ny;
-    std::vector<PixelPoint> points;
-    if (!admit_working_storage(cells) || !allocate_working_storage(points, static_cast<std::size_t>(cells)))
-        return;
+    std::span<PixelPoint> const points = storage.points();
     // Points beyond the window's top or left edge are pinned to it.
     for (int32_t j = 0; j < grid.ny; ++j)
         for (int32_t i = 0; i < grid.nx; ++i) {
@@ -30,7 +29,7 @@ void draw_surface_wire_frame(GraphRecord& graph, PlotGrid const& grid, SegmentCo
             points[static_cast<std::size_t>(j) * static_cast<std::size_t>(grid.nx) + static_cast<std::size_t>(i)] = {
                 pinned_pixel(p.x, 0, pixel_limit), pinned_pixel(p.y, 0, pixel_limit)};
         }
-    draw_edge_coloured_wire_frame(graph, points, grid.nx, grid.ny, colours);
+    draw_edge_coloured_wire_frame(graph, storage, colours);
 }
 
 } // namespace
@@ -43,29 +42,33 @@ void draw_surface(GraphRecord& graph, PlotGrid const& grid, SurfaceRequest const
         refused(check_finite_heights(grid)))
         return;
     if (fits_ranges(request.option)) {
-        set_axis_range(graph, axis_x, fit_range(grid.x, static_cast<std::size_t>(grid.nx)));
-        set_axis_range(graph, axis_y, fit_range(grid.y, static_cast<std::size_t>(grid.ny)));
+        set_axis_range(graph, axis_x, fit_coordinate_range(grid.x, grid.nx));
+        set_axis_range(graph, axis_y, fit_coordinate_range(grid.y, grid.ny));
         set_axis_range(graph, axis_z, fit_height_range(grid));
         set_scales(graph);
     }
+    // The sweep follows the angles the projection in force was made for; without a front to
+    // sweep, hidden lines are drawn as the wire frame.
+    std::optional<SweepPlan> const plan = request.style == hidden_line_style
+                                              ? plan_sweep(graph.scales.Theta, graph.scales.Phi, grid.nx, grid.ny)
+                                              : std::nullopt;
+    bool const wire_frame = request.style == wire_frame_style || (request.style == hidden_line_style && !plan);
+    // Had before anything is drawn: a surface without it draws nothing, axes included.
+    SweepStorage sweep;
+    WireFrameStorage frame;
+    if ((plan && !sweep.obtain(graph.window_width, grid)) ||
+        (wire_frame && !frame.obtain(grid.nx, grid.ny, grid.source)))
+        return;
     if (draws_axes(request.option))
         draw_labelled_axes(graph);
     set_pen(graph, request.upper_colour, 1, graph.pen.width);
     SegmentColours const colours{request.upper_colour, request.lower_colour};
-    switch (request.style) {
-    case wire_frame_style:
-        draw_surface_wire_frame(graph, grid, colours);
-        return;
-    case hidden_line_style:
-        // The sweep follows the angles the projection in force was made for.
-        if (std::optional<SweepPlan> const plan = plan_sweep(graph.scales.Theta, graph.scales.Phi, grid.nx, grid.ny))
-            draw_hidden_line_surface(graph, grid, *plan, colours);
-        else
-            draw_surface_wire_frame(graph, grid, colours);
-        return;
-    default:
+    if (plan)
+        draw_hidden_line_surface(graph, grid, *plan, colours, sweep);
+    else if (wire_frame)
+        draw_surface_wire_frame(graph, grid, colours, frame);
+    else
         report_plot_error(PlotError::bad_option);
-    }
 }
 
 } // namespace kelvo

@@ -1,7 +1,10 @@
 #include "lib/plot/wire_frame.h"
 
+#include <algorithm>
 #include <cassert>
 #include <vector>
+
+#include "lib/plot/working_storage.h"
 
 namespace kelvo {
 
@@ -32,25 +35,32 @@ private:
     int32_t columns_;
 };
 
-// Which triangles of each cell face the viewer, cell (c, r) at (r - 1)(columns - 1) + c - 1.
-struct CellFacing {
-    bool lower_left = false;  // P(c, r+1), P(c, r), P(c+1, r)
-    bool upper_right = false; // P(c+1, r), P(c+1, r+1), P(c, r+1)
-};
-
 } // namespace
 
-void draw_edge_coloured_wire_frame(GraphRecord& graph, std::span<PixelPoint const> points, int32_t columns,
-                                   int32_t rows, SegmentColours colours)
+bool WireFrameStorage::obtain(int32_t columns, int32_t rows, DataSource source)
 {
+    columns_ = std::max(columns, 0);
+    rows_ = std::max(rows, 0);
+    int64_t const points = int64_t{columns_} * rows_;
+    int64_t const cells = int64_t{std::max(columns_ - 1, 0)} * std::max(rows_ - 1, 0);
+    return admit_working_storage(points, source) &&
+           allocate_working_storage(points_, static_cast<std::size_t>(points)) &&
+           allocate_working_storage(cells_, static_cast<std::size_t>(cells));
+}
+
+void draw_edge_coloured_wire_frame(GraphRecord& graph, WireFrameStorage& storage, SegmentColours colours)
+{
+    int32_t const columns = storage.columns_;
+    int32_t const rows = storage.rows_;
     if (columns < 1 || rows < 1)
         return;
-    assert(points.size() >= static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
-    PointGrid const grid(points, columns);
+    assert(storage.points_.size() == static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows));
+    PointGrid const grid(storage.points_, columns);
     int32_t const cell_columns = columns - 1;
     int32_t const cell_rows = rows - 1;
-    // Each triangle is tested once; every edge then reads its one or two neighbours.
-    std::vector<CellFacing> cells(static_cast<std::size_t>(cell_columns) * static_cast<std::size_t>(cell_rows));
+    // Each triangle is tested once; every edge then reads its one or two neighbours. Cell
+    // (c, r) lies at (r - 1)(columns - 1) + c - 1.
+    std::vector<CellFacing>& cells = storage.cells_;
     auto cell = [&](int32_t c, int32_t r) -> CellFacing& {
         return cells[static_cast<std::size_t>(r - 1) * static_cast<std::size_t>(cell_columns) +
                      static_cast<std::size_t>(c - 1)];

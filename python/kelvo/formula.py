@@ -9,7 +9,6 @@ from numpy.typing import ArrayLike
 
 from . import lib
 from ._arrays import real
-from ._data_calls import data_call
 from ._errors import KelvoError, check, library_message
 from ._parameters import parameter_graph
 
@@ -133,9 +132,9 @@ class Formula:
         result = _output(out, shape)
         graph = parameter_graph(self._params)
         if len(inputs) == 1:
-            code = data_call("TkEvaluateData1")(graph, self._text, self._variables[0], inputs[0], result, result.size)
+            code = lib.TkEvaluateData1(graph, self._text, self._variables[0], inputs[0], result, result.size)
         else:
-            code = data_call("TkEvaluateData2")(
+            code = lib.TkEvaluateData2(
                 graph, self._text, self._variables[0], self._variables[1], inputs[0], inputs[1], result, result.size
             )
         if code in _COMPILE_CODES or errors == "raise":

@@ -16,7 +16,6 @@ from numpy.typing import ArrayLike
 from . import lib
 from ._arrays import float64_array, integer, interval, optional_float64_array, real
 from ._colours import ColourLike, colour_value
-from ._data_calls import data_call
 from ._errors import check, warn
 from .array import as_array
 from .formula import Formula
@@ -495,7 +494,7 @@ class Graph:
         ys = float64_array(y, "y")
         xs = optional_float64_array(x, "x", ys.size)
         mark, colour, option = _mark(mark), self._colour(colour), self._option(fit, axes)
-        code = data_call("TkDrawData1")(graph, xs, ys, ys.size, mark, colour, option)
+        code = lib.TkDrawData1(graph, xs, ys, ys.size, mark, colour, option)
         return self._drawn(code, "TkDrawData1", option)
 
     def plot3(
@@ -515,7 +514,7 @@ class Graph:
         ys = optional_float64_array(y, "y", xs.size)
         zs = optional_float64_array(z, "z", xs.size)
         mark, colour, option = _mark(mark), self._colour(colour), self._option(fit, axes)
-        code = data_call("TkDrawData3")(graph, xs, ys, zs, xs.size, mark, colour, option)
+        code = lib.TkDrawData3(graph, xs, ys, zs, xs.size, mark, colour, option)
         return self._drawn(code, "TkDrawData3", option)
 
     def hist(
@@ -538,7 +537,7 @@ class Graph:
         data = float64_array(samples, "samples")
         bins = integer(bins, "bins", 1, 2**31 - 1)
         colour, option = self._colour(colour), self._option(fit, axes)
-        code = data_call("TkDrawHistogramData")(graph, data, data.size, bins, colour, option)
+        code = lib.TkDrawHistogramData(graph, data, data.size, bins, colour, option)
         return self._drawn(code, "TkDrawHistogramData", option)
 
     def _grid(self, z: ArrayLike, x: Optional[ArrayLike], y: Optional[ArrayLike]):
@@ -586,7 +585,7 @@ class Graph:
         levels = integer(levels, "levels", 1, 2**31 - 1)
         mode = _choice(_CONTOUR_VIEWS, view, "view")
         colour, option = self._colour(colour), self._option(fit, axes)
-        code = data_call("TkDrawContoursData")(graph, xs, ys, zs, nx, ny, levels, z1, z2, mode, colour, option)
+        code = lib.TkDrawContoursData(graph, xs, ys, zs, nx, ny, levels, z1, z2, mode, colour, option)
         return self._drawn(code, "TkDrawContoursData", option)
 
     def surface(
@@ -615,7 +614,7 @@ class Graph:
         style_code = _choice(_SURFACE_STYLES, style, "style")
         upper, lower = self._sides(colour, lower_colour)
         option = self._option(fit, axes)
-        code = data_call("TkDrawSurfaceData")(graph, xs, ys, zs, nx, ny, style_code, upper, lower, option)
+        code = lib.TkDrawSurfaceData(graph, xs, ys, zs, nx, ny, style_code, upper, lower, option)
         return self._drawn(code, "TkDrawSurfaceData", option)
 
     def revolution(

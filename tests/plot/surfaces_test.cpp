@@ -1,6 +1,7 @@
 // Surfaces: the edge-coloured wire frame, the hidden-line sweep against the geometry of a
 // bump, the views without a front, pinning to the window and the checks.
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -64,7 +65,10 @@ TEST_F(Surfaces, TheWireFrameSeenFromAboveIsInTheUpperColourAndFromBelowInTheLow
 TEST_F(Surfaces, AnEdgeIsInTheLowerColourOnlyWhenBothItsTrianglesTurnAway)
 {
     std::vector<PixelPoint> const points = {{20, 100}, {120, 100}, {70, 100}, {20, 40}, {120, 40}, {70, 40}};
-    draw_edge_coloured_wire_frame(*find_graph(graph), points, 3, 2, {upper, lower});
+    WireFrameStorage storage;
+    ASSERT_TRUE(storage.obtain(3, 2, DataSource::LibraryArrays));
+    std::ranges::copy(points, storage.points().begin());
+    draw_edge_coloured_wire_frame(*find_graph(graph), storage, {upper, lower});
     EXPECT_EQ(shown(graph, 45, 100), upper) << "the first cell's edge in the first row";
     EXPECT_EQ(shown(graph, 95, 100), lower) << "the folded cell's edge, drawn after it over the same pixels";
     EXPECT_EQ(shown(graph, 120, 70), upper) << "between the cells: the first cell faces";

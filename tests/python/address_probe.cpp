@@ -58,4 +58,30 @@ KELVO_API int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, c
     return draw ? draw(graph, x, y, z, n, mark, colour, option) : no_library;
 }
 
+KELVO_API int32_t TkDrawHistogramData(TkGraph graph, const double* samples, int64_t n, int32_t bins, TkColor colour,
+                                      uint8_t option)
+{
+    receive(samples, nullptr);
+    auto* const draw = library<&TkDrawHistogramData>("TkDrawHistogramData");
+    return draw ? draw(graph, samples, n, bins, colour, option) : no_library;
+}
+
+KELVO_API int32_t TkDrawContoursData(TkGraph graph, const double* x, const double* y, const double* z, int32_t nx,
+                                     int32_t ny, int32_t contours, double z1, double z2, uint8_t mode,
+                                     TkColor colour, uint8_t option)
+{
+    receive(x, y, z);
+    auto* const draw = library<&TkDrawContoursData>("TkDrawContoursData");
+    return draw ? draw(graph, x, y, z, nx, ny, contours, z1, z2, mode, colour, option) : no_library;
+}
+
+KELVO_API int32_t TkDrawSurfaceData(TkGraph graph, const double* x, const double* y, const double* z, int32_t nx,
+                                    int32_t ny, uint8_t style, TkColor upper_colour, TkColor lower_colour,
+                                    uint8_t option)
+{
+    receive(x, y, z);
+    auto* const draw = library<&TkDrawSurfaceData>("TkDrawSurfaceData");
+    return draw ? draw(graph, x, y, z, nx, ny, style, upper_colour, lower_colour, option) : no_library;
+}
+
 } // extern "C"

@@ -1,5 +1,5 @@
 """Shared parts of the kelvo test suites: graphs made with the C calls that kelvo.Graph
-stands for, and the mark of tests that wait for exports not yet in the library."""
+stands for."""
 
 from __future__ import annotations
 
@@ -7,12 +7,6 @@ import numpy as np
 import pytest
 
 from kelvo import lib
-
-
-def needs(*calls: str) -> pytest.MarkDecorator:
-    """Skips a test until kelvo.lib binds every one of calls (exports still being added)."""
-    missing = [call for call in calls if not hasattr(lib, call)]
-    return pytest.mark.skipif(bool(missing), reason=f"waits for {', '.join(missing)} in kelvolib.h")
 
 
 # kelvo.Graph draws in mode 4, "Delay Redraw", and publishes when its picture is read.

@@ -134,6 +134,11 @@ def test_data_calls_read_read_only_arrays_and_pass_none_as_null(c_graph):
     assert lib.TkDrawData1(graph, None, _read_only(4), 4, 10, 0, 3) == 0, "only read, never written"
     assert lib.TkDrawData1(graph, None, None, 4, 10, 0, 3) == 20804, "a NULL y"
     assert lib.TkDrawData3(graph, None, np.zeros(0), np.zeros(0), 0, 10, 0, 3) == 20802, "no points"
+    assert lib.TkDrawContoursData(graph, None, None, _read_only(12), 4, 3, 2, 0.0, 0.0, 1, 0, 3) == 0
+    assert lib.TkDrawSurfaceData(graph, None, None, None, 4, 3, 3, 0, 0, 3) == 20804, "a NULL z"
+    with pytest.raises(ValueError, match="z holds 11 elements"):
+        lib.TkDrawSurfaceData(graph, None, None, np.zeros(11), 4, 3, 3, 0, 0, 3)
+    assert lib.TkDrawHistogramData(graph, _read_only(5), 5, 3, 0, 3) == 0
     lib.TkClearError()
 
 

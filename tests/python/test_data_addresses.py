@@ -63,6 +63,39 @@ def test_plot3_hands_all_three_coordinates_in_place():
     assert noted == own
 
 
+def test_hist_hands_the_samples_in_place():
+    with kelvo.Graph(200, 150) as graph:
+        graph.hist(WALK, bins=12)
+        noted, own = received(WALK)
+    assert noted == own
+
+
+GX, GY = np.linspace(-2, 2, 40), np.linspace(-1, 1, 30)
+HEIGHTS = np.exp(-np.add.outer(GX**2, GY**2))
+
+
+@pytest.mark.parametrize(
+    "draw",
+    [
+        pytest.param(lambda graph, z, x, y: graph.contour(z, x, y, levels=6), id="contour"),
+        pytest.param(lambda graph, z, x, y: graph.surface(z, x, y), id="surface"),
+    ],
+)
+def test_grids_of_the_first_index_along_x_are_handed_in_place(draw):
+    with kelvo.Graph(200, 150) as graph:
+        draw(graph, HEIGHTS, GX, GY)
+        noted, own = received(GX, GY, HEIGHTS)
+        assert noted == own
+        draw(graph, HEIGHTS, None, None)
+        noted, own = received(None, None, HEIGHTS)
+        assert noted == own, "no coordinates: the library counts them"
+        # matplotlib's layout, the first index along y: the library gets the transpose.
+        transposed = np.ascontiguousarray(HEIGHTS.T).T
+        draw(graph, transposed, GX, GY)
+        (_, _, noted), (_, _, own) = received(GX, GY, transposed)
+        assert noted is not None and noted != own, "a copy in the library's order"
+
+
 @pytest.mark.parametrize(
     "y",
     [

@@ -8,7 +8,6 @@ import numpy as np
 import pytest
 
 import kelvo
-from conftest import needs
 from kelvo import lib
 
 
@@ -58,7 +57,6 @@ def test_bad_formula_arguments_raise(make, error):
         make()
 
 
-@needs("TkEvaluateData1", "TkEvaluateData2")
 def test_formulae_evaluate_numbers_and_arrays_as_the_single_point_calls_do():
     f = kelvo.Formula("a*sin(x) + x^2", params={"a": 2})
     x = np.linspace(-3, 3, 1001)
@@ -73,7 +71,6 @@ def test_formulae_evaluate_numbers_and_arrays_as_the_single_point_calls_do():
     np.testing.assert_array_equal(g(x[:, None], x[None, :3]), x[:, None] - 2 * x[None, :3])
 
 
-@needs("TkEvaluateData1", "TkEvaluateData2")
 def test_results_go_into_out_in_place_and_failures_raise_or_give_zero():
     f = kelvo.Formula("1/x")
     out = np.empty(3)

@@ -11,7 +11,7 @@ import numpy as np
 import pytest
 
 import kelvo
-from conftest import colour_count, needs
+from conftest import colour_count
 from kelvo import lib
 
 W, H = 160, 120
@@ -316,17 +316,16 @@ def test_scaling_warnings_become_kelvo_warnings():
         pytest.param(
             lambda g, d: g.hist(d["samples"], bins=15, colour="red"),
             lambda c, d: lib.TkDrawHistogramData(c, d["samples"], d["samples"].size, 15, RED, FIT_AND_AXES), id="hist",
-            marks=needs("TkDrawHistogramData"),
         ),
         pytest.param(
             lambda g, d: g.contour(d["z"], d["gx"], d["gy"], levels=8, colour="red"),
             lambda c, d: lib.TkDrawContoursData(c, d["gx"], d["gy"], d["z"], 30, 20, 8, 0.0, 0.0, 1, RED, FIT_AND_AXES),
-            id="contour", marks=needs("TkDrawContoursData"),
+            id="contour",
         ),
         pytest.param(
             lambda g, d: g.surface(d["z"], colour="red", lower_colour="navy"),
             lambda c, d: lib.TkDrawSurfaceData(c, None, None, d["z"], 30, 20, 4, RED, NAVY, FIT_AND_AXES),
-            id="surface", marks=needs("TkDrawSurfaceData"),
+            id="surface",
         ),
     ],
 )

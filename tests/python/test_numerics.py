@@ -9,7 +9,6 @@ import numpy as np
 import pytest
 
 import kelvo
-from conftest import needs
 from kelvo import lib
 
 # (formula, the same as a Python function, interval, the zero in it)
@@ -47,7 +46,6 @@ def test_romberg_integrates(f, a, b, integral):
     assert kelvo.romberg(f, a, b, halvings=12) == pytest.approx(integral, rel=1e-10)
 
 
-@needs("TkEvaluateData1", "TkEvaluateData2")
 def test_formulae_with_parameters_are_called_back():
     f = kelvo.Formula("x^2 - c", params={"c": 3})
     assert kelvo.zeroin(f, 0, 3) == pytest.approx(math.sqrt(3))

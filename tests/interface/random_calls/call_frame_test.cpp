@@ -79,6 +79,30 @@ TEST_F(CallFrames, WindowsStayWithinTheirAreaUnlessNoMemoryCouldHoldThem)
     }
 }
 
+TEST_F(CallFrames, GridsFitTheBufferOfTheirValues)
+{
+    constexpr int64_t reals = static_cast<int64_t>(buffer_bytes / sizeof(double));
+    struct GridCall {
+        char const* function;
+        std::size_t parameters;
+        std::size_t second_count;
+    };
+    bool some_wide = false;
+    for (int i = 0; i < draws; ++i)
+        for (GridCall const grid : {GridCall{"TkDrawContoursData", 12, 5}, GridCall{"TkDrawSurfaceData", 10, 5},
+                                    GridCall{"TkSampleData2", 11, 9}}) {
+            CallFrame call(session, grid.function, grid.parameters, Counts::fit_buffers);
+            for (std::size_t parameter = 0; parameter + 1 < grid.second_count; ++parameter)
+                static_cast<void>(call.integer<int32_t>(parameter));
+            int64_t const first = call.integer<int32_t>(grid.second_count - 1);
+            int64_t const second = call.integer<int32_t>(grid.second_count);
+            if (first >= 1 && second >= 1)
+                EXPECT_LE(first * second, reals) << grid.function << " " << first << " x " << second;
+            some_wide = some_wide || first > 100;
+        }
+    EXPECT_TRUE(some_wide) << "the first count alone keeps the rule of counts";
+}
+
 TEST_F(CallFrames, PicturesAreWrittenOnlyInsideTheRunDirectory)
 {
     for (int i = 0; i < 500; ++i) {

@@ -27,6 +27,8 @@ constexpr ContractRow contract_rows[] = {
     {"Rkf", 1, Contract::derivatives_time},
     {"Rkf", 7, Contract::derivatives_state},
     {"Rkf", 8, Contract::derivatives_output},
+    {"TkDrawContoursData", 5, Contract::grid_area},
+    {"TkDrawSurfaceData", 5, Contract::grid_area},
     {"TkDisposeBlock", 0, Contract::block_to_dispose},
 };
 

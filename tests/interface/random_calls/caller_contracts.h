@@ -30,8 +30,9 @@ enum class Contract {
     // KpGetPixels: a height that keeps the rectangle (with the width just before it) within
     // the colours buffer when both are positive; negative sizes are refused and stay.
     buffer_rectangle,
-    // TkSampleData2: a count that keeps the grid (with the count just before it) within the
-    // reals of one buffer, which receives the grid's values.
+    // TkSampleData2, TkDrawContoursData, TkDrawSurfaceData: a count that keeps the grid
+    // (with the count just before it) within the reals of one buffer, which receives or
+    // holds the grid's values. Counts below 1 are refused and stay.
     grid_area,
     // Rkf: the derivative routine reads t and y from these buffers and writes dydt to this.
     derivatives_time,

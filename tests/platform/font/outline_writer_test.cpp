@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/platform/font/allocation_failure.h"
+#include "tests/allocation_failure.h"
 #include "tests/platform/font/font_test_support.h"
 
 namespace kp::testing {

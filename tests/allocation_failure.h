@@ -4,14 +4,21 @@
 // memory. Linking allocation_failure.cpp replaces the program's operator new and delete, so
 // it belongs only in a test program of its own.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace kp::testing {
 
-// While one lives, the allocations after the first `allowed` ones throw std::bad_alloc.
+// While one lives, the allocations after the first `allowed` ones throw std::bad_alloc, or,
+// made with Above, every allocation of more bytes than it says.
 class AllocationFailure {
 public:
+    struct Above {
+        std::size_t bytes;
+    };
+
     explicit AllocationFailure(int64_t allowed);
+    explicit AllocationFailure(Above largest_allowed);
     ~AllocationFailure();
     AllocationFailure(AllocationFailure const&) = delete;
     AllocationFailure& operator=(AllocationFailure const&) = delete;

@@ -1,19 +1,22 @@
-#include "tests/platform/font/allocation_failure.h"
+#include "tests/allocation_failure.h"
 
 #include <cstdlib>
+#include <limits>
 #include <new>
 
 namespace kp::testing {
 
 namespace {
 
-// -1 while no AllocationFailure lives. Only the thread of the test allocates then.
+// -1 and the largest size while no AllocationFailure lives. Only the thread of the test
+// allocates then.
 int64_t allocations_left = -1;
+std::size_t largest_allowed = std::numeric_limits<std::size_t>::max();
 int64_t refusals = 0;
 
 void* allocate(std::size_t size)
 {
-    if (allocations_left == 0) {
+    if (allocations_left == 0 || size > largest_allowed) {
         ++refusals;
         return nullptr;
     }
@@ -30,7 +33,17 @@ AllocationFailure::AllocationFailure(int64_t allowed)
     allocations_left = allowed;
 }
 
-AllocationFailure::~AllocationFailure() { allocations_left = -1; }
+AllocationFailure::AllocationFailure(Above largest)
+{
+    refusals = 0;
+    largest_allowed = largest.bytes;
+}
+
+AllocationFailure::~AllocationFailure()
+{
+    allocations_left = -1;
+    largest_allowed = std::numeric_limits<std::size_t>::max();
+}
 
 int64_t AllocationFailure::refused() const { return refusals; }
 
