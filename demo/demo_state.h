@@ -12,6 +12,9 @@ namespace kelvotour {
 
 enum class ReadoutMode : int32_t { WindowPixels = 0, UserCoordinates = 1, None = 2 };
 enum class Clearing { Keep, Clear };
+// Whether a demonstration writes how long its drawing took: not in the gallery, whose
+// pictures stay the same from run to run.
+enum class Timings { Shown, Hidden };
 
 struct Vector3 {
     double x = 0;
@@ -42,6 +45,7 @@ struct DemoState {
     // plots the stored formula without asking for it again.
     int32_t UserFunctionWidth = 0;
     int32_t UserFunctionHeight = 0;
+    Timings timings = Timings::Shown;
 };
 
 // TkDefaults and the chosen colour style; with clearing also a cleared, dispatched window.

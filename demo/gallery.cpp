@@ -135,6 +135,7 @@ Problem save_vector_pictures(MainWindow& window, QDir const& dir, QString const&
 GalleryResult render_gallery(MainWindow& window, QString const& folder)
 {
     GalleryResult result;
+    window.hide_timings();
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral("."))) {
         result.problem = QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));

@@ -182,7 +182,7 @@ void MainWindow::build_menu()
         {"Mnu2DPrim", "2D &Primitive", {1, 2, 3, 4, 5, 6}},
         {"Mnu2DBasic", "2D &Basic", {7, 8, 9, separator, 10, 11, 12, separator, 13, 14, 30, 15}},
         {"N31", "&3D Basic", {16, separator, 17, 18, 19}},
-        {"Plot1", "&Plot", {20, 21, 22, separator, 23, 24, 25, 26, separator, 27, 28}},
+        {"Plot1", "&Plot", {20, 21, 22, separator, 23, 24, 25, 26, separator, 27, 28, separator, 32}},
         {"Evaluate1", "&Evaluate", {29}},
         {"Help1", "&Help", {about_item}},
     };

@@ -38,6 +38,7 @@ public:
     void choose_drawing_mode(int item);
     void choose_colour_style(int item);
     void set_readout_mode(ReadoutMode mode) { state_.Readout = mode; }
+    void hide_timings() { state_.timings = Timings::Hidden; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,7 +8,7 @@ namespace {
 
 using enum ReadoutMode;
 
-constexpr std::array<Scene, 31> scenes = {{
+constexpr std::array<Scene, 32> scenes = {{
     {1, "MnuLines", "&Lines, Dots and Circles", WindowPixels, &draw_lines_dots_and_circles},
     {2, "MnuBitmap", "&Bitmap", WindowPixels, &draw_bitmap},
     {3, "MunFontfaces", "&Font Faces", WindowPixels, &draw_font_faces},
@@ -40,6 +40,7 @@ constexpr std::array<Scene, 31> scenes = {{
     {29, "MnuUserdefinedFunction", "&User-defined Function", UserCoordinates, &draw_user_defined_function},
     {30, "MnuLoglogplot", "&Log-log Plot", UserCoordinates, &draw_log_log_plot},
     {31, "MnuWelcome", "&Welcome", WindowPixels, &draw_welcome},
+    {32, "MnuLargeData", "Large &Data", UserCoordinates, &draw_large_data},
 }};
 
 } // namespace

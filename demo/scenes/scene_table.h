@@ -58,5 +58,6 @@ void draw_revolution(DemoState& state);
 void draw_contours(DemoState& state);
 void draw_wire_frame(DemoState& state);
 void draw_surface(DemoState& state);
+void draw_large_data(DemoState& state);
 
 } // namespace kelvotour

@@ -96,8 +96,9 @@ TEST_F(CallFrames, GridsFitTheBufferOfTheirValues)
                 static_cast<void>(call.integer<int32_t>(parameter));
             int64_t const first = call.integer<int32_t>(grid.second_count - 1);
             int64_t const second = call.integer<int32_t>(grid.second_count);
-            if (first >= 1 && second >= 1)
+            if (first >= 1 && second >= 1) {
                 EXPECT_LE(first * second, reals) << grid.function << " " << first << " x " << second;
+            }
             some_wide = some_wide || first > 100;
         }
     EXPECT_TRUE(some_wide) << "the first count alone keeps the rule of counts";
