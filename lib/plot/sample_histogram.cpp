@@ -1,6 +1,8 @@
 #include "lib/plot/sample_histogram.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "lib/plot/data_calls.h"
 #include "lib/plot/plot_errors.h"
@@ -10,49 +12,36 @@
 namespace kelvo {
 
 EqualBins::EqualBins(double lo, double hi, int32_t count)
-    : lo_(lo), hi_(hi), count_(count), scale_(std::isfinite(hi - lo) ? 1.0 : 0.5)
+    : lo_(lo), hi_(hi), count_(count), scale_(std::isfinite(hi - lo) ? 1.0 : 0.5), unscale_(1 / scale_)
 {
     scaled_width_ = lo == hi ? scale_ : (hi * scale_ - lo * scale_) / count;
-}
-
-int32_t EqualBins::bin_of(double sample) const
-{
-    double const position = (sample * scale_ - lo_ * scale_) / scaled_width_;
-    int32_t k = position >= count_ ? count_ - 1 : static_cast<int32_t>(position);
-    // The quotient may land one bin off the edges as they are drawn; the edges decide.
-    if (k > 0 && sample < edge(k))
-        --k;
-    else if (k + 1 < count_ && sample >= edge(k + 1))
-        ++k;
-    return k;
+    bins_per_scaled_unit_ = 1 / scaled_width_;
 }
 
 std::optional<EqualBins> bins_of_samples(std::span<double const> samples, int32_t count)
 {
-    std::optional<double> lo;
-    double hi = 0;
+    // Selections rather than branches: the loop then costs the same whatever the order of
+    // the samples. Without a finite sample the bounds stay crossed.
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -lo;
     for (double s : samples) {
-        if (!std::isfinite(s))
-            continue;
-        if (!lo) {
-            lo = s;
-            hi = s;
-        } else if (s < *lo) {
-            lo = s;
-        } else if (s > hi) {
-            hi = s;
-        }
+        bool const finite = std::isfinite(s);
+        lo = finite && s < lo ? s : lo;
+        hi = finite && s > hi ? s : hi;
     }
-    if (!lo)
+    if (!(lo <= hi))
         return std::nullopt;
-    return EqualBins(*lo, hi, count);
+    return EqualBins(lo, hi, count);
 }
 
-void count_samples(std::span<double const> samples, EqualBins const& bins, std::span<double> counts)
+void count_samples(std::span<double const> samples, EqualBins const& bins, std::span<double const> left_edges,
+                   std::span<int64_t> tallies)
 {
+    EqualBins const local = bins; // kept in registers: the tallies written cannot change it
+    auto const edge = [left_edges](int32_t k) { return left_edges[static_cast<std::size_t>(k)]; };
     for (double s : samples)
         if (std::isfinite(s))
-            counts[static_cast<std::size_t>(bins.bin_of(s))] += 1;
+            ++tallies[static_cast<std::size_t>(local.bin_of(s, edge))];
 }
 
 int32_t draw_sample_histogram(GraphRecord& graph, double const* samples, int64_t n, int32_t bins,
@@ -82,13 +71,16 @@ int32_t draw_sample_histogram(GraphRecord& graph, double const* samples, int64_t
         return error_state().code;
     }
     std::vector<double> edges;
+    std::vector<int64_t> tallies;
     std::vector<double> counts;
     if (!allocate_working_storage(edges, static_cast<std::size_t>(bins))
+        || !allocate_working_storage(tallies, static_cast<std::size_t>(bins))
         || !allocate_working_storage(counts, static_cast<std::size_t>(bins)))
         return error_state().code;
     for (int32_t k = 0; k < bins; ++k)
         edges[static_cast<std::size_t>(k)] = equal_bins->edge(k);
-    count_samples(data, *equal_bins, counts);
+    count_samples(data, *equal_bins, edges, tallies);
+    std::ranges::copy(tallies, counts.begin());
     draw_bars(graph, {edges, counts, 1, 0}, style);
     return error_state().code;
 }

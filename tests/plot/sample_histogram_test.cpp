@@ -25,9 +25,12 @@ std::vector<double> counted(std::vector<double> const& samples, int32_t bins)
     std::optional<EqualBins> const equal = bins_of_samples(samples, bins);
     if (!equal)
         return {};
-    std::vector<double> counts(static_cast<std::size_t>(bins));
-    count_samples(samples, *equal, counts);
-    return counts;
+    std::vector<double> edges;
+    for (int32_t k = 0; k < bins; ++k)
+        edges.push_back(equal->edge(k));
+    std::vector<int64_t> tallies(static_cast<std::size_t>(bins));
+    count_samples(samples, *equal, edges, tallies);
+    return {tallies.begin(), tallies.end()};
 }
 
 TEST(SampleBins, SamplesOnAnEdgeCountInTheBinAboveAndTheLastBinIsClosed)
