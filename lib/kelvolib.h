@@ -1403,7 +1403,7 @@ KELVO_API int32_t TkDrawData3(TkGraph graph, const double* x, const double* y, c
  * @param graph the graph.
  * @param samples the samples; those that are not finite are left out.
  * @param n the number of samples, 1 or more.
- * @param bins the number of bins, 1 or more (20807 otherwise).
+ * @param bins the number of bins, 1 to 1,048,576 (20807 otherwise).
  * @param colour the fill colour.
  * @param option 0..3 as for TkDrawArray1().
  * @return 0 or an error code; 20802 when no sample is finite. */

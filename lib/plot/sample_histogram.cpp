@@ -60,7 +60,7 @@ int32_t draw_sample_histogram(GraphRecord& graph, double const* samples, int64_t
         report_plot_error(PlotError::no_room);
         return error_state().code;
     }
-    if (bins < 1) {
+    if (bins < 1 || bins > most_sample_bins) {
         report_plot_error(PlotError::bad_option);
         return error_state().code;
     }

@@ -67,9 +67,12 @@ std::optional<EqualBins> bins_of_samples(std::span<double const> samples, int32_
 void count_samples(std::span<double const> samples, EqualBins const& bins, std::span<double const> left_edges,
                    std::span<int64_t> tallies);
 
+// More bins than any picture has pixel columns show nothing more, and each costs memory.
+inline constexpr int32_t most_sample_bins = 1 << 20;
+
 // TkDrawHistogramData: 20804 for missing samples, 20802 for fewer than one sample or none
-// finite, 20807 for fewer than one bin, 20801 for more samples than memory could hold or
-// when the bins' storage cannot be had.
+// finite, 20807 for fewer than one bin or more than most_sample_bins, 20801 for more
+// samples than memory could hold or when the bins' storage cannot be had.
 int32_t draw_sample_histogram(GraphRecord& graph, double const* samples, int64_t n, int32_t bins,
                               BarStyle const& style);
 

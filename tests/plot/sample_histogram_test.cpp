@@ -150,6 +150,7 @@ TEST_F(SampleHistograms, RefusalsDrawNothing)
                             // More samples than memory holds: refused before any is read.
                             Refusal{samples.data(), std::numeric_limits<int64_t>::max(), 4, 20801},
                             Refusal{samples.data(), 3, 0, 20807}, Refusal{samples.data(), 3, -5, 20807},
+                            Refusal{samples.data(), 3, (1 << 20) + 1, 20807}, Refusal{samples.data(), 3, INT32_MAX, 20807},
                             Refusal{none_finite.data(), 3, 4, 20802}}) {
         EXPECT_EQ(TkDrawHistogramData(graph, r.samples, r.n, r.bins, fill, 3), r.code)
             << "n " << r.n << ", bins " << r.bins;
