@@ -6,6 +6,9 @@
 // of the time (UntimedClearAlone is what that leaves in an iteration). PLplot's rows time a
 // whole page, from which its empty page, measured beside it, is taken off.
 //
+// - Points of a random walk, 10^3 to 10^7, joined (mark 10): TkDrawData1 against PLplot's
+//   plline; the floor reads both arrays once. A million of them as plus signs (mark 2)
+//   against plpoin. Each row counts its points, so the cost per point reads as items/s.
 // - Contours of a 1000 x 1000 grid of |sin(x + iy)| over |x| < pi, |y| < 1 at 20 levels:
 //   TkDrawContoursData against PLplot's plcont of the same grid (its columns read in place
 //   through PLplot's pointer-per-column form); the floor compares every height with every
@@ -16,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <numbers>
 #include <random>
 #include <vector>
@@ -58,8 +62,125 @@ void BM_PlplotEmptyPage(benchmark::State& state)
 BENCHMARK(BM_PlplotEmptyPage);
 
 // ---- Points of a random walk, 10^3 to 10^7
-// FIXME: the rows of TkDrawData1 (joined, mark 10, and scattered, mark 2), their read floor
-// and PLplot's plline and plpoin of the same points belong here; they are not written yet.
+
+// A random walk over the graph's width: x evenly from 0 to 1, y the running sum of normal
+// steps scaled to stay near -1..1.
+struct RandomWalk {
+    explicit RandomWalk(int64_t n) : x(static_cast<std::size_t>(n)), y(static_cast<std::size_t>(n))
+    {
+        std::mt19937_64 random(5);
+        std::normal_distribution<double> normal(0, 1);
+        double const step = 1 / std::sqrt(static_cast<double>(n));
+        double sum = 0;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            x[i] = static_cast<double>(i) / static_cast<double>(n);
+            sum += normal(random) * step;
+            y[i] = sum;
+        }
+    }
+    std::vector<double> x, y;
+};
+
+RandomWalk const& walk(int64_t n)
+{
+    static std::map<int64_t, RandomWalk> walks;
+    auto found = walks.find(n);
+    if (found == walks.end())
+        found = walks.emplace(n, RandomWalk(n)).first;
+    return found->second;
+}
+
+void point_counts(benchmark::internal::Benchmark* b)
+{
+    for (int64_t n : {1'000, 100'000, 1'000'000, 10'000'000})
+        b->Arg(n);
+    b->Unit(benchmark::kMillisecond);
+}
+
+void set_walk_ranges(TkGraph graph)
+{
+    TkSetRanges(graph, 0, 1, -3, 3);
+    TkSetScales(graph);
+}
+
+void per_point(benchmark::State& state)
+{
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_OursWalkJoinedDrawing(benchmark::State& state)
+{
+    RandomWalk const& w = walk(state.range(0));
+    HeadlessGraph const g(width, height);
+    set_walk_ranges(g.graph);
+    for (auto _ : state) {
+        clear_untimed(state, g.graph);
+        sink = TkDrawData1(g.graph, w.x.data(), w.y.data(), state.range(0), 10, teal, 0);
+    }
+    per_point(state);
+}
+BENCHMARK(BM_OursWalkJoinedDrawing)->Apply(point_counts);
+
+// Both arrays read once, summed: what any drawing of the points costs at least. Four sums
+// side by side, so that the row times the reading and not the latency of one chain of adds.
+void BM_WalkReadFloor(benchmark::State& state)
+{
+    RandomWalk const& w = walk(state.range(0));
+    std::size_t const n = w.x.size() / 4 * 4;
+    for (auto _ : state) {
+        double sums[4] = {0, 0, 0, 0};
+        for (std::size_t i = 0; i < n; i += 4)
+            for (std::size_t k = 0; k < 4; ++k)
+                sums[k] += w.x[i + k] + w.y[i + k];
+        value_sink = sums[0] + sums[1] + sums[2] + sums[3];
+    }
+    per_point(state);
+}
+BENCHMARK(BM_WalkReadFloor)->Apply(point_counts);
+
+void BM_PlplotWalkJoinedPage(benchmark::State& state)
+{
+    RandomWalk const& w = walk(state.range(0));
+    auto const n = static_cast<PLINT>(state.range(0));
+    for (auto _ : state) {
+        plplot().begin();
+        plvpor(0, 1, 0, 1);
+        plwind(0, 1, -3, 3);
+        plcol0(2);
+        plline(n, w.x.data(), w.y.data());
+    }
+    per_point(state);
+}
+BENCHMARK(BM_PlplotWalkJoinedPage)->Apply(point_counts);
+
+// A million scattered plus signs (mark 2).
+void BM_OursWalkSymbolsDrawing(benchmark::State& state)
+{
+    RandomWalk const& w = walk(state.range(0));
+    HeadlessGraph const g(width, height);
+    set_walk_ranges(g.graph);
+    for (auto _ : state) {
+        clear_untimed(state, g.graph);
+        sink = TkDrawData1(g.graph, w.x.data(), w.y.data(), state.range(0), 2, teal, 0);
+    }
+    per_point(state);
+}
+BENCHMARK(BM_OursWalkSymbolsDrawing)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void BM_PlplotWalkSymbolsPage(benchmark::State& state)
+{
+    RandomWalk const& w = walk(state.range(0));
+    auto const n = static_cast<PLINT>(state.range(0));
+    for (auto _ : state) {
+        plplot().begin();
+        plvpor(0, 1, 0, 1);
+        plwind(0, 1, -3, 3);
+        plcol0(2);
+        plpoin(n, w.x.data(), w.y.data(), 2);
+    }
+    per_point(state);
+}
+BENCHMARK(BM_PlplotWalkSymbolsPage)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // ---- Contours of a 1000 x 1000 grid
 
