@@ -22,21 +22,6 @@ namespace {
 // Labels are left out when the window is narrower than this many label widths.
 constexpr int64_t label_widths_per_window = 3;
 
-bool intersects(TextBox const& a, TextBox const& b)
-{
-    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-}
-
-TextBox widened(TextBox box, int64_t dx, int64_t dy)
-{
-    return {box.left - dx, box.top - dy, box.right + dx, box.bottom + dy};
-}
-
-TextBox shifted(TextBox box, int64_t dx, int64_t dy)
-{
-    return {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
-}
-
 void auto_place_labels(GraphRecord const& graph, int axis, TkLabelSettings& settings)
 {
     SideFlags const flags = side_flags(graph, axis);
@@ -62,8 +47,8 @@ void auto_place_labels(GraphRecord const& graph, int axis, TkLabelSettings& sett
 struct Placement {
     int32_t x = 0;
     int32_t y = 0;
-    TextBox box;     // where it is drawn
-    TextBox unmoved; // where its reference point alone puts it
+    kp::DeviceBox box;     // where it is drawn
+    kp::DeviceBox unmoved; // where its reference point alone puts it
     bool moved = false;
 };
 
@@ -115,13 +100,13 @@ public:
         // First pass: the end labels are drawn; every label's box is compared with the one
         // before it to find out whether the axis is crowded.
         bool crowded = false;
-        std::optional<TextBox> previous;
+        std::optional<kp::DeviceBox> previous;
         std::vector<PlacedText> inner;
         double v = lo;
         for (int64_t k = 0; k <= n + 1 && v < hi + step / 2; ++k, v += step) {
             bool const first = v < lo + step / 2;
             bool const last = v > hi - step / 2;
-            std::optional<TextBox> box;
+            std::optional<kp::DeviceBox> box;
             if (first || last) {
                 box = end_label(v, last);
             } else if (std::string text = text_of(v, false); !text.empty()) {
@@ -129,7 +114,7 @@ public:
                 box = placed.unmoved;
                 inner.push_back({std::move(text), placed});
             }
-            if (!crowded && previous && box && intersects(*box, widened(*previous, cw_ / 2, cw_ / 2)))
+            if (!crowded && previous && box && box->intersects(previous->inflated(cw_ / 2, cw_ / 2)))
                 crowded = true;
             previous = box;
         }
@@ -142,14 +127,12 @@ public:
 
 private:
     // The window pixels a line of one of the 2D axes covers.
-    struct Extent {
-        int64_t x1, y1, x2, y2;
-    };
-    Extent window_extent(AxisLine const& line) const
+    kp::DeviceBox window_extent(AxisLine const& line) const
     {
         PixelPoint const a = pixel_of(graph_.scales, line.lower);
         PixelPoint const b = pixel_of(graph_.scales, line.upper);
-        return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+        return {std::min(a.x, b.x), std::min(a.y, b.y), int64_t{std::max(a.x, b.x)} + 1,
+                int64_t{std::max(a.y, b.y)} + 1};
     }
 
     std::string text_of(double v, bool last) const
@@ -169,32 +152,34 @@ private:
         placed.x = kp::clamp_to_int32(int64_t{p.x} + dx_);
         placed.y = kp::clamp_to_int32(int64_t{p.y} + dy_);
         placed.unmoved = string_box(graph_, placed.x, placed.y, text);
-        TextBox box = placed.unmoved;
+        kp::DeviceBox box = placed.unmoved;
         int64_t move_x = 0;
         int64_t move_y = 0;
+        // Clear of the x axis: the box's last row the clearance above the axis line's row.
         if (x_line_ && crosses(*x_line_, box)) {
-            int64_t const up = x_line_->y1 - clearance_y_ - box.bottom;
-            box = shifted(box, 0, up);
+            int64_t const up = x_line_->top - clearance_y_ - box.bottom + 1;
+            box = box.translated(0, up);
             move_y += up;
         }
         if (y_line_ && crosses(*y_line_, box)) {
-            int64_t const right = y_line_->x1 + cw_ - box.left;
-            box = shifted(box, right, 0);
+            int64_t const right = y_line_->left + cw_ - box.left;
+            box = box.translated(right, 0);
             move_x += right;
         }
-        int64_t const w = graph_.window_width;
-        int64_t const h = graph_.window_height;
+        // Inside the window, a cell width from its sides and the clearance from its ends.
+        kp::DeviceBox const room{cw_, clearance_y_, int64_t{graph_.window_width} - cw_ + 1,
+                                 int64_t{graph_.window_height} - clearance_y_ + 1};
         int64_t inside_x = 0;
-        if (box.left < cw_)
-            inside_x = cw_ - box.left;
-        else if (box.right > w - cw_)
-            inside_x = w - cw_ - box.right;
+        if (box.left < room.left)
+            inside_x = room.left - box.left;
+        else if (box.right > room.right)
+            inside_x = room.right - box.right;
         int64_t inside_y = 0;
-        if (box.top < clearance_y_)
-            inside_y = clearance_y_ - box.top;
-        else if (box.bottom > h - clearance_y_)
-            inside_y = h - clearance_y_ - box.bottom;
-        placed.box = shifted(box, inside_x, inside_y);
+        if (box.top < room.top)
+            inside_y = room.top - box.top;
+        else if (box.bottom > room.bottom)
+            inside_y = room.bottom - box.bottom;
+        placed.box = box.translated(inside_x, inside_y);
         move_x += inside_x;
         move_y += inside_y;
         placed.moved = move_x != 0 || move_y != 0;
@@ -204,9 +189,9 @@ private:
     }
 
     // Whether a line passes through the box widened by the clearances.
-    bool crosses(Extent const& line, TextBox const& box) const
+    bool crosses(kp::DeviceBox const& line, kp::DeviceBox const& box) const
     {
-        return intersects(widened(box, cw_, clearance_y_), {line.x1, line.y1, line.x2, line.y2});
+        return box.inflated(cw_, clearance_y_).intersects(line);
     }
 
     bool draw_if_allowed(Placement const& placed, std::string const& text)
@@ -218,7 +203,7 @@ private:
     }
 
     // Draws an end label; its box, or nothing when it was left out.
-    std::optional<TextBox> end_label(double v, bool last)
+    std::optional<kp::DeviceBox> end_label(double v, bool last)
     {
         std::string const text = text_of(v, last);
         if (text.empty())
@@ -237,8 +222,8 @@ private:
     int64_t clearance_y_ = 0;
     int32_t dx_ = 0;
     int32_t dy_ = 0;
-    std::optional<Extent> x_line_;
-    std::optional<Extent> y_line_;
+    std::optional<kp::DeviceBox> x_line_;
+    std::optional<kp::DeviceBox> y_line_;
     LabelLayout layout_;
     std::string suffix_;
 };

@@ -133,14 +133,12 @@ private:
 
 } // namespace
 
-TextBox text_box(int64_t x, int64_t y, int64_t width, int64_t height, int64_t ascent, int32_t orientation,
+kp::DeviceBox text_box(int64_t x, int64_t y, int64_t width, int64_t height, int64_t ascent, int32_t orientation,
                  int32_t justification)
 {
     int64_t const shift = justification_shift(width, justification);
     kp::TextRotation const rotation = rotation_of(orientation);
-    kp::DeviceBox const edges =
-        kp::rotated_cell_edges({0, 0, width, height}, cell_corner(x, y, shift, ascent, rotation), rotation);
-    return {edges.left, edges.top, edges.right - 1, edges.bottom - 1};
+    return kp::rotated_cell_edges({0, 0, width, height}, cell_corner(x, y, shift, ascent, rotation), rotation);
 }
 
 int32_t text_ascent(GraphRecord& graph)
@@ -149,7 +147,7 @@ int32_t text_ascent(GraphRecord& graph)
     return graph.ascent;
 }
 
-TextBox string_box(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
+kp::DeviceBox string_box(GraphRecord& graph, int32_t x, int32_t y, std::string_view text)
 {
     ensure_metrics(graph);
     kp::DeviceContext* context = first_target(graph);

@@ -55,10 +55,8 @@ struct DeviceBox {
     }
 
     constexpr DeviceBox translated(int64_t dx, int64_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-    constexpr DeviceBox inflated(int64_t margin) const
-    {
-        return {left - margin, top - margin, right + margin, bottom + margin};
-    }
+    constexpr DeviceBox inflated(int64_t margin) const { return inflated(margin, margin); }
+    constexpr DeviceBox inflated(int64_t dx, int64_t dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
     // The smallest box holding both; an empty box adds nothing.
     constexpr DeviceBox united(DeviceBox const& other) const
     {

@@ -104,7 +104,7 @@ TEST_F(Text, EndJustifiedTextEndsJustLeftOfItsReferencePoint)
     TkGpText(graph, 200, 50, "Kelvo");
     EXPECT_EQ(TkEndTextX(graph), 200);
     EXPECT_EQ(TkEndTextY(graph), 50);
-    EXPECT_EQ(string_box(*find_graph(graph), 200, 50, "Kelvo").right, 199);
+    EXPECT_EQ(string_box(*find_graph(graph), 200, 50, "Kelvo").right, 200) << "half-open: its last column is 199";
     EXPECT_LE(ink(graph).right(), 200);
     EXPECT_EQ(TkTextJustified(graph, 1), 2) << "the justification is restored after the text";
 }
