@@ -1361,10 +1361,12 @@ KELVO_API int32_t TkDrawSurface(TkGraph graph, const char* formula, const char* 
  * it and every symbol as TkPlotSymbol3() plots it, in every pen, write mode, window size and
  * clip. The data are read where they lie and never copied: working memory grows with the
  * window's size for points (a bit a pixel at most) and with the grid for grids, never with
- * the number of points. Where many points fall on one pixel the work is reduced, and saved
- * pictures (TkSaveGraph()) hold the drawn pixels as an image, so that their size grows with
- * the window and not with the data. Write modes that combine with what is there (exclusive
- * or, and, or) and patterned pens draw every segment.
+ * the number of points. Where many points fall on one pixel the work is reduced: a line from
+ * a pixel to that pixel again is left out where painting again changes nothing, and a
+ * symbol is painted once at each pixel symbols land on (in exclusive or, where an odd number
+ * of them land). In exclusive or, and with pens wider than a pixel, every segment is drawn.
+ * Saved pictures (TkSaveGraph()) hold the pixels of long polylines and of many symbols as an
+ * image, so that their size grows with the window and not with the data.
  *
  * Coordinates that are not finite are gaps: the pen lifts there and comes down at the next
  * finite point, no symbol is drawn for them, and fitting the ranges passes over them. A NULL
