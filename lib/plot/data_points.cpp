@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -124,6 +125,55 @@ bool order_free(GraphRecord const& graph)
 // clipping.
 constexpr int pixel_block = 256;
 
+// The lines of a polyline between pixels inside the window limit, where painting a pixel again
+// changes nothing: the lines between consecutive points in one pixel column paint exactly the
+// pixels from the lowest of them to the highest, so each such run of points becomes one line,
+// and one more for the line into it. At millions of points in a window a thousand pixels
+// wide, that leaves a few thousand lines.
+class ColumnRunLines {
+public:
+    ColumnRunLines(LineBatch& lines, TkColor colour) : lines_(lines), colour_(colour) {}
+
+    // The run the polyline's last point lies in, or its pixel when the run starts there.
+    ColumnRun open_or(PixelPoint at) const { return open_.value_or(ColumnRun::at(at)); }
+
+    // Runs the points of a block closed, and the run they leave open.
+    void add(std::span<ColumnRun const> closed, ColumnRun const& open)
+    {
+        for (ColumnRun const& run : closed) {
+            draw(run);
+            entry_ = PixelPoint{run.x, run.last};
+            entered_ = true;
+        }
+        open_ = open;
+    }
+
+    // Draws the open run: the polyline goes on through another path, or ends.
+    void close()
+    {
+        if (open_)
+            draw(*open_);
+        open_.reset();
+        entered_ = false;
+    }
+
+private:
+    void draw(ColumnRun const& run)
+    {
+        if (entered_)
+            lines_.add(entry_.x, entry_.y, run.x, run.first, colour_);
+        lines_.add(run.x, run.low, run.x, run.high, colour_);
+    }
+
+    LineBatch& lines_;
+    TkColor colour_;
+    std::optional<ColumnRun> open_;
+    // The last pixel of the run before the open one, which the line into it comes from, when
+    // the open run did not start the path.
+    PixelPoint entry_;
+    bool entered_ = false;
+};
+
 // The polyline through the finite points, the pen lifted at every gap, as moving to its first
 // point and drawing to every further one would draw it.
 template <typename PointAt>
@@ -134,12 +184,10 @@ void draw_polyline(GraphRecord& graph, PointArrays const& arrays, int64_t n, Poi
     std::optional<DataPoint> last;
     {
         LineBatch lines(graph, LineBatch::RecordLinesAs::Pixels);
-        bool const skips = lines.skips_repeats();
+        bool const in_runs = lines.skips_repeats();
+        ColumnRunLines runs(lines, colour);
         bool pen_down = false;
-        // Whether the last line added ended on the previous point's pixel, painting it.
-        bool end_painted = false;
         WindowPoint previous;
-        std::array<PixelPoint, pixel_block> block;
         auto one_by_one = [&](int64_t i) {
             DataPoint const p = point_at(i);
             if (!p.finite) {
@@ -147,40 +195,46 @@ void draw_polyline(GraphRecord& graph, PointArrays const& arrays, int64_t n, Poi
                 return;
             }
             WindowPoint const at = project(s, p.x, p.y, p.z);
-            end_painted = false;
             if (pen_down)
-                if (std::optional<PixelSegment> const segment = pixel_segment(previous, at)) {
+                if (std::optional<PixelSegment> const segment = pixel_segment(previous, at))
                     lines.add(segment->x1, segment->y1, segment->x2, segment->y2, colour);
-                    end_painted = segment->x2 == window_pixel(at.x) && segment->y2 == window_pixel(at.y);
-                }
             previous = at;
             pen_down = true;
             last = p;
         };
+        std::array<PixelPoint, pixel_block> pixels;
+        std::array<ColumnRun, pixel_block> closed;
         for (int64_t first = 0; first < n; first += pixel_block) {
             int const count = static_cast<int>(std::min<int64_t>(pixel_block, n - first));
-            // Where every segment joins two pixels inside the window limit: lines between the
-            // rounded points, leaving out those from a painted end to that end again.
-            PixelPoint at{rounded_window_pixel(previous.x), rounded_window_pixel(previous.y)};
-            std::optional<int> const kept
-                = s.AllLinear && pen_down && inside_window_limit(previous)
-                    ? project_to_pixels(s, arrays, first, count, block.data(),
-                                        skips ? Repeats::left_out : Repeats::kept, end_painted ? at : no_pixel)
-                    : std::nullopt;
-            if (!kept) {
+            // Where every segment joins two pixels inside the window limit, the lines between
+            // the rounded points: in column runs, or one by one.
+            bool simple = s.AllLinear && pen_down && inside_window_limit(previous);
+            PixelPoint const at{rounded_window_pixel(previous.x), rounded_window_pixel(previous.y)};
+            if (simple && in_runs) {
+                std::optional<ColumnRuns> const result
+                    = project_to_column_runs(s, arrays, first, count, runs.open_or(at), closed.data());
+                if (result)
+                    runs.add(std::span(closed.data(), static_cast<std::size_t>(result->closed)), result->open);
+                simple = result.has_value();
+            } else if (simple) {
+                simple = project_to_pixels(s, arrays, first, count, pixels.data());
+                PixelPoint from = at;
+                for (int k = 0; simple && k < count; ++k) {
+                    PixelPoint const to = pixels[static_cast<std::size_t>(k)];
+                    lines.add(from.x, from.y, to.x, to.y, colour);
+                    from = to;
+                }
+            }
+            if (!simple) {
+                runs.close();
                 for (int k = 0; k < count; ++k)
                     one_by_one(first + k);
                 continue;
             }
-            for (int k = 0; k < *kept; ++k) {
-                PixelPoint const to = block[static_cast<std::size_t>(k)];
-                lines.add(at.x, at.y, to.x, to.y, colour);
-                at = to;
-            }
-            end_painted = end_painted || *kept > 0;
             last = point_at(first + count - 1);
             previous = project(s, last->x, last->y, last->z);
         }
+        runs.close();
     }
     // The current point where drawing the points one by one leaves it.
     if (last)

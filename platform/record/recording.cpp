@@ -405,7 +405,7 @@ void Recording::painted_lines_as_pixels(DrawingCall const& call, std::span<Paint
     }
     // Many lines mostly cross much of the picture: their pixels take the whole area at once
     // rather than growing into it step by step.
-    paint_pixels(call, ends.rect(), PixelsBox::WholeArea, [&](Surface& pixels, Point box) {
+    paint_pixels(call, ends.rect(), PixelsBox::Growing, [&](Surface& pixels, Point box) {
         // The recorded pixels are a surface of their own: the lines go onto it as they went onto
         // the context's, through the box alone, since the step keeps the call's clip.
         Region const whole(pixels.bounds());

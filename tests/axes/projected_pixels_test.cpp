@@ -2,6 +2,7 @@
 // plane and space views, points given with and without x or z, block lengths that leave a
 // tail, and the refusal of points that need clipping.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -25,38 +26,44 @@ protected:
 
     EffectiveScales const& scales() const { return find_graph(graph)->scales; }
 
-    // Every pixel of the block against window_pixel(project(...)) of its point, those equal
-    // to the one before left out when asked: the number that differ, or -1 when the block's
-    // answer to whether it needs no clipping, or its count, is wrong.
-    int differing(PointArrays const& points, int64_t first, int count, Repeats repeats = Repeats::kept,
-                  PixelPoint before = no_pixel) const
+    // Every pixel of the block against window_pixel(project(...)) of its point: the number
+    // that differ, or -1 when the block's answer to whether it needs no clipping is wrong.
+    int differing(PointArrays const& points, int64_t first, int count) const
     {
         std::vector<PixelPoint> pixels(static_cast<std::size_t>(count));
-        std::optional<int> const written
-            = project_to_pixels(scales(), points, first, count, pixels.data(), repeats, before);
-        std::vector<PixelPoint> expected;
-        bool all_inside = true;
-        for (int k = 0; k < count; ++k) {
-            int64_t const i = first + k;
-            double const x = points.x != nullptr ? points.x[i] : static_cast<double>(i);
-            double const z = points.z != nullptr ? points.z[i] : points.z_plane;
-            WindowPoint const at = project(scales(), x, points.y[i], z);
-            PixelPoint const pixel{window_pixel(at.x), window_pixel(at.y)};
-            PixelPoint const previous = expected.empty() ? before : expected.back();
-            if (repeats == Repeats::kept || !(pixel == previous))
-                expected.push_back(pixel);
-            all_inside = all_inside && inside_window_limit(at);
-        }
-        if (written.has_value() != all_inside)
-            return -1;
-        if (!written)
-            return 0;
-        if (*written != static_cast<int>(expected.size()))
+        bool const simple = project_to_pixels(scales(), points, first, count, pixels.data());
+        std::vector<PixelPoint> const expected = expected_pixels(points, first, count);
+        if (simple != all_inside(points, first, count))
             return -1;
         int wrong = 0;
-        for (std::size_t k = 0; k < expected.size(); ++k)
+        for (std::size_t k = 0; simple && k < expected.size(); ++k)
             wrong += !(pixels[k] == expected[k]);
         return wrong;
+    }
+
+    std::vector<PixelPoint> expected_pixels(PointArrays const& points, int64_t first, int count) const
+    {
+        std::vector<PixelPoint> expected;
+        for (int64_t i = first; i < first + count; ++i) {
+            WindowPoint const at = window_point(points, i);
+            expected.push_back({window_pixel(at.x), window_pixel(at.y)});
+        }
+        return expected;
+    }
+
+    bool all_inside(PointArrays const& points, int64_t first, int count) const
+    {
+        bool inside = true;
+        for (int64_t i = first; i < first + count; ++i)
+            inside = inside && inside_window_limit(window_point(points, i));
+        return inside;
+    }
+
+    WindowPoint window_point(PointArrays const& points, int64_t i) const
+    {
+        double const x = points.x != nullptr ? points.x[i] : static_cast<double>(i);
+        double const z = points.z != nullptr ? points.z[i] : points.z_plane;
+        return project(scales(), x, points.y[i], z);
     }
 
     TkGraph graph = 0;
@@ -116,27 +123,45 @@ TEST_F(ProjectedPixels, PlaneAndSpaceViewsGiveThePointByPointPixels)
     }
 }
 
-TEST_F(ProjectedPixels, RepeatsLeftOutAreThoseEqualToThePixelBefore)
+// Column runs against runs gathered here, pixel by pixel, from the point-by-point pixels.
+TEST_F(ProjectedPixels, ColumnRunsAreTheRunsOfConsecutivePixelsInOneColumn)
 {
-    // A slow walk: runs of one pixel of every length, broken anywhere in a group of four.
+    // A slow walk across few columns: runs of every length, ending anywhere in a group of four.
     std::mt19937_64 random(3);
     std::normal_distribution<double> normal(0, 1);
     int constexpr n = 2051;
     std::vector<double> x(n), y(n);
     double walk = 0;
     for (std::size_t k = 0; k < x.size(); ++k) {
-        x[k] = 5 + static_cast<double>(k) / n;
-        y[k] = walk += normal(random) * 0.02;
+        x[k] = 5 + 0.05 * static_cast<double>(k) / n + (k % 97 == 0 ? 0.2 : 0);
+        y[k] = walk += normal(random) * 0.05;
     }
     TkSetRanges(graph, 0, 10, -2, 2);
     TkSetScales(graph);
     PointArrays const points{x.data(), y.data(), nullptr, 0};
-    std::vector<PixelPoint> first(1);
-    ASSERT_TRUE(project_to_pixels(scales(), points, 0, 1, first.data()));
-    for (int64_t from : {0, 1, 2, 3})
-        for (int count : {1, 3, 4, 5, 2047}) {
-            EXPECT_EQ(differing(points, from, count, Repeats::left_out), 0) << from << ", " << count;
-            EXPECT_EQ(differing(points, from, count, Repeats::left_out, first[0]), 0) << from << ", " << count;
+    for (int64_t from : {1, 2, 3, 4})
+        for (int count : {1, 3, 4, 5, 2046}) {
+            std::vector<PixelPoint> const pixels = expected_pixels(points, from - 1, count + 1);
+            std::vector<ColumnRun> expected;
+            ColumnRun run = ColumnRun::at(pixels.front());
+            for (std::size_t k = 1; k < pixels.size(); ++k) {
+                PixelPoint const p = pixels[k];
+                if (p.x != run.x) {
+                    expected.push_back(run);
+                    run = ColumnRun::at(p);
+                    continue;
+                }
+                run.last = p.y;
+                run.low = std::min(run.low, p.y);
+                run.high = std::max(run.high, p.y);
+            }
+            std::vector<ColumnRun> closed(static_cast<std::size_t>(count));
+            std::optional<ColumnRuns> const runs
+                = project_to_column_runs(scales(), points, from, count, ColumnRun::at(pixels.front()), closed.data());
+            ASSERT_TRUE(runs);
+            closed.resize(static_cast<std::size_t>(runs->closed));
+            EXPECT_EQ(closed, expected) << from << ", " << count;
+            EXPECT_EQ(runs->open, run) << from << ", " << count;
         }
 }
 
@@ -149,17 +174,16 @@ TEST_F(ProjectedPixels, PointsNotFiniteOrBeyondTheWindowLimitNeedThePointByPoint
     double const inf = std::numeric_limits<double>::infinity();
     for (double odd : {far, -far, nan, inf, -inf}) {
         for (int at : {0, 5, 8}) { // in a block of four, and in the tail
-            std::vector<double> x(9, 5.0), y(9, 5.0);
-            y[static_cast<std::size_t>(at)] = odd;
-            std::vector<PixelPoint> pixels(9);
-            for (Repeats repeats : {Repeats::kept, Repeats::left_out})
-                EXPECT_FALSE(project_to_pixels(scales(), {x.data(), y.data(), nullptr, 0}, 0, 9, pixels.data(), repeats))
+            for (bool in_x : {false, true}) {
+                std::vector<double> x(9, 5.0), y(9, 5.0);
+                (in_x ? x : y)[static_cast<std::size_t>(at)] = odd;
+                PointArrays const points{x.data(), y.data(), nullptr, 0};
+                std::vector<PixelPoint> pixels(9);
+                std::vector<ColumnRun> runs(9);
+                EXPECT_FALSE(project_to_pixels(scales(), points, 0, 9, pixels.data())) << odd << " at " << at;
+                EXPECT_FALSE(project_to_column_runs(scales(), points, 0, 9, ColumnRun{}, runs.data()))
                     << odd << " at " << at;
-            x[static_cast<std::size_t>(at)] = odd;
-            y[static_cast<std::size_t>(at)] = 5.0;
-            for (Repeats repeats : {Repeats::kept, Repeats::left_out})
-                EXPECT_FALSE(project_to_pixels(scales(), {x.data(), y.data(), nullptr, 0}, 0, 9, pixels.data(), repeats))
-                    << odd << " at " << at;
+            }
         }
     }
 }
