@@ -128,7 +128,7 @@ public:
         Reals const high = ys1 > ys2 ? ys1 : ys2;
         low_ = low < low_ ? low : low_;
         high_ = high > high_ ? high : high_;
-        last_ = static_cast<int32_t>(ys2[3]);
+        last_ = ys2[3];
     }
     // One more pixel: the run grows, or is written out and the pixel starts the next.
     [[gnu::always_inline]] void add(PixelPoint p, ColumnRun* closed, int& count)
@@ -136,7 +136,7 @@ public:
         if (p.x == x_) {
             low_[0] = std::min(low_[0], static_cast<double>(p.y));
             high_[0] = std::max(high_[0], static_cast<double>(p.y));
-            last_ = p.y;
+            last_ = static_cast<double>(p.y);
             return;
         }
         closed[count++] = run();
@@ -155,11 +155,19 @@ public:
     {
         double const low = std::min(std::min(low_[0], low_[1]), std::min(low_[2], low_[3]));
         double const high = std::max(std::max(high_[0], high_[1]), std::max(high_[2], high_[3]));
-        return {x_, first_, last_, static_cast<int32_t>(low), static_cast<int32_t>(high)};
+        return {x_, first_, row(last_), row(low), row(high)};
     }
 
 private:
-    int32_t x_, first_, last_;
+    // A row as a pixel. Rows of points beyond the limit, which the block is refused for, are
+    // junk that must not be converted.
+    [[gnu::always_inline]] static int32_t row(double y)
+    {
+        return y > -window_limit && y < window_limit ? static_cast<int32_t>(y) : 0;
+    }
+
+    int32_t x_, first_;
+    double last_;
     Reals low_, high_;
 };
 
