@@ -79,7 +79,7 @@ private:
     double ox_, oy_, oz_, sx_, sy_, sz_, m11_, m12_, m21_, m22_, m23_, offset_x_, offset_y_;
 };
 
-[[gnu::always_inline]] inline bool all_lanes(Longs lanes)
+[[gnu::always_inline]] inline bool all_lanes(Longs const& lanes)
 {
     return (lanes[0] & lanes[1] & lanes[2] & lanes[3]) != 0;
 }
@@ -117,12 +117,12 @@ public:
     {
     }
 
-    [[gnu::always_inline]] bool takes_all(Reals xs1, Reals xs2) const
+    [[gnu::always_inline]] bool takes_all(Reals const& xs1, Reals const& xs2) const
     {
         double const x = x_;
         return all_lanes((xs1 == x) & (xs2 == x));
     }
-    [[gnu::always_inline]] void extend(Reals ys1, Reals ys2)
+    [[gnu::always_inline]] void extend(Reals const& ys1, Reals const& ys2)
     {
         Reals const low = ys1 < ys2 ? ys1 : ys2;
         Reals const high = ys1 > ys2 ? ys1 : ys2;
@@ -144,7 +144,7 @@ public:
     }
     // Four pixels, lane by lane. Points beyond the limit give junk here, and the block is
     // refused then.
-    [[gnu::always_inline]] void add_each(Reals xs, Reals ys, ColumnRun* closed, int& count)
+    [[gnu::always_inline]] void add_each(Reals const& xs, Reals const& ys, ColumnRun* closed, int& count)
     {
         for (int lane = 0; lane < 4; ++lane)
             if (xs[lane] > -window_limit && xs[lane] < window_limit && ys[lane] > -window_limit
