@@ -37,7 +37,7 @@ PenRecord symbol_pen(GraphRecord const& graph)
 }
 
 // The symbol at a window point already known to lie inside the window limit.
-void draw_symbol_at(GraphRecord& graph, Symbol symbol, WindowPoint p)
+void draw_symbol_at(GraphRecord& graph, SymbolShape symbol, WindowPoint p)
 {
     PenScope const pen(graph, symbol_pen(graph));
     int32_t const x = window_pixel(p.x), y = window_pixel(p.y), h = symbol_size(graph);
@@ -67,7 +67,7 @@ void plot_symbol(GraphRecord& graph, int32_t code, double x, double y, double z)
         return;
     WindowPoint const p = project(graph.scales, x, y, z);
     if (inside_window_limit(p))
-        draw_symbol_at(graph, static_cast<Symbol>(code), p);
+        draw_symbol_at(graph, static_cast<SymbolShape>(code), p);
 }
 
 void draw_error_bar(GraphRecord& graph, int32_t code, double x, double y, double ex, double ey)

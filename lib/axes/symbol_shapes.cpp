@@ -19,40 +19,40 @@ constexpr int32_t largest_stamped_size = 64;
 
 } // namespace
 
-void draw_symbol_shape(kp::DeviceContext& context, Symbol symbol, int32_t x, int32_t y, int32_t h, kp::Color dot)
+void draw_symbol_shape(kp::DeviceContext& context, SymbolShape symbol, int32_t x, int32_t y, int32_t h, kp::Color dot)
 {
     // The triangle points up: apex, lower right, lower left, apex again.
     std::array<int32_t, 8> const triangle{x, y - h, x + h, y + h, x - h, y + h, x, y - h};
     switch (symbol) {
-    case Symbol::None:
+    case SymbolShape::None:
         break;
-    case Symbol::Dot:
+    case SymbolShape::Dot:
         context.set_pixel({x, y}, dot);
         break;
-    case Symbol::Plus:
+    case SymbolShape::Plus:
         draw_line_on(context, x - h, y, x + h, y);
         draw_line_on(context, x, y - h, x, y + h);
         break;
-    case Symbol::Cross:
+    case SymbolShape::Cross:
         draw_line_on(context, x + h, y + h, x - h, y - h);
         draw_line_on(context, x - h, y + h, x + h, y - h);
         break;
-    case Symbol::Square:
+    case SymbolShape::Square:
         draw_rectangle_on(context, x - h, y - h, x + h, y + h, Filling::Outline);
         break;
-    case Symbol::Triangle:
+    case SymbolShape::Triangle:
         draw_poly_on(context, 4, triangle.data(), Filling::Outline);
         break;
-    case Symbol::Circle:
+    case SymbolShape::Circle:
         draw_circle_on(context, x, y, h, Filling::Outline);
         break;
-    case Symbol::FilledSquare:
+    case SymbolShape::FilledSquare:
         draw_rectangle_on(context, x - h, y - h, x + h, y + h, Filling::Filled);
         break;
-    case Symbol::FilledTriangle:
+    case SymbolShape::FilledTriangle:
         draw_poly_on(context, 4, triangle.data(), Filling::Filled);
         break;
-    case Symbol::FilledCircle:
+    case SymbolShape::FilledCircle:
         draw_circle_on(context, x, y, h, Filling::Filled);
         break;
     }
@@ -68,7 +68,7 @@ TkColor symbol_colour(GraphRecord const& graph)
     return graph.coordinates.UseSymbolColour ? graph.coordinates.SymbolColour : graph.pen.colour;
 }
 
-std::optional<SymbolStamp> symbol_stamp(Symbol symbol, int32_t h, kp::RasterOp op)
+std::optional<SymbolStamp> symbol_stamp(SymbolShape symbol, int32_t h, kp::RasterOp op)
 {
     if (std::abs(h) > largest_stamped_size)
         return std::nullopt;
@@ -96,7 +96,7 @@ std::optional<SymbolStamp> symbol_stamp(Symbol symbol, int32_t h, kp::RasterOp o
     // The corner lies beyond every shape: what the bitmap held before.
     result.stamp = kp::Stamp::of_picture(*picture, {centre, centre}, picture->at(0, 0));
     // A dot is a pixel set whatever the raster operation.
-    result.how = symbol == Symbol::Dot ? kp::DeviceContext::StampOp::Set : kp::DeviceContext::StampOp::ByRasterOp;
+    result.how = symbol == SymbolShape::Dot ? kp::DeviceContext::StampOp::Set : kp::DeviceContext::StampOp::ByRasterOp;
     return result;
 }
 

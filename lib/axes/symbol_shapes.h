@@ -14,7 +14,7 @@
 
 namespace kelvo {
 
-enum class Symbol : int32_t {
+enum class SymbolShape : int32_t {
     None = 0,
     Dot = 1,
     Plus = 2,
@@ -38,7 +38,7 @@ inline constexpr int32_t longest_mark = 2 * static_cast<int32_t>(window_limit);
 
 // The symbol with half-size h about (x, y), with the context's pen and brush; the dot is a
 // pixel of its own colour, which the raster operation does not change.
-void draw_symbol_shape(kp::DeviceContext& context, Symbol symbol, int32_t x, int32_t y, int32_t h, kp::Color dot);
+void draw_symbol_shape(kp::DeviceContext& context, SymbolShape symbol, int32_t x, int32_t y, int32_t h, kp::Color dot);
 
 // The symbol's size in pixels, and its colour: the symbol colour when the graph uses it, else
 // the pen colour.
@@ -54,6 +54,6 @@ struct SymbolStamp {
     kp::Stamp stamp;
     kp::DeviceContext::StampOp how = kp::DeviceContext::StampOp::ByRasterOp;
 };
-std::optional<SymbolStamp> symbol_stamp(Symbol symbol, int32_t h, kp::RasterOp op);
+std::optional<SymbolStamp> symbol_stamp(SymbolShape symbol, int32_t h, kp::RasterOp op);
 
 } // namespace kelvo

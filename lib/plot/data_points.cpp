@@ -257,7 +257,7 @@ struct TargetStamps {
     int32_t reach = 0;
 };
 
-std::optional<TargetStamps> target_stamps(GraphRecord& graph, Symbol symbol)
+std::optional<TargetStamps> target_stamps(GraphRecord& graph, SymbolShape symbol)
 {
     TargetStamps result;
     bool possible = true;
@@ -288,7 +288,7 @@ std::optional<TargetStamps> target_stamps(GraphRecord& graph, Symbol symbol)
 template <typename PointAt>
 void draw_symbols(GraphRecord& graph, int32_t code, PointArrays const& arrays, int64_t n, PointAt&& point_at)
 {
-    auto const symbol = static_cast<Symbol>(code);
+    auto const symbol = static_cast<SymbolShape>(code);
     std::optional<TargetStamps> const stamps = is_symbol(code) ? target_stamps(graph, symbol) : std::nullopt;
     if (!stamps) {
         draw_symbols_one_by_one(graph, code, n, point_at);
