@@ -44,6 +44,9 @@ bool write_png(Surface const& surface, std::string const& path)
     image.get()->width = static_cast<png_uint_32>(surface.width());
     image.get()->height = static_cast<png_uint_32>(surface.height());
     image.get()->format = PNG_FORMAT_RGB;
+    // Graphs are flat colours, which compress well without the search for the best filter of
+    // each row: that search costs more than drawing most plots, for files a little larger.
+    image.get()->flags = PNG_IMAGE_FLAG_FAST;
     return png_image_write_to_file(image.get(), path.c_str(), 0, bytes.data(), 0, nullptr) != 0;
 }
 
