@@ -290,13 +290,14 @@ void draw_symbols(GraphRecord& graph, int32_t code, PointArrays const& arrays, i
 {
     auto const symbol = static_cast<SymbolShape>(code);
     std::optional<TargetStamps> const stamps = is_symbol(code) ? target_stamps(graph, symbol) : std::nullopt;
-    if (!stamps) {
+    int32_t const width = std::max(graph.window_width, graph.image_width);
+    int32_t const height = std::max(graph.window_height, graph.image_height);
+    if (!stamps || !SymbolCentres::fits(width, height, stamps->reach + 1)) {
         draw_symbols_one_by_one(graph, code, n, point_at);
         return;
     }
     EffectiveScales const& s = graph.scales;
-    SymbolCentres centres(std::max(graph.window_width, graph.image_width),
-                          std::max(graph.window_height, graph.image_height), stamps->reach + 1, stamps->counting);
+    SymbolCentres centres(width, height, stamps->reach + 1, stamps->counting);
     std::array<PixelPoint, pixel_block> block;
     for (int64_t first = 0; first < n; first += pixel_block) {
         int const count = static_cast<int>(std::min<int64_t>(pixel_block, n - first));

@@ -20,6 +20,9 @@ public:
     // others are not kept, as a symbol reaching no further than the margin paints nothing
     // there.
     SymbolCentres(int32_t width, int32_t height, int32_t margin, Counting counting);
+    // Whether the bits of such a window stay within what is worth taking (32 MB, a window of
+    // the largest picture): beyond, symbols are drawn one by one.
+    static bool fits(int32_t width, int32_t height, int32_t margin);
 
     void add(PixelPoint centre)
     {

@@ -339,6 +339,22 @@ TEST_F(DataPoints, SavedPicturesGrowWithTheWindowNotWithThePoints)
     fs::remove_all(folder);
 }
 
+TEST_F(DataPoints, SymbolsOnAWindowLargerThanAnyPictureAreDrawnOneByOne)
+{
+    // 2^20 pixels a side: a bit a pixel would ask for 128 GB.
+    TkGraph const huge = open(1 << 20, 1 << 20, 1);
+    TkSetMargins(huge, 0, 0, 0, 0);
+    TkSetGraphParam(huge, 132, 0); // no nice values: user units are pixels, y upwards
+    TkSetRanges(huge, 0, (1 << 20) - 1, 0, (1 << 20) - 1);
+    TkSetScales(huge);
+    double const x[] = {100, 120}, y[] = {(1 << 20) - 100.0, (1 << 20) - 120.0};
+    EXPECT_EQ(TkDrawData1(huge, x, y, 2, 2, ink, 0), 0);
+    int32_t const column = TkUserToWindowX(huge, 100, y[0]), row = TkUserToWindowY(huge, 100, y[0]);
+    ASSERT_LT(column, 300);
+    ASSERT_LT(row, 240);
+    EXPECT_EQ(shown(huge, column, row), ink) << "the plus sign's centre";
+}
+
 TEST_F(DataPoints, RefusalsDrawNothing)
 {
     double const y[] = {0.5, 0.25};
