@@ -109,12 +109,10 @@ bool fit_ranges(GraphRecord& graph, int64_t n, PointAt&& point_at)
 // order (exclusive or included), and the others are when every pixel gets the one colour.
 bool order_free(GraphRecord const& graph)
 {
-    TkColor const symbol_colour
-        = graph.coordinates.UseSymbolColour ? graph.coordinates.SymbolColour : graph.pen.colour;
     bool free = true;
     for_each_target(graph, [&](kp::DeviceContext& context, Slot) {
         bool const combines = !kp::ignores_destination(context.raster_op());
-        bool const one_colour = symbol_colour == graph.pen.colour && context.pen().pattern().is_solid();
+        bool const one_colour = symbol_colour(graph) == graph.pen.colour && context.pen().pattern().is_solid();
         free = free && (combines || one_colour);
     });
     return free;
