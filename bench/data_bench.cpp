@@ -12,7 +12,8 @@
 // - Contours of a 1000 x 1000 grid of |sin(x + iy)| over |x| < pi, |y| < 1 at 20 levels:
 //   TkDrawContoursData against PLplot's plcont of the same grid (its columns read in place
 //   through PLplot's pointer-per-column form); the floor compares every height with every
-//   level, which any tracer of the levels does.
+//   level, which any tracer of the levels does. The same map from the formula, sampled
+//   into the caller's grid by TkSampleData2 on one core and on two, then drawn.
 // - A histogram of 10^6 samples of a normal distribution in 40 bins: TkDrawHistogramData
 //   against PLplot's plhist; the floor reads the samples twice (their range, then the bins).
 
@@ -29,6 +30,7 @@
 
 #include "bench/headless_graph.h"
 #include "bench/plplot_page.h"
+#include "lib/formula/formula_state.h"
 #include "lib/kelvolib.h"
 
 namespace {
@@ -245,6 +247,32 @@ void BM_OursDataContoursDrawing(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OursDataContoursDrawing)->Unit(benchmark::kMillisecond);
+
+// The same map from the formula of |sin(x + iy)|: sampled by TkSampleData2 into the
+// caller's grid, on one core and on two, then drawn as above. The difference from the row
+// above is the cost of the formula.
+void BM_OursFormulaContoursDrawing(benchmark::State& state)
+{
+    SineModulusGrid const& grid = sine_modulus();
+    std::vector<double> z(grid.z.size());
+    HeadlessGraph const g(width, height);
+    TkSetRanges(g.graph, -pi, pi, -1, 1);
+    TkSetScales(g.graph);
+    kelvo::formula_state().evaluation_cores = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        clear_untimed(state, g.graph);
+        if (TkSampleData2(g.graph, "sqrt((sin(x)*cosh(y))^2 + (cos(x)*sinh(y))^2)", "x", "y", -pi, pi, -1, 1,
+                          grid_side, grid_side, z.data()) != 0) {
+            state.SkipWithError("the formula could not be sampled");
+            break;
+        }
+        sink = TkDrawContoursData(g.graph, grid.x.data(), grid.y.data(), z.data(), grid_side, grid_side,
+                                  contour_levels, lowest_level_bound, highest_level_bound, 0, teal, 0);
+    }
+    kelvo::formula_state().evaluation_cores = 0;
+}
+BENCHMARK(BM_OursFormulaContoursDrawing)->Arg(1)->Arg(2)->ArgName("cores")->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Every height against every level, in the order the heights lie: what no tracer can skip.
 void BM_ContoursReadFloor(benchmark::State& state)
