@@ -2,6 +2,7 @@
 // point by point, and over arrays of a million points. All three evaluate at the same
 // sequence of points, so the times compare directly.
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -253,6 +254,37 @@ void BM_MuParserBulk(benchmark::State& state)
     state.SetLabel(expression.text);
 }
 
+// The floor of evaluating a formula instruction by instruction over blocks of 256 points:
+// Rosenbrock's ten instructions as ten bare passes (load, multiply, store, four lanes at a
+// time, no check, no dispatch), the first reading the points and the last writing the
+// results.
+constexpr std::size_t floor_block = 256;
+constexpr int floor_instructions = 10;
+
+[[gnu::target("avx2"), gnu::noinline]] void bare_pass(double* out, double const* a, double const* b, std::size_t n)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = a[i] * b[i];
+}
+
+void BM_BlockPassFloor(benchmark::State& state)
+{
+    BulkPoints points = bulk();
+    std::vector<double> top(floor_block), below(floor_block);
+    for (auto _ : state) {
+        for (std::size_t start = 0; start < bulk_points; start += floor_block) {
+            std::size_t const n = std::min(floor_block, bulk_points - start);
+            bare_pass(top.data(), points.x.data() + start, points.y.data() + start, n);
+            for (int k = 2; k < floor_instructions; ++k)
+                bare_pass(k % 2 == 0 ? below.data() : top.data(), top.data(), below.data(), n);
+            bare_pass(points.out.data() + start, top.data(), below.data(), n);
+        }
+        benchmark::ClobberMemory();
+    }
+    sink = points.out[bulk_points / 2];
+    per_point(state);
+}
+
 // The formula part of a 1000 x 1000 contour plot: the grid of a formula sampled into the
 // caller's memory.
 void BM_KelvoSampleGrid(benchmark::State& state)
@@ -275,6 +307,7 @@ BENCHMARK(BM_KelvoArrays)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2}})->ArgNames({"fo
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MuParserBulk)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2}})->ArgNames({"formula", "cores"})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BlockPassFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KelvoSampleGrid)->Arg(1)->Arg(2)->ArgName("cores")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
