@@ -184,21 +184,34 @@ private:
     enum class Operand { number, variable };
     enum class Sum { no, yes };
 
+    // A square right after an instruction is done in the same pass, checked as its own
+    // node: it can only fail as too large, as the instruction before it can, so where either
+    // fails the outcome is the same. Its instruction is then passed over.
+    bool squares_next()
+    {
+        if (ip_[1].op != Op::square)
+            return false;
+        ++ip_;
+        return true;
+    }
+
     // out = check(f(a, b)) at every point. A variable operand b is checked first; a sum or
     // difference that cancels nearly all its digits is doubted.
     template <class F>
     void combine(double* out, double const* a, double const* b, Operand kind, Sum sum, F f)
     {
+        bool const squared = squares_next();
         Pass p = pass();
         for (int32_t i = 0; i < p.lanes; i += width) {
             Real const x = load(a + i);
             Real y = load(b + i);
             if (kind == Operand::variable)
                 y = p.checked(y, i);
-            Real const v = f(x, y);
+            Real v = f(x, y);
             if (sum == Sum::yes && p.approximate)
                 p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
-            store(out + i, p.checked(v, i));
+            v = p.checked(v, i);
+            store(out + i, squared ? p.checked(v * v, i) : v);
         }
         if (!finish(p))
             return;
@@ -217,17 +230,23 @@ private:
             }
     }
 
-    // The pushed value of a variable, through the node check, negated or not.
-    bool push_variable(double const* lanes, bool negated)
+    // The pushed value of a variable, through the node check, negated or not (and squared
+    // when a square follows).
+    bool push_variable(double const* lanes, bool negated, bool may_square = true)
     {
         double* const out = push();
+        bool const squared = may_square && squares_next();
         Pass p = pass();
         for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const v = p.checked(load(lanes + i), i);
-            store(out + i, negated ? Real{} - v : v);
+            Real const c = p.checked(load(lanes + i), i);
+            Real const v = negated ? Real{} - c : c;
+            store(out + i, squared ? p.checked(v * v, i) : v);
         }
-        if (finish(p))
-            fail_operand_beyond_limits(lanes, out);
+        if (!finish(p))
+            return true;
+        fail_operand_beyond_limits(lanes, out);
+        if (squared)
+            fail_beyond_limits(out);
         return true;
     }
 
@@ -464,7 +483,7 @@ private:
     bool call_function()
     {
         if (ip_->argument != Argument::top)
-            push_variable(operand(), ip_->argument == Argument::negated_variable);
+            push_variable(operand(), ip_->argument == Argument::negated_variable, false);
         replace_top_by_spare();
         apply_function(top(), argument());
         return true;

@@ -227,6 +227,9 @@ INSTANTIATE_TEST_SUITE_P(Operators, BlockAgainstSinglePoint, ::testing::Values(
     FormulaCase{"VariableOver", "y / (x - 1)"},
     FormulaCase{"DivisorFirst", "sqrt(x) / (y - 2)"},
     FormulaCase{"Square", "(x*y)^2"},
+    // A square is done in the pass of the instruction before it: after every kind of one.
+    FormulaCase{"SquaresAfterEachKind", "x^2 + (-y)^2 + (x - y)^2 / (1 - x)^2 + (x * 1e75)^2 * (y / x)^2"},
+    FormulaCase{"SquareOfSquareOfFunction", "((x*y)^2)^2 + sin(y)^2 + exp(x)^2", Agreement::relative},
     FormulaCase{"PowerOfNumber", "(x*y)^0.5"},
     FormulaCase{"PowerOfVariable", "(x+1)^y"},
     FormulaCase{"Constants", "pi*x + 1e150*y"},
