@@ -18,7 +18,8 @@ bool SymbolCentres::fits(int32_t width, int32_t height, int32_t margin)
     constexpr int64_t most_bits = int64_t{1} << 28;
     int64_t const columns = std::max(width, 0) + 2 * int64_t{margin};
     int64_t const rows = std::max(height, 0) + 2 * int64_t{margin};
-    return columns <= most_bits && rows <= most_bits && columns * rows <= most_bits;
+    // Each side is below 2^32, so the product cannot overflow.
+    return columns * rows <= most_bits;
 }
 
 } // namespace kelvo
