@@ -75,7 +75,15 @@ int32_t rounded_to_lanes(int32_t count)
     return (count + block_lane_multiple - 1) / block_lane_multiple * block_lane_multiple;
 }
 
+bool overlaps(double const* a, double const* b, int32_t count)
+{
+    auto const at = [](double const* p) { return reinterpret_cast<std::uintptr_t>(p); };
+    std::uintptr_t const bytes = static_cast<std::uintptr_t>(count) * sizeof(double);
+    return at(a) < at(b) + bytes && at(b) < at(a) + bytes;
+}
+
 } // namespace
+
 
 bool evaluates_in_blocks(CompiledFormula const& formula)
 {
@@ -138,7 +146,7 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
     doubted_.reserve(block_size); // evaluating allocates nothing
 }
 
-BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const& lanes, int32_t count)
+BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const& lanes, int32_t count, double* values)
 {
     int32_t const rounded = rounded_to_lanes(count);
     Lanes used = lanes;
@@ -161,6 +169,12 @@ BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const&
     if (doubts_written_)
         std::fill(doubts_.begin(), doubts_.end(), 0);
 
+    // The bottom of the stack, where the result ends, may be the caller's memory itself:
+    // the block is then never copied. The evaluator's own block waits beside it.
+    double* const own_bottom = stack_[0];
+    if (values != nullptr)
+        stack_[0] = values;
+
     BlockRun block;
     block.code = formula_.code();
     block.operands = operands_.data();
@@ -175,15 +189,24 @@ BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const&
     spare_ = block.spare;
     codes_written_ = block.failed;
     doubts_written_ = block.doubted;
-    return {block.failed, block.doubted};
+    Outcome const outcome{block.failed, block.doubted, stack_[0]};
+    // The path may have exchanged the caller's block with one of its own: whichever place
+    // it ended in gets the evaluator's block back.
+    if (values != nullptr) {
+        if (spare_ == values)
+            spare_ = own_bottom;
+        else
+            std::replace(stack_.begin(), stack_.end(), values, own_bottom);
+    }
+    return outcome;
 }
 
-void BlockEvaluator::take_results(int32_t count, double* values, bool failed)
+void BlockEvaluator::take_results(double const* result, int32_t count, double* values, bool failed)
 {
-    double const* result = stack_[0];
     failed_ = failed;
     if (!failed) {
-        std::copy_n(result, count, values);
+        if (result != values)
+            std::copy_n(result, count, values);
         return;
     }
     std::copy_n(lane_codes_.begin(), count, codes_.begin());
@@ -193,11 +216,17 @@ void BlockEvaluator::take_results(int32_t count, double* values, bool failed)
 
 void BlockEvaluator::evaluate(Lanes const& lanes, int32_t count, double* values)
 {
-    Outcome const outcome = run(runner_, lanes, count);
+    // The path writes whole vectors, and the inputs are read after it for the doubted
+    // points: the results go to values directly only when both allow it.
+    bool const direct = count % block_lane_multiple == 0 &&
+                        std::none_of(lanes.begin(), lanes.end(), [&](double const* input) {
+                            return input != nullptr && overlaps(input, values, count);
+                        });
+    Outcome const outcome = run(runner_, lanes, count, direct ? values : nullptr);
     // The doubted points' inputs are set aside before values, which may be an input, are
     // written; a doubted point may fail on the scalar path, so every code is kept.
     int32_t const again = outcome.doubted ? gather_doubted(lanes, count) : 0;
-    take_results(count, values, outcome.failed || again > 0);
+    take_results(outcome.result, count, values, outcome.failed || again > 0);
     if (again > 0)
         evaluate_doubted_again(again, values);
 }
@@ -222,8 +251,7 @@ int32_t BlockEvaluator::gather_doubted(Lanes const& lanes, int32_t count)
 // the scalar path, which decides them exactly as single-point evaluation does.
 void BlockEvaluator::evaluate_doubted_again(int32_t again, double* values)
 {
-    run(&run_block_scalar, own_inputs(), again);
-    double const* result = stack_[0];
+    double const* result = run(&run_block_scalar, own_inputs(), again, nullptr).result;
     for (int32_t k = 0; k < again; ++k) {
         auto const at = static_cast<std::size_t>(doubted_[static_cast<std::size_t>(k)]);
         codes_[at] = lane_codes_[static_cast<std::size_t>(k)];

@@ -40,13 +40,16 @@ public:
     int32_t const* codes() const { return codes_.data(); }
 
 private:
-    // The path's outcome: whether it found failures and doubts.
+    // The path's outcome: whether it found failures and doubts, and where the results are.
     struct Outcome {
         bool failed = false;
         bool doubted = false;
+        double const* result = nullptr;
     };
-    Outcome run(BlockPathRunner runner, Lanes const& lanes, int32_t count);
-    void take_results(int32_t count, double* values, bool failed);
+    // values: where the results may be written directly (count of them, a whole number of
+    // vectors, apart from every input), or null.
+    Outcome run(BlockPathRunner runner, Lanes const& lanes, int32_t count, double* values);
+    void take_results(double const* result, int32_t count, double* values, bool failed);
     int32_t gather_doubted(Lanes const& lanes, int32_t count);
     void evaluate_doubted_again(int32_t again, double* values);
 

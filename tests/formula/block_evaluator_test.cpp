@@ -71,16 +71,21 @@ std::vector<PointResult> in_blocks(CompiledFormula const& formula, std::vector<d
 {
     FormulaState const& state = formula_state();
     BlockEvaluator evaluator(formula, {&state.slots[0], &state.slots[1], &state.slots[2]}, state.limits, path);
-    std::vector<PointResult> results;
+    // Every block's values go to a place of their own, read only at the end: an evaluator
+    // that kept one of them as its own memory would overwrite it with a later block.
+    std::vector<double> values(xs.size());
+    std::vector<int32_t> codes(xs.size());
     for (std::size_t start = 0; start < xs.size(); start += block_size) {
         auto const count = static_cast<int32_t>(std::min<std::size_t>(block_size, xs.size() - start));
         std::copy_n(xs.begin() + static_cast<std::ptrdiff_t>(start), count, evaluator.inputs(0));
         std::copy_n(ys.begin() + static_cast<std::ptrdiff_t>(start), count, evaluator.inputs(1));
-        double values[block_size];
-        evaluator.evaluate(evaluator.own_inputs(), count, values);
-        for (int32_t i = 0; i < count; ++i)
-            results.push_back({values[i], evaluator.failed() ? evaluator.codes()[i] : 0});
+        evaluator.evaluate(evaluator.own_inputs(), count, values.data() + start);
+        if (evaluator.failed())
+            std::copy_n(evaluator.codes(), count, codes.begin() + static_cast<std::ptrdiff_t>(start));
     }
+    std::vector<PointResult> results;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        results.push_back({values[i], codes[i]});
     return results;
 }
 
