@@ -16,6 +16,7 @@
 // point by point only when one occurred.
 
 #include <cstdint>
+#include <type_traits>
 
 #include "lib/formula/block_run.h"
 #include "lib/formula/formula_errors.h"
@@ -125,11 +126,13 @@ private:
 
     // One pass over the lanes: what its loop needs, copied out of the interpreter so that
     // the loop keeps it in registers (the block's stores could alias the members), and what
-    // the loop finds.
+    // the loop finds. Whether it looks for doubts is part of its type: the loop is compiled
+    // with the search or without it, and no vector tests for it.
+    template <bool Approximate>
     struct Pass {
+        static constexpr bool approximate = Approximate;
         int32_t lanes;
         EvaluatorLimits limits;
-        bool approximate;
         int64_t* doubts;
         Mask within = ~Mask{}; // every point checked so far within the overflow limit
         Mask doubted{};
@@ -153,12 +156,30 @@ private:
             return m < limits.underflow ? Real{} : v;
         }
     };
-    Pass pass() const { return {lanes_, limits_, approximate_, run_.doubts}; }
-    // Keeps what the pass found doubtful; whether any point went beyond the limits.
-    bool finish(Pass const& p)
+    // Runs body(pass) over the lanes; whether any point went beyond the limits.
+    template <class Body>
+    bool over_lanes(Body body)
     {
+        if (approximate_)
+            return finish(body, Pass<true>{lanes_, limits_, run_.doubts});
+        return finish(body, Pass<false>{lanes_, limits_, run_.doubts});
+    }
+    template <class Body, class P>
+    bool finish(Body& body, P p)
+    {
+        body(p);
         doubted_ |= p.doubted;
         return !all(p.within);
+    }
+    // Runs body with the choice as a constant, so that the loops within are compiled once
+    // for each answer.
+    template <class Body>
+    static void either(bool choice, Body body)
+    {
+        if (choice)
+            body(std::true_type{});
+        else
+            body(std::false_type{});
     }
     void doubt_lane(int32_t i) const
     {
@@ -200,20 +221,22 @@ private:
     template <class F>
     void combine(double* out, double const* a, double const* b, Operand kind, Sum sum, F f)
     {
-        bool const squared = squares_next();
-        Pass p = pass();
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const x = load(a + i);
-            Real y = load(b + i);
-            if (kind == Operand::variable)
-                y = p.checked(y, i);
-            Real v = f(x, y);
-            if (sum == Sum::yes && p.approximate)
-                p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
-            v = p.checked(v, i);
-            store(out + i, squared ? p.checked(v * v, i) : v);
-        }
-        if (!finish(p))
+        bool const beyond = over_lanes([&](auto& p) {
+            either(squares_next(), [&](auto squared) {
+                for (int32_t i = 0; i < p.lanes; i += width) {
+                    Real const x = load(a + i);
+                    Real y = load(b + i);
+                    if (kind == Operand::variable)
+                        y = p.checked(y, i);
+                    Real v = f(x, y);
+                    if (sum == Sum::yes && p.approximate)
+                        p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
+                    v = p.checked(v, i);
+                    store(out + i, squared ? p.checked(v * v, i) : v);
+                }
+            });
+        });
+        if (!beyond)
             return;
         if (kind == Operand::variable)
             fail_operand_beyond_limits(b, out);
@@ -236,13 +259,18 @@ private:
     {
         double* const out = push();
         bool const squared = may_square && squares_next();
-        Pass p = pass();
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const c = p.checked(load(lanes + i), i);
-            Real const v = negated ? Real{} - c : c;
-            store(out + i, squared ? p.checked(v * v, i) : v);
-        }
-        if (!finish(p))
+        bool const beyond = over_lanes([&](auto& p) {
+            either(squared, [&](auto square) {
+                either(negated, [&](auto negate) {
+                    for (int32_t i = 0; i < p.lanes; i += width) {
+                        Real const c = p.checked(load(lanes + i), i);
+                        Real const v = negate ? Real{} - c : c;
+                        store(out + i, square ? p.checked(v * v, i) : v);
+                    }
+                });
+            });
+        });
+        if (!beyond)
             return true;
         fail_operand_beyond_limits(lanes, out);
         if (squared)
@@ -264,21 +292,22 @@ private:
     {
         double* const divisor = top();
         double* const out = run_.spare;
-        Pass p = pass();
         Mask zero{};
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const q = load(divisor + i);
-            Real x = load(dividend + i);
-            Mask const is_zero = q == 0.0;
-            zero |= is_zero;
-            if (kind == Operand::variable)
-                x = p.checked(x, i);
-            Real const v = is_zero ? Real{} : x / q;
-            store(out + i, p.checked(v, i));
-        }
+        bool const beyond = over_lanes([&](auto& p) {
+            for (int32_t i = 0; i < p.lanes; i += width) {
+                Real const q = load(divisor + i);
+                Real x = load(dividend + i);
+                Mask const is_zero = q == 0.0;
+                zero |= is_zero;
+                if (kind == Operand::variable)
+                    x = p.checked(x, i);
+                Real const v = is_zero ? Real{} : x / q;
+                store(out + i, p.checked(v, i));
+            }
+        });
         if (any(zero))
             fail_where_not(divisor, division_by_zero, [](double q) { return q != 0.0; });
-        if (finish(p)) {
+        if (beyond) {
             if (kind == Operand::variable)
                 fail_operand_beyond_limits(dividend, out);
             fail_beyond_limits(out);
@@ -340,10 +369,11 @@ private:
     // The node check of a function's results, in place.
     void check_results(double* out)
     {
-        Pass p = pass();
-        for (int32_t i = 0; i < p.lanes; i += width)
-            store(out + i, p.checked(load(out + i), i));
-        if (finish(p))
+        bool const beyond = over_lanes([&](auto& p) {
+            for (int32_t i = 0; i < p.lanes; i += width)
+                store(out + i, p.checked(load(out + i), i));
+        });
+        if (beyond)
             fail_beyond_limits(out);
     }
 
@@ -356,21 +386,21 @@ private:
     void guarded_exponentials(double* out, double const* x, Exponent of, SmallArguments small)
     {
         auto const exponent_at = [of](Real a) { return of == Exponent::magnitude ? magnitude(a) : a; };
-        Pass p = pass();
-        double const limit = p.limits.exponent;
+        double const limit = limits_.exponent;
         Mask over_positive{};
         Mask cancelling{};
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const a = load(x + i);
-            Real const e = exponent_at(a);
-            Mask const over = magnitude(e) > limit;
-            over_positive |= over & (e > 0.0);
-            cancelling |= magnitude(a) < cancelling_hyperbolic_argument;
-            if (p.approximate)
-                p.doubt(i, near(magnitude(a), limit));
-            store(out + i, over ? Real{} : Lanes::exp(e));
-        }
-        finish(p);
+        over_lanes([&](auto& p) {
+            for (int32_t i = 0; i < p.lanes; i += width) {
+                Real const a = load(x + i);
+                Real const e = exponent_at(a);
+                Mask const over = magnitude(e) > limit;
+                over_positive |= over & (e > 0.0);
+                cancelling |= magnitude(a) < cancelling_hyperbolic_argument;
+                if (p.approximate)
+                    p.doubt(i, near(magnitude(a), limit));
+                store(out + i, over ? Real{} : Lanes::exp(e));
+            }
+        });
         auto const exponent_of = [of](double a) { return of == Exponent::magnitude ? magnitude(a) : a; };
         if (any(over_positive))
             fail_where_not(x, too_large, [&](double a) {
@@ -378,26 +408,26 @@ private:
                 return !(magnitude(e) > limit && e > 0.0);
             });
         if (small == SmallArguments::c_library && any(cancelling))
-            for (int32_t i = 0; i < p.lanes; ++i)
+            for (int32_t i = 0; i < lanes_; ++i)
                 if (magnitude(x[i]) < cancelling_hyperbolic_argument)
                     out[i] = __builtin_exp(exponent_of(x[i]));
     }
 
     void call_logarithm(double* out, double const* x, bool common)
     {
-        Pass p = pass();
         Mask non_positive{};
-        Real const divisor = splat(common ? p.limits.ln_ten : 1.0);
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const a = load(x + i);
-            Mask const positive = a > 0.0;
-            non_positive |= ~positive;
-            if (p.approximate)
-                p.doubt(i, near(a, 1.0));
-            Real const v = Lanes::log(positive ? a : splat(1.0));
-            store(out + i, positive ? (common ? v / divisor : v) : Real{});
-        }
-        finish(p);
+        Real const divisor = splat(common ? limits_.ln_ten : 1.0);
+        over_lanes([&](auto& p) {
+            for (int32_t i = 0; i < p.lanes; i += width) {
+                Real const a = load(x + i);
+                Mask const positive = a > 0.0;
+                non_positive |= ~positive;
+                if (p.approximate)
+                    p.doubt(i, near(a, 1.0));
+                Real const v = Lanes::log(positive ? a : splat(1.0));
+                store(out + i, positive ? (common ? v / divisor : v) : Real{});
+            }
+        });
         if (any(non_positive))
             fail_where_not(x, log_of_non_positive, [](double a) { return a > 0.0; });
     }
@@ -421,40 +451,40 @@ private:
     template <class F>
     void call_trigonometric(double* out, double const* x, F f)
     {
-        Pass p = pass();
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const a = load(x + i);
-            Real const m = magnitude(a);
-            Mask const inside = m < trig_argument_limit;
-            Real const v = inside ? f(inside ? a : Real{}) : Real{};
-            if (p.approximate)
-                p.doubt(i, near(m, trig_argument_limit) | (magnitude(v) < splat(doubt_margin) * m));
-            store(out + i, v);
-        }
-        finish(p);
+        over_lanes([&](auto& p) {
+            for (int32_t i = 0; i < p.lanes; i += width) {
+                Real const a = load(x + i);
+                Real const m = magnitude(a);
+                Mask const inside = m < trig_argument_limit;
+                Real const v = inside ? f(inside ? a : Real{}) : Real{};
+                if (p.approximate)
+                    p.doubt(i, near(m, trig_argument_limit) | (magnitude(v) < splat(doubt_margin) * m));
+                store(out + i, v);
+            }
+        });
     }
 
     // sin / cos, failing where the cosine is within the underflow limit of 0.
     void call_tan(double* out, double const* x)
     {
-        Pass p = pass();
-        double const underflow = p.limits.underflow;
+        double const underflow = limits_.underflow;
         Mask flat{};
-        for (int32_t i = 0; i < p.lanes; i += width) {
-            Real const a = load(x + i);
-            Real const c = Lanes::cos(a);
-            Real const s = Lanes::sin(a);
-            Mask const steep = magnitude(c) > underflow;
-            flat |= ~steep;
-            if (p.approximate) {
-                Real const limit = splat(doubt_margin) * magnitude(a);
-                p.doubt(i, (magnitude(s) < limit) | (magnitude(c) < limit));
-            }
-            store(out + i, steep ? s / c : Real{});
-        }
-        finish(p);
-        if (any(flat))
+        over_lanes([&](auto& p) {
             for (int32_t i = 0; i < p.lanes; i += width) {
+                Real const a = load(x + i);
+                Real const c = Lanes::cos(a);
+                Real const s = Lanes::sin(a);
+                Mask const steep = magnitude(c) > underflow;
+                flat |= ~steep;
+                if (p.approximate) {
+                    Real const limit = splat(doubt_margin) * magnitude(a);
+                    p.doubt(i, (magnitude(s) < limit) | (magnitude(c) < limit));
+                }
+                store(out + i, steep ? s / c : Real{});
+            }
+        });
+        if (any(flat))
+            for (int32_t i = 0; i < lanes_; i += width) {
                 Mask const at = ~(magnitude(Lanes::cos(load(x + i))) > underflow);
                 for (int32_t k = 0; k < width; ++k)
                     if (at[k] != 0)
