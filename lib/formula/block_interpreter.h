@@ -202,8 +202,26 @@ private:
 
     // ---- Instructions ----
 
-    enum class Operand { number, variable };
+    // How an instruction reads an operand: a value as it stands (a number, or one the
+    // formula computed), or a variable, checked where it is read, and negated when it is
+    // pushed so.
+    enum class Operand { value, variable, negated_variable };
     enum class Sum { no, yes };
+
+    static constexpr auto add = [](Real a, Real b) { return a + b; };
+    static constexpr auto subtract = [](Real a, Real b) { return a - b; };
+    static constexpr auto multiply = [](Real a, Real b) { return a * b; };
+    static constexpr auto divide = [](Real a, Real b) { return a / b; };
+
+    template <Operand kind, class P>
+    static Real read(P& p, double const* lanes, int32_t i)
+    {
+        Real const v = load(lanes + i);
+        if constexpr (kind == Operand::value)
+            return v;
+        Real const c = p.checked(v, i);
+        return kind == Operand::negated_variable ? Real{} - c : c;
+    }
 
     // A square right after an instruction is done in the same pass, checked as its own
     // node: it can only fail as too large, as the instruction before it can, so where either
@@ -216,18 +234,16 @@ private:
         return true;
     }
 
-    // out = check(f(a, b)) at every point. A variable operand b is checked first; a sum or
+    // out = check(f(a, b)) at every point. Variable operands are checked first; a sum or
     // difference that cancels nearly all its digits is doubted.
-    template <class F>
-    void combine(double* out, double const* a, double const* b, Operand kind, Sum sum, F f)
+    template <Operand left, Operand right, Sum sum, class F>
+    void combine(double* out, double const* a, double const* b, F f)
     {
         bool const beyond = over_lanes([&](auto& p) {
             either(squares_next(), [&](auto squared) {
                 for (int32_t i = 0; i < p.lanes; i += width) {
-                    Real const x = load(a + i);
-                    Real y = load(b + i);
-                    if (kind == Operand::variable)
-                        y = p.checked(y, i);
+                    Real const x = read<left>(p, a, i);
+                    Real const y = read<right>(p, b, i);
                     Real v = f(x, y);
                     if (sum == Sum::yes && p.approximate)
                         p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
@@ -238,9 +254,46 @@ private:
         });
         if (!beyond)
             return;
-        if (kind == Operand::variable)
+        if (left != Operand::value)
+            fail_operand_beyond_limits(a, out);
+        if (right != Operand::value)
             fail_operand_beyond_limits(b, out);
         fail_beyond_limits(out);
+    }
+
+    // A variable or number pushed together with the instruction after it, when that one
+    // combines the top with a number or variable of its own: one pass for both. Each check
+    // of the two can fail only as too large, so the outcome of every point is unchanged.
+    template <Operand pushed>
+    bool push_combined(double const* lanes)
+    {
+        double const* const own = run_.operands[ip_ + 1 - run_.code];
+        auto const fused = [&](auto combined) {
+            ++ip_;
+            combined(push());
+            return true;
+        };
+        constexpr Operand value = Operand::value;
+        constexpr Operand variable = Operand::variable;
+        switch (ip_[1].op) {
+        case Op::add_number:
+            return fused([&](double* out) { combine<pushed, value, Sum::yes>(out, lanes, own, add); });
+        case Op::subtract_number:
+            return fused([&](double* out) { combine<pushed, value, Sum::yes>(out, lanes, own, subtract); });
+        case Op::multiply_number:
+            return fused([&](double* out) { combine<pushed, value, Sum::no>(out, lanes, own, multiply); });
+        case Op::divide_by_number:
+            return fused([&](double* out) { combine<pushed, value, Sum::no>(out, lanes, own, divide); });
+        case Op::add_variable:
+            return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, add); });
+        case Op::subtract_variable:
+            return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, subtract); });
+        case Op::multiply_variable:
+            return fused([&](double* out) { combine<pushed, variable, Sum::no>(out, lanes, own, multiply); });
+        case Op::number_minus:
+            return fused([&](double* out) { combine<value, pushed, Sum::yes>(out, own, lanes, subtract); });
+        default: return false;
+        }
     }
 
     // A variable operand beyond the limits fails where it is read; the result is 0.
@@ -519,23 +572,22 @@ private:
         return true;
     }
 
-    // out = f(x); results beyond the limits fail, except where the function cannot give
-    // such values (sine, cosine, arc tangent, absolute value, step).
+    // out = f(x), checked in a pass of its own (a check within the loop of a vector
+    // function would cost more: every vector register is lost across its call). Results
+    // beyond the limits fail, except where the function cannot give such values. Its
+    // argument is a checked value, 0 or of a magnitude from the underflow to the overflow
+    // limit, so the sine, cosine, arc tangent, absolute value and step cannot, nor can the
+    // logarithms (at most 372 in magnitude, 0 only at 1) and the square root (from the
+    // underflow limit's root up): their results need no check.
     void apply_function(double* out, double const* x)
     {
         switch (ip_->op) {
         case Op::call_exp:
             guarded_exponentials(out, x, Exponent::argument, SmallArguments::vector);
             return check_results(out);
-        case Op::call_log:
-            call_logarithm(out, x, true);
-            return check_results(out);
-        case Op::call_ln:
-            call_logarithm(out, x, false);
-            return check_results(out);
-        case Op::call_sqrt:
-            call_sqrt(out, x);
-            return check_results(out);
+        case Op::call_log: return call_logarithm(out, x, true);
+        case Op::call_ln: return call_logarithm(out, x, false);
+        case Op::call_sqrt: return call_sqrt(out, x);
         case Op::call_sin: return call_trigonometric(out, x, [](Real a) { return Lanes::sin(a); });
         case Op::call_cos: return call_trigonometric(out, x, [](Real a) { return Lanes::cos(a); });
         case Op::call_tan:
@@ -580,18 +632,18 @@ private:
     }
 
     // The two top values combined into one.
-    template <class F>
-    bool on_stack(Sum sum, F f)
+    template <Sum sum, class F>
+    bool on_stack(F f)
     {
-        combine(below(), below(), top(), Operand::number, sum, f);
+        combine<Operand::value, Operand::value, sum>(below(), below(), top(), f);
         --depth_;
         return true;
     }
     // The top combined with the instruction's number or variable.
-    template <class F>
-    bool with_operand(Operand kind, Sum sum, F f)
+    template <Operand kind, Sum sum, class F>
+    bool with_operand(F f)
     {
-        combine(top(), top(), operand(), kind, sum, f);
+        combine<Operand::value, kind, sum>(top(), top(), operand(), f);
         return true;
     }
     bool push_too_large()
@@ -616,47 +668,44 @@ private:
     // Runs the instruction; false when a divisor check found every divisor 0.
     bool execute()
     {
-        auto const add = [](Real a, Real b) { return a + b; };
-        auto const subtract = [](Real a, Real b) { return a - b; };
-        auto const multiply = [](Real a, Real b) { return a * b; };
-        auto const divide = [](Real a, Real b) { return a / b; };
-        auto const number = Operand::number;
-        auto const variable = Operand::variable;
+        constexpr Operand value = Operand::value;
+        constexpr Operand variable = Operand::variable;
         switch (ip_->op) {
-        case Op::push_number: return copy_to_top(operand());
-        case Op::push_variable: return push_variable(operand(), false);
-        case Op::push_negated_variable: return push_variable(operand(), true);
+        case Op::push_number: return push_combined<value>(operand()) || copy_to_top(operand());
+        case Op::push_variable: return push_combined<variable>(operand()) || push_variable(operand(), false);
+        case Op::push_negated_variable:
+            return push_combined<Operand::negated_variable>(operand()) || push_variable(operand(), true);
         case Op::push_too_large: return push_too_large();
         case Op::negate: return negate();
-        case Op::add: return on_stack(Sum::yes, add);
-        case Op::subtract: return on_stack(Sum::yes, subtract);
-        case Op::multiply: return on_stack(Sum::no, multiply);
+        case Op::add: return on_stack<Sum::yes>(add);
+        case Op::subtract: return on_stack<Sum::yes>(subtract);
+        case Op::multiply: return on_stack<Sum::no>(multiply);
         case Op::power:
-            power_lanes(below(), below(), top(), number);
+            power_lanes(below(), below(), top(), value);
             --depth_;
             return true;
         case Op::divide:
             // The dividend on top, the divisor below, checked for zero already.
-            combine(below(), top(), below(), number, Sum::no, divide);
+            combine<value, value, Sum::no>(below(), top(), below(), divide);
             --depth_;
             return true;
-        case Op::add_number: return with_operand(number, Sum::yes, add);
-        case Op::subtract_number: return with_operand(number, Sum::yes, subtract);
-        case Op::multiply_number: return with_operand(number, Sum::no, multiply);
-        case Op::divide_by_number: return with_operand(number, Sum::no, divide);
-        case Op::add_variable: return with_operand(variable, Sum::yes, add);
-        case Op::subtract_variable: return with_operand(variable, Sum::yes, subtract);
-        case Op::multiply_variable: return with_operand(variable, Sum::no, multiply);
+        case Op::add_number: return with_operand<value, Sum::yes>(add);
+        case Op::subtract_number: return with_operand<value, Sum::yes>(subtract);
+        case Op::multiply_number: return with_operand<value, Sum::no>(multiply);
+        case Op::divide_by_number: return with_operand<value, Sum::no>(divide);
+        case Op::add_variable: return with_operand<variable, Sum::yes>(add);
+        case Op::subtract_variable: return with_operand<variable, Sum::yes>(subtract);
+        case Op::multiply_variable: return with_operand<variable, Sum::no>(multiply);
         case Op::square:
-            combine(top(), top(), top(), number, Sum::no, multiply);
+            combine<value, value, Sum::no>(top(), top(), top(), multiply);
             return true;
         case Op::number_minus:
-            combine(top(), operand(), top(), number, Sum::yes, subtract);
+            combine<value, value, Sum::yes>(top(), operand(), top(), subtract);
             return true;
-        case Op::power_number: return power_lanes(top(), top(), operand(), number);
+        case Op::power_number: return power_lanes(top(), top(), operand(), value);
         case Op::power_variable: return power_lanes(top(), top(), operand(), variable);
-        case Op::number_power: return power_lanes(top(), operand(), top(), number);
-        case Op::number_over: return divide_into(operand(), number);
+        case Op::number_power: return power_lanes(top(), operand(), top(), value);
+        case Op::number_over: return divide_into(operand(), value);
         case Op::variable_over: return divide_into(operand(), variable);
         case Op::check_divisor: return check_divisor();
         default: return call_function();

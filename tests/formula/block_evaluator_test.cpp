@@ -235,6 +235,9 @@ INSTANTIATE_TEST_SUITE_P(Operators, BlockAgainstSinglePoint, ::testing::Values(
     // A square is done in the pass of the instruction before it: after every kind of one.
     FormulaCase{"SquaresAfterEachKind", "x^2 + (-y)^2 + (x - y)^2 / (1 - x)^2 + (x * 1e75)^2 * (y / x)^2"},
     FormulaCase{"SquareOfSquareOfFunction", "((x*y)^2)^2 + sin(y)^2 + exp(x)^2", Agreement::relative},
+    // A pushed variable or number is combined in the same pass with the number or variable
+    // of the instruction after it: after each kind of push.
+    FormulaCase{"PushedAndCombined", "(-x) * 1e150 + x / 1e-150 - (3 - (-y)) + (2 - y) * x - (-y - x) / (x + 2)"},
     FormulaCase{"PowerOfNumber", "(x*y)^0.5"},
     FormulaCase{"PowerOfVariable", "(x+1)^y"},
     FormulaCase{"Constants", "pi*x + 1e150*y"},
