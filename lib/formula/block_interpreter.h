@@ -158,9 +158,9 @@ private:
     };
     // Runs body(pass) over the lanes; whether any point went beyond the limits.
     template <class Body>
-    bool over_lanes(Body body)
+    bool over_lanes(Body body, bool seek_doubts = true)
     {
-        if (approximate_)
+        if (approximate_ && seek_doubts)
             return finish(body, Pass<true>{lanes_, limits_, run_.doubts});
         return finish(body, Pass<false>{lanes_, limits_, run_.doubts});
     }
@@ -419,13 +419,17 @@ private:
                 record(i, code);
     }
 
-    // The node check of a function's results, in place.
-    void check_results(double* out)
+    // The node check of a function's results, in place. After the exponential it seeks no
+    // doubts: its results lie far above the underflow limit, and near the overflow limit
+    // only where its argument lies near the exponent limit, which it doubted already.
+    void check_results(double* out, bool seek_doubts = true)
     {
-        bool const beyond = over_lanes([&](auto& p) {
-            for (int32_t i = 0; i < p.lanes; i += width)
-                store(out + i, p.checked(load(out + i), i));
-        });
+        bool const beyond = over_lanes(
+            [&](auto& p) {
+                for (int32_t i = 0; i < p.lanes; i += width)
+                    store(out + i, p.checked(load(out + i), i));
+            },
+            seek_doubts);
         if (beyond)
             fail_beyond_limits(out);
     }
@@ -584,7 +588,7 @@ private:
         switch (ip_->op) {
         case Op::call_exp:
             guarded_exponentials(out, x, Exponent::argument, SmallArguments::vector);
-            return check_results(out);
+            return check_results(out, false);
         case Op::call_log: return call_logarithm(out, x, true);
         case Op::call_ln: return call_logarithm(out, x, false);
         case Op::call_sqrt: return call_sqrt(out, x);
