@@ -289,6 +289,10 @@ private:
         case Op::subtract_variable:
             return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, subtract); });
         case Op::multiply_variable:
+            if (pushed == variable && own == lanes) { // a variable times itself: its square
+                ++ip_;
+                return push_variable(lanes, false, true);
+            }
             return fused([&](double* out) { combine<pushed, variable, Sum::no>(out, lanes, own, multiply); });
         case Op::number_minus:
             return fused([&](double* out) { combine<value, pushed, Sum::yes>(out, own, lanes, subtract); });
@@ -306,12 +310,11 @@ private:
             }
     }
 
-    // The pushed value of a variable, through the node check, negated or not (and squared
-    // when a square follows).
-    bool push_variable(double const* lanes, bool negated, bool may_square = true)
+    // The pushed value of a variable, through the node check, negated or not, and squared
+    // or not (the square checked as a node of its own).
+    bool push_variable(double const* lanes, bool negated, bool squared)
     {
         double* const out = push();
-        bool const squared = may_square && squares_next();
         bool const beyond = over_lanes([&](auto& p) {
             either(squared, [&](auto square) {
                 either(negated, [&](auto negate) {
@@ -676,9 +679,10 @@ private:
         constexpr Operand variable = Operand::variable;
         switch (ip_->op) {
         case Op::push_number: return push_combined<value>(operand()) || copy_to_top(operand());
-        case Op::push_variable: return push_combined<variable>(operand()) || push_variable(operand(), false);
+        case Op::push_variable:
+            return push_combined<variable>(operand()) || push_variable(operand(), false, squares_next());
         case Op::push_negated_variable:
-            return push_combined<Operand::negated_variable>(operand()) || push_variable(operand(), true);
+            return push_combined<Operand::negated_variable>(operand()) || push_variable(operand(), true, squares_next());
         case Op::push_too_large: return push_too_large();
         case Op::negate: return negate();
         case Op::add: return on_stack<Sum::yes>(add);
