@@ -334,6 +334,13 @@ private:
         return true;
     }
 
+    // The instruction's variable pushed, squared in the same pass when a square follows.
+    bool push_alone(bool negated)
+    {
+        double const* const lanes = operand(); // before the square moves on to its own
+        return push_variable(lanes, negated, squares_next());
+    }
+
     bool copy_to_top(double const* lanes)
     {
         double* const out = push();
@@ -679,10 +686,9 @@ private:
         constexpr Operand variable = Operand::variable;
         switch (ip_->op) {
         case Op::push_number: return push_combined<value>(operand()) || copy_to_top(operand());
-        case Op::push_variable:
-            return push_combined<variable>(operand()) || push_variable(operand(), false, squares_next());
+        case Op::push_variable: return push_combined<variable>(operand()) || push_alone(false);
         case Op::push_negated_variable:
-            return push_combined<Operand::negated_variable>(operand()) || push_variable(operand(), true, squares_next());
+            return push_combined<Operand::negated_variable>(operand()) || push_alone(true);
         case Op::push_too_large: return push_too_large();
         case Op::negate: return negate();
         case Op::add: return on_stack<Sum::yes>(add);
