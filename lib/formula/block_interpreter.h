@@ -40,6 +40,8 @@ class BlockInterpreter {
     // the few units of a vector exponential's rounding would grow into many: such points
     // take the C library's exponential.
     static constexpr double cancelling_hyperbolic_argument = 2.0;
+    // An exponent whose exponential is exactly 0 in every path.
+    static constexpr double exponent_of_zero = -1000.0;
 
 public:
     explicit BlockInterpreter(BlockRun& run)
@@ -465,9 +467,13 @@ private:
                 cancelling |= magnitude(a) < cancelling_hyperbolic_argument;
                 if (p.approximate)
                     p.doubt(i, near(magnitude(a), limit));
-                store(out + i, over ? Real{} : Lanes::exp(e));
+                store(out + i, over ? splat(exponent_of_zero) : e);
             }
         });
+        // The exponentials in a loop of their own: nothing the loop above keeps is lost
+        // across the calls of the vector function, which keep no vector register.
+        for (int32_t i = 0; i < lanes_; i += width)
+            store(out + i, Lanes::exp(load(out + i)));
         auto const exponent_of = [of](double a) { return of == Exponent::magnitude ? magnitude(a) : a; };
         if (any(over_positive))
             fail_where_not(x, too_large, [&](double a) {
