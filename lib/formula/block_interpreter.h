@@ -151,10 +151,17 @@ private:
         // the overflow limit stay as they are, marked, for fail_beyond_limits.
         Real checked(Real v, int32_t i)
         {
+            if (approximate)
+                doubt(i, near(magnitude(v), limits.overflow) | near(magnitude(v), limits.underflow));
+            return checked_exact(v);
+        }
+        // The check of a value that no vector function touched (a variable, or arithmetic
+        // on variables and numbers alone): every path computes it alike, so it raises no
+        // doubt.
+        Real checked_exact(Real v)
+        {
             Real const m = magnitude(v);
             within &= m <= limits.overflow;
-            if (approximate)
-                doubt(i, near(m, limits.overflow) | near(m, limits.underflow));
             return m < limits.underflow ? Real{} : v;
         }
     };
@@ -204,10 +211,10 @@ private:
 
     // ---- Instructions ----
 
-    // How an instruction reads an operand: a value as it stands (a number, or one the
-    // formula computed), or a variable, checked where it is read, and negated when it is
-    // pushed so.
-    enum class Operand { value, variable, negated_variable };
+    // How an instruction reads an operand: a value as it stands (one the formula computed,
+    // or a number), or a variable, checked where it is read, and negated when it is pushed
+    // so. Only computed values can carry a vector function's rounding.
+    enum class Operand { computed, number, variable, negated_variable };
     enum class Sum { no, yes };
 
     static constexpr auto add = [](Real a, Real b) { return a + b; };
@@ -219,9 +226,9 @@ private:
     static Real read(P& p, double const* lanes, int32_t i)
     {
         Real const v = load(lanes + i);
-        if constexpr (kind == Operand::value)
+        if constexpr (kind == Operand::computed || kind == Operand::number)
             return v;
-        Real const c = p.checked(v, i);
+        Real const c = p.checked_exact(v);
         return kind == Operand::negated_variable ? Real{} - c : c;
     }
 
@@ -241,24 +248,27 @@ private:
     template <Operand left, Operand right, Sum sum, class F>
     void combine(double* out, double const* a, double const* b, F f)
     {
-        bool const beyond = over_lanes([&](auto& p) {
-            either(squares_next(), [&](auto squared) {
-                for (int32_t i = 0; i < p.lanes; i += width) {
-                    Real const x = read<left>(p, a, i);
-                    Real const y = read<right>(p, b, i);
-                    Real v = f(x, y);
-                    if (sum == Sum::yes && p.approximate)
-                        p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
-                    v = p.checked(v, i);
-                    store(out + i, squared ? p.checked(v * v, i) : v);
-                }
-            });
-        });
+        constexpr bool exact = left != Operand::computed && right != Operand::computed;
+        bool const beyond = over_lanes(
+            [&](auto& p) {
+                either(squares_next(), [&](auto squared) {
+                    for (int32_t i = 0; i < p.lanes; i += width) {
+                        Real const x = read<left>(p, a, i);
+                        Real const y = read<right>(p, b, i);
+                        Real v = f(x, y);
+                        if (sum == Sum::yes && p.approximate)
+                            p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
+                        v = p.checked(v, i);
+                        store(out + i, squared ? p.checked(v * v, i) : v);
+                    }
+                });
+            },
+            !exact);
         if (!beyond)
             return;
-        if (left != Operand::value)
+        if (left == Operand::variable || left == Operand::negated_variable)
             fail_operand_beyond_limits(a, out);
-        if (right != Operand::value)
+        if (right == Operand::variable || right == Operand::negated_variable)
             fail_operand_beyond_limits(b, out);
         fail_beyond_limits(out);
     }
@@ -275,17 +285,17 @@ private:
             combined(push());
             return true;
         };
-        constexpr Operand value = Operand::value;
+        constexpr Operand number = Operand::number;
         constexpr Operand variable = Operand::variable;
         switch (ip_[1].op) {
         case Op::add_number:
-            return fused([&](double* out) { combine<pushed, value, Sum::yes>(out, lanes, own, add); });
+            return fused([&](double* out) { combine<pushed, number, Sum::yes>(out, lanes, own, add); });
         case Op::subtract_number:
-            return fused([&](double* out) { combine<pushed, value, Sum::yes>(out, lanes, own, subtract); });
+            return fused([&](double* out) { combine<pushed, number, Sum::yes>(out, lanes, own, subtract); });
         case Op::multiply_number:
-            return fused([&](double* out) { combine<pushed, value, Sum::no>(out, lanes, own, multiply); });
+            return fused([&](double* out) { combine<pushed, number, Sum::no>(out, lanes, own, multiply); });
         case Op::divide_by_number:
-            return fused([&](double* out) { combine<pushed, value, Sum::no>(out, lanes, own, divide); });
+            return fused([&](double* out) { combine<pushed, number, Sum::no>(out, lanes, own, divide); });
         case Op::add_variable:
             return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, add); });
         case Op::subtract_variable:
@@ -297,7 +307,7 @@ private:
             }
             return fused([&](double* out) { combine<pushed, variable, Sum::no>(out, lanes, own, multiply); });
         case Op::number_minus:
-            return fused([&](double* out) { combine<value, pushed, Sum::yes>(out, own, lanes, subtract); });
+            return fused([&](double* out) { combine<number, pushed, Sum::yes>(out, own, lanes, subtract); });
         default: return false;
         }
     }
@@ -317,17 +327,19 @@ private:
     bool push_variable(double const* lanes, bool negated, bool squared)
     {
         double* const out = push();
-        bool const beyond = over_lanes([&](auto& p) {
-            either(squared, [&](auto square) {
-                either(negated, [&](auto negate) {
-                    for (int32_t i = 0; i < p.lanes; i += width) {
-                        Real const c = p.checked(load(lanes + i), i);
-                        Real const v = negate ? Real{} - c : c;
-                        store(out + i, square ? p.checked(v * v, i) : v);
-                    }
+        bool const beyond = over_lanes(
+            [&](auto& p) {
+                either(squared, [&](auto square) {
+                    either(negated, [&](auto negate) {
+                        for (int32_t i = 0; i < p.lanes; i += width) {
+                            Real const c = p.checked_exact(load(lanes + i));
+                            Real const v = negate ? Real{} - c : c;
+                            store(out + i, square ? p.checked_exact(v * v) : v);
+                        }
+                    });
                 });
-            });
-        });
+            },
+            false);
         if (!beyond)
             return true;
         fail_operand_beyond_limits(lanes, out);
@@ -365,7 +377,7 @@ private:
                 Mask const is_zero = q == 0.0;
                 zero |= is_zero;
                 if (kind == Operand::variable)
-                    x = p.checked(x, i);
+                    x = p.checked_exact(x);
                 Real const v = is_zero ? Real{} : x / q;
                 store(out + i, p.checked(v, i));
             }
@@ -655,7 +667,7 @@ private:
     template <Sum sum, class F>
     bool on_stack(F f)
     {
-        combine<Operand::value, Operand::value, sum>(below(), below(), top(), f);
+        combine<Operand::computed, Operand::computed, sum>(below(), below(), top(), f);
         --depth_;
         return true;
     }
@@ -663,7 +675,7 @@ private:
     template <Operand kind, Sum sum, class F>
     bool with_operand(F f)
     {
-        combine<Operand::value, kind, sum>(top(), top(), operand(), f);
+        combine<Operand::computed, kind, sum>(top(), top(), operand(), f);
         return true;
     }
     bool push_too_large()
@@ -688,10 +700,11 @@ private:
     // Runs the instruction; false when a divisor check found every divisor 0.
     bool execute()
     {
-        constexpr Operand value = Operand::value;
+        constexpr Operand computed = Operand::computed;
+        constexpr Operand number = Operand::number;
         constexpr Operand variable = Operand::variable;
         switch (ip_->op) {
-        case Op::push_number: return push_combined<value>(operand()) || copy_to_top(operand());
+        case Op::push_number: return push_combined<number>(operand()) || copy_to_top(operand());
         case Op::push_variable: return push_combined<variable>(operand()) || push_alone(false);
         case Op::push_negated_variable:
             return push_combined<Operand::negated_variable>(operand()) || push_alone(true);
@@ -701,31 +714,31 @@ private:
         case Op::subtract: return on_stack<Sum::yes>(subtract);
         case Op::multiply: return on_stack<Sum::no>(multiply);
         case Op::power:
-            power_lanes(below(), below(), top(), value);
+            power_lanes(below(), below(), top(), computed);
             --depth_;
             return true;
         case Op::divide:
             // The dividend on top, the divisor below, checked for zero already.
-            combine<value, value, Sum::no>(below(), top(), below(), divide);
+            combine<computed, computed, Sum::no>(below(), top(), below(), divide);
             --depth_;
             return true;
-        case Op::add_number: return with_operand<value, Sum::yes>(add);
-        case Op::subtract_number: return with_operand<value, Sum::yes>(subtract);
-        case Op::multiply_number: return with_operand<value, Sum::no>(multiply);
-        case Op::divide_by_number: return with_operand<value, Sum::no>(divide);
+        case Op::add_number: return with_operand<number, Sum::yes>(add);
+        case Op::subtract_number: return with_operand<number, Sum::yes>(subtract);
+        case Op::multiply_number: return with_operand<number, Sum::no>(multiply);
+        case Op::divide_by_number: return with_operand<number, Sum::no>(divide);
         case Op::add_variable: return with_operand<variable, Sum::yes>(add);
         case Op::subtract_variable: return with_operand<variable, Sum::yes>(subtract);
         case Op::multiply_variable: return with_operand<variable, Sum::no>(multiply);
         case Op::square:
-            combine<value, value, Sum::no>(top(), top(), top(), multiply);
+            combine<computed, computed, Sum::no>(top(), top(), top(), multiply);
             return true;
         case Op::number_minus:
-            combine<value, value, Sum::yes>(top(), operand(), top(), subtract);
+            combine<number, computed, Sum::yes>(top(), operand(), top(), subtract);
             return true;
-        case Op::power_number: return power_lanes(top(), top(), operand(), value);
+        case Op::power_number: return power_lanes(top(), top(), operand(), number);
         case Op::power_variable: return power_lanes(top(), top(), operand(), variable);
-        case Op::number_power: return power_lanes(top(), operand(), top(), value);
-        case Op::number_over: return divide_into(operand(), value);
+        case Op::number_power: return power_lanes(top(), operand(), top(), number);
+        case Op::number_over: return divide_into(operand(), number);
         case Op::variable_over: return divide_into(operand(), variable);
         case Op::check_divisor: return check_divisor();
         default: return call_function();
