@@ -396,6 +396,33 @@ TEST(BlockEvaluation, TheCallersLanesAreReadInPlaceAndMayReceiveTheValues)
     }
 }
 
+// The results are written into the caller's memory directly only where it lies apart from
+// the inputs: values that overlap an input partly, ahead of it or behind it, must not
+// overwrite points before they are read.
+TEST(BlockEvaluation, ValuesThatOverlapAnInputPartlyAreRight)
+{
+    FormulaPtr const formula = compiled("x * x + 3 - y / (x + 1)");
+    std::vector<double> xs, ys;
+    for (int32_t i = 0; i < block_size; ++i) {
+        xs.push_back(0.25 * i - 7);
+        ys.push_back(0.5 + i);
+    }
+    std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+    FormulaState const& state = formula_state();
+    for (ProcessorPath path : paths_this_machine_runs())
+        for (std::ptrdiff_t shift : {-8, -1, 1, 8}) {
+            BlockEvaluator evaluator(*formula, {&state.slots[0], &state.slots[1], &state.slots[2]}, state.limits,
+                                     path);
+            std::vector<double> memory(xs.size() + 16, 0.0);
+            double* const x = memory.data() + 8;
+            std::copy(xs.begin(), xs.end(), x);
+            evaluator.evaluate({x, ys.data(), nullptr}, block_size, x + shift);
+            for (std::size_t i = 0; i < xs.size(); ++i)
+                EXPECT_EQ(x[static_cast<std::ptrdiff_t>(i) + shift], expected[i].value)
+                    << name_of(path) << ", shifted by " << shift << ", at " << i;
+        }
+}
+
 TEST(BlockEvaluation, NotANumberAndInfinityFailAsVariables)
 {
     FormulaPtr const formula = compiled("x * 0 + y");
