@@ -84,7 +84,6 @@ bool overlaps(double const* a, double const* b, int32_t count)
 
 } // namespace
 
-
 bool evaluates_in_blocks(CompiledFormula const& formula)
 {
     Instruction const* code = formula.code();
