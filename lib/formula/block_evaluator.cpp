@@ -7,40 +7,6 @@ namespace kelvo {
 
 namespace {
 
-bool takes_number(Op op)
-{
-    switch (op) {
-    case Op::push_number:
-    case Op::add_number:
-    case Op::subtract_number:
-    case Op::multiply_number:
-    case Op::power_number:
-    case Op::divide_by_number:
-    case Op::number_minus:
-    case Op::number_power:
-    case Op::number_over:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool takes_variable(Instruction const& instruction)
-{
-    switch (instruction.op) {
-    case Op::push_variable:
-    case Op::push_negated_variable:
-    case Op::add_variable:
-    case Op::subtract_variable:
-    case Op::multiply_variable:
-    case Op::power_variable:
-    case Op::variable_over:
-        return true;
-    default:
-        return instruction.op >= Op::call_exp && instruction.argument != Argument::top;
-    }
-}
-
 // The functions whose vector versions may round differently from the C library's.
 bool rounds_on_its_own(Op op)
 {
@@ -95,6 +61,8 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
     : formula_(formula)
     , limits_(limits)
     , runner_(runner_of(path))
+    , measurer_(measurer_of(path))
+    , proof_(formula, limits, slots)
     , approximate_from_(formula.size())
     , operands_(formula.size(), nullptr)
     , lane_codes_(block_size)
@@ -128,6 +96,7 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
             auto const slot = std::find(slots.begin(), slots.end(), instruction.variable);
             if (slot != slots.end()) {
                 slot_operands_.emplace_back(i, static_cast<std::size_t>(slot - slots.begin()));
+                slot_read_[static_cast<std::size_t>(slot - slots.begin())] = true;
                 continue;
             }
             double* lanes = take();
@@ -145,7 +114,8 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
     doubted_.reserve(block_size); // evaluating allocates nothing
 }
 
-BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const& lanes, int32_t count, double* values)
+BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Proofs proofs, Lanes const& lanes, int32_t count,
+                                            double* values)
 {
     int32_t const rounded = rounded_to_lanes(count);
     Lanes used = lanes;
@@ -184,6 +154,13 @@ BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Lanes const&
     block.codes = lane_codes_.data();
     block.doubts = doubts_.data();
     block.limits = limits_;
+    if (proofs == Proofs::made) {
+        RangeProof::SlotRanges ranges;
+        for (std::size_t k = 0; k < used.size(); ++k)
+            if (slot_read_[k])
+                ranges[k] = measurer_(used[k], rounded);
+        block.proven = proof_.proven_for(ranges);
+    }
     runner(block);
     spare_ = block.spare;
     codes_written_ = block.failed;
@@ -221,7 +198,7 @@ void BlockEvaluator::evaluate(Lanes const& lanes, int32_t count, double* values)
                         std::none_of(lanes.begin(), lanes.end(), [&](double const* input) {
                             return input != nullptr && overlaps(input, values, count);
                         });
-    Outcome const outcome = run(runner_, lanes, count, direct ? values : nullptr);
+    Outcome const outcome = run(runner_, Proofs::made, lanes, count, direct ? values : nullptr);
     // The doubted points' inputs are set aside before values, which may be an input, are
     // written; a doubted point may fail on the scalar path, so every code is kept.
     int32_t const again = outcome.doubted ? gather_doubted(lanes, count) : 0;
@@ -250,7 +227,7 @@ int32_t BlockEvaluator::gather_doubted(Lanes const& lanes, int32_t count)
 // the scalar path, which decides them exactly as single-point evaluation does.
 void BlockEvaluator::evaluate_doubted_again(int32_t again, double* values)
 {
-    double const* result = run(&run_block_scalar, own_inputs(), again, nullptr).result;
+    double const* result = run(&run_block_scalar, Proofs::none, own_inputs(), again, nullptr).result;
     for (int32_t k = 0; k < again; ++k) {
         auto const at = static_cast<std::size_t>(doubted_[static_cast<std::size_t>(k)]);
         codes_[at] = lane_codes_[static_cast<std::size_t>(k)];

@@ -12,6 +12,7 @@
 #include "lib/formula/block_run.h"
 #include "lib/formula/compiled_formula.h"
 #include "lib/formula/processor_path.h"
+#include "lib/formula/range_proof.h"
 
 namespace kelvo {
 
@@ -47,8 +48,10 @@ private:
         double const* result = nullptr;
     };
     // values: where the results may be written directly (count of them, a whole number of
-    // vectors, apart from every input), or null.
-    Outcome run(BlockPathRunner runner, Lanes const& lanes, int32_t count, double* values);
+    // vectors, apart from every input), or null. With proofs, the path leaves out the checks
+    // this block's ranges make needless.
+    enum class Proofs { none, made };
+    Outcome run(BlockPathRunner runner, Proofs proofs, Lanes const& lanes, int32_t count, double* values);
     void take_results(double const* result, int32_t count, double* values, bool failed);
     int32_t gather_doubted(Lanes const& lanes, int32_t count);
     void evaluate_doubted_again(int32_t again, double* values);
@@ -56,6 +59,9 @@ private:
     CompiledFormula const& formula_;
     EvaluatorLimits limits_;
     BlockPathRunner runner_;
+    BlockRangeMeasurer measurer_;
+    RangeProof proof_;
+    std::array<bool, 3> slot_read_{};
     std::size_t approximate_from_;
     std::vector<double> memory_;
     std::array<double*, 3> inputs_{};

@@ -25,6 +25,57 @@
 namespace kelvo {
 namespace {
 
+// The range of a block's values, in one pass of minima that runs as fast as the values load.
+// The bit patterns of magnitudes order as integers the way the magnitudes do. One less than
+// a pattern orders the same, except that 0 becomes a NaN, which a minimum passes over: its
+// minimum is one less than the smallest non-zero magnitude. The pattern subtracted from the
+// largest one orders the other way round, and NaN becomes a small positive number: its
+// minimum gives the largest magnitude, a NaN showing as one beyond every limit. (Values
+// below the smallest normal magnitude may be passed over by the second minimum, but they
+// lie far below the underflow limit, where the check flushes them anyway.) Infinite and NaN
+// values fail where they are read, so they count as none of the smallest.
+template <class Lanes>
+ValueRange measured_range(double const* values, int32_t count)
+{
+    using Real = typename Lanes::Real;
+    using Mask = typename Lanes::Mask;
+    // Independent minima, so that each waits for its own only every few vectors.
+    constexpr int32_t chains = block_lane_multiple / Lanes::width;
+    constexpr int64_t largest_finite = 0x7FEFFFFFFFFFFFFF;
+    Real least_less_one[chains];
+    Real reversed_most[chains];
+    for (int32_t c = 0; c < chains; ++c) {
+        least_less_one[c] = __builtin_bit_cast(Real, Mask{} + largest_finite); // none yet: infinity
+        reversed_most[c] = __builtin_bit_cast(Real, Mask{} + largest_finite);  // none yet: the least normal
+    }
+    for (int32_t i = 0; i < count; i += block_lane_multiple)
+        for (int32_t c = 0; c < chains; ++c) {
+            Mask bits;
+            __builtin_memcpy(&bits, values + i + c * Lanes::width, sizeof bits);
+            bits &= INT64_MAX;
+            Real const less_one = __builtin_bit_cast(Real, bits - 1);
+            Real const reversed = __builtin_bit_cast(Real, INT64_MAX - bits);
+            least_less_one[c] = less_one < least_less_one[c] ? less_one : least_less_one[c];
+            reversed_most[c] = reversed < reversed_most[c] ? reversed : reversed_most[c];
+        }
+    int64_t least = INT64_MAX;
+    int64_t most = 0;
+    for (int32_t c = 0; c < chains; ++c) {
+        Mask const l = __builtin_bit_cast(Mask, least_less_one[c]) + 1;
+        Mask const m = INT64_MAX - __builtin_bit_cast(Mask, reversed_most[c]);
+        for (int32_t k = 0; k < Lanes::width; ++k) {
+            least = l[k] < least ? l[k] : least;
+            most = m[k] > most ? m[k] : most;
+        }
+    }
+    double const largest = __builtin_bit_cast(double, most);
+    double const smallest = __builtin_bit_cast(double, least);
+    ValueRange range;
+    range.largest = largest <= __DBL_MAX__ ? largest : __builtin_inf();
+    range.smallest = smallest <= __DBL_MAX__ ? smallest : __builtin_inf();
+    return range;
+}
+
 template <class Lanes>
 class BlockInterpreter {
     using Real = typename Lanes::Real;
@@ -64,13 +115,13 @@ public:
 private:
     // ---- Lanes ----
 
-    static Real load(double const* p)
-    {
-        Real v;
-        __builtin_memcpy(&v, p, sizeof v);
-        return v;
-    }
-    static void store(double* p, Real v) { __builtin_memcpy(p, &v, sizeof v); }
+    // Vectors at any double's (or integer's) address. Their loads and stores touch doubles
+    // (or integers) alone, as byte copies would not, so the compiler knows that a loop's stores leave the pointers and
+    // masks it works with alone, and loads none of them again.
+    typedef double LooseReal __attribute__((vector_size(sizeof(Real)), aligned(alignof(double))));
+    typedef int64_t LooseMask __attribute__((vector_size(sizeof(Mask)), aligned(alignof(int64_t))));
+    static Real load(double const* p) { return *reinterpret_cast<LooseReal const*>(p); }
+    static void store(double* p, Real v) { *reinterpret_cast<LooseReal*>(p) = v; }
     static Real splat(double x) { return Real{} + x; }
     static Real magnitude(Real v)
     {
@@ -126,59 +177,86 @@ private:
         return magnitude(x - t) < splat(doubt_margin * t);
     }
 
-    // One pass over the lanes: what its loop needs, copied out of the interpreter so that
+    // One pass over the lanes (its small functions always inlined: a call per vector would
+    // cost more than the pass): what its loop needs, copied out of the interpreter so that
     // the loop keeps it in registers (the block's stores could alias the members), and what
-    // the loop finds. Whether it looks for doubts is part of its type: the loop is compiled
-    // with the search or without it, and no vector tests for it.
-    template <bool Approximate>
+    // the loop finds. Whether it looks for doubts, and whether it checks its nodes at all
+    // (not where their values were proven within the limits), is part of its type: the loop
+    // is compiled for each answer, and no vector tests for them.
+    template <bool Approximate, bool Checks = true>
     struct Pass {
         static constexpr bool approximate = Approximate;
+        static constexpr bool checks = Checks;
         int32_t lanes;
         EvaluatorLimits limits;
         int64_t* doubts;
         Mask within = ~Mask{}; // every point checked so far within the overflow limit
         Mask doubted{};
 
-        void doubt(int32_t i, Mask where)
+        [[gnu::always_inline]] void doubt(int32_t i, Mask where)
         {
-            Mask d;
-            __builtin_memcpy(&d, doubts + i, sizeof d);
-            d |= where;
-            __builtin_memcpy(doubts + i, &d, sizeof d);
+            *reinterpret_cast<LooseMask*>(doubts + i) |= where;
             doubted |= where;
         }
         // The node check: magnitudes below the underflow limit become 0; values beyond
         // the overflow limit stay as they are, marked, for fail_beyond_limits.
-        Real checked(Real v, int32_t i)
+        [[gnu::always_inline]] Real checked(Real v, int32_t i)
         {
-            if (approximate)
+            if (approximate && checks)
                 doubt(i, near(magnitude(v), limits.overflow) | near(magnitude(v), limits.underflow));
             return checked_exact(v);
         }
         // The check of a value that no vector function touched (a variable, or arithmetic
         // on variables and numbers alone): every path computes it alike, so it raises no
         // doubt.
-        Real checked_exact(Real v)
+        [[gnu::always_inline]] Real checked_exact(Real v)
         {
+            if (!checks)
+                return v + 0.0; // a zero comes out as +0, as it does from the check
             Real const m = magnitude(v);
             within &= m <= limits.overflow;
             return m < limits.underflow ? Real{} : v;
         }
     };
-    // Runs body(pass) over the lanes; whether any point went beyond the limits.
-    template <class Body>
-    bool over_lanes(Body body, bool seek_doubts = true)
+    // Runs body(pass) over the lanes; whether any point went beyond the limits. Whether a
+    // pass may seek doubts is known where it is written, so that no loop is compiled for
+    // what cannot happen.
+    template <bool SeeksDoubts = true, class Body>
+    bool over_lanes(Body body)
     {
-        if (approximate_ && seek_doubts)
-            return finish(body, Pass<true>{lanes_, limits_, run_.doubts});
+        if constexpr (SeeksDoubts)
+            if (approximate_)
+                return finish(body, Pass<true>{lanes_, limits_, run_.doubts});
         return finish(body, Pass<false>{lanes_, limits_, run_.doubts});
+    }
+    // The same, or, where the pass's values were proven within the limits, without a check:
+    // such a pass seeks only the doubts of sums that cancel.
+    template <bool SeeksDoubts, bool MayCancel, class Body>
+    bool over_lanes_unless_proven(Body body, bool proven)
+    {
+        if (!proven)
+            return over_lanes<SeeksDoubts>(body);
+        if constexpr (SeeksDoubts && MayCancel)
+            if (approximate_)
+                return finish(body, Pass<true, false>{lanes_, limits_, run_.doubts});
+        return finish(body, Pass<false, false>{lanes_, limits_, run_.doubts});
     }
     template <class Body, class P>
     bool finish(Body& body, P p)
     {
         body(p);
         doubted_ |= p.doubted;
-        return !all(p.within);
+        return P::checks && !all(p.within);
+    }
+    // Whether every instruction from first to the present one was proven within the limits.
+    bool proven_since(Instruction const* first) const
+    {
+        if (run_.proven == nullptr)
+            return false;
+        for (Instruction const* at = first; at <= ip_; ++at)
+            if (run_.proven[at - run_.code] == 0)
+                return false;
+        return true;
     }
     // Runs body with the choice as a constant, so that the loops within are compiled once
     // for each answer.
@@ -244,14 +322,15 @@ private:
     }
 
     // out = check(f(a, b)) at every point. Variable operands are checked first; a sum or
-    // difference that cancels nearly all its digits is doubted.
+    // difference that cancels nearly all its digits is doubted. The pass began at first.
     template <Operand left, Operand right, Sum sum, class F>
-    void combine(double* out, double const* a, double const* b, F f)
+    void combine(double* out, double const* a, double const* b, F f, Instruction const* first)
     {
         constexpr bool exact = left != Operand::computed && right != Operand::computed;
-        bool const beyond = over_lanes(
+        bool const square = squares_next();
+        bool const beyond = over_lanes_unless_proven<!exact, sum == Sum::yes>(
             [&](auto& p) {
-                either(squares_next(), [&](auto squared) {
+                either(square, [&](auto squared) {
                     for (int32_t i = 0; i < p.lanes; i += width) {
                         Real const x = read<left>(p, a, i);
                         Real const y = read<right>(p, b, i);
@@ -263,7 +342,7 @@ private:
                     }
                 });
             },
-            !exact);
+            proven_since(first));
         if (!beyond)
             return;
         if (left == Operand::variable || left == Operand::negated_variable)
@@ -280,6 +359,7 @@ private:
     bool push_combined(double const* lanes)
     {
         double const* const own = run_.operands[ip_ + 1 - run_.code];
+        Instruction const* const first = ip_;
         auto const fused = [&](auto combined) {
             ++ip_;
             combined(push());
@@ -289,25 +369,25 @@ private:
         constexpr Operand variable = Operand::variable;
         switch (ip_[1].op) {
         case Op::add_number:
-            return fused([&](double* out) { combine<pushed, number, Sum::yes>(out, lanes, own, add); });
+            return fused([&](double* out) { combine<pushed, number, Sum::yes>(out, lanes, own, add, first); });
         case Op::subtract_number:
-            return fused([&](double* out) { combine<pushed, number, Sum::yes>(out, lanes, own, subtract); });
+            return fused([&](double* out) { combine<pushed, number, Sum::yes>(out, lanes, own, subtract, first); });
         case Op::multiply_number:
-            return fused([&](double* out) { combine<pushed, number, Sum::no>(out, lanes, own, multiply); });
+            return fused([&](double* out) { combine<pushed, number, Sum::no>(out, lanes, own, multiply, first); });
         case Op::divide_by_number:
-            return fused([&](double* out) { combine<pushed, number, Sum::no>(out, lanes, own, divide); });
+            return fused([&](double* out) { combine<pushed, number, Sum::no>(out, lanes, own, divide, first); });
         case Op::add_variable:
-            return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, add); });
+            return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, add, first); });
         case Op::subtract_variable:
-            return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, subtract); });
+            return fused([&](double* out) { combine<pushed, variable, Sum::yes>(out, lanes, own, subtract, first); });
         case Op::multiply_variable:
             if (pushed == variable && own == lanes) { // a variable times itself: its square
                 ++ip_;
-                return push_variable(lanes, false, true);
+                return push_variable(lanes, false, true, proven_since(first));
             }
-            return fused([&](double* out) { combine<pushed, variable, Sum::no>(out, lanes, own, multiply); });
+            return fused([&](double* out) { combine<pushed, variable, Sum::no>(out, lanes, own, multiply, first); });
         case Op::number_minus:
-            return fused([&](double* out) { combine<number, pushed, Sum::yes>(out, own, lanes, subtract); });
+            return fused([&](double* out) { combine<number, pushed, Sum::yes>(out, own, lanes, subtract, first); });
         default: return false;
         }
     }
@@ -324,10 +404,10 @@ private:
 
     // The pushed value of a variable, through the node check, negated or not, and squared
     // or not (the square checked as a node of its own).
-    bool push_variable(double const* lanes, bool negated, bool squared)
+    bool push_variable(double const* lanes, bool negated, bool squared, bool proven)
     {
         double* const out = push();
-        bool const beyond = over_lanes(
+        bool const beyond = over_lanes_unless_proven<false, false>(
             [&](auto& p) {
                 either(squared, [&](auto square) {
                     either(negated, [&](auto negate) {
@@ -339,7 +419,7 @@ private:
                     });
                 });
             },
-            false);
+            proven);
         if (!beyond)
             return true;
         fail_operand_beyond_limits(lanes, out);
@@ -351,8 +431,10 @@ private:
     // The instruction's variable pushed, squared in the same pass when a square follows.
     bool push_alone(bool negated)
     {
+        Instruction const* const first = ip_;
         double const* const lanes = operand(); // before the square moves on to its own
-        return push_variable(lanes, negated, squares_next());
+        bool const squared = squares_next();
+        return push_variable(lanes, negated, squared, proven_since(first));
     }
 
     bool copy_to_top(double const* lanes)
@@ -370,7 +452,7 @@ private:
         double* const divisor = top();
         double* const out = run_.spare;
         Mask zero{};
-        bool const beyond = over_lanes([&](auto& p) {
+        bool const beyond = over_lanes_unless_proven<true, false>([&](auto& p) {
             for (int32_t i = 0; i < p.lanes; i += width) {
                 Real const q = load(divisor + i);
                 Real x = load(dividend + i);
@@ -381,7 +463,7 @@ private:
                 Real const v = is_zero ? Real{} : x / q;
                 store(out + i, p.checked(v, i));
             }
-        });
+        }, proven_since(ip_));
         if (any(zero))
             fail_where_not(divisor, division_by_zero, [](double q) { return q != 0.0; });
         if (beyond) {
@@ -446,14 +528,13 @@ private:
     // The node check of a function's results, in place. After the exponential it seeks no
     // doubts: its results lie far above the underflow limit, and near the overflow limit
     // only where its argument lies near the exponent limit, which it doubted already.
-    void check_results(double* out, bool seek_doubts = true)
+    template <bool SeeksDoubts = true>
+    void check_results(double* out)
     {
-        bool const beyond = over_lanes(
-            [&](auto& p) {
-                for (int32_t i = 0; i < p.lanes; i += width)
-                    store(out + i, p.checked(load(out + i), i));
-            },
-            seek_doubts);
+        bool const beyond = over_lanes<SeeksDoubts>([&](auto& p) {
+            for (int32_t i = 0; i < p.lanes; i += width)
+                store(out + i, p.checked(load(out + i), i));
+        });
         if (beyond)
             fail_beyond_limits(out);
     }
@@ -598,7 +679,7 @@ private:
     bool call_function()
     {
         if (ip_->argument != Argument::top)
-            push_variable(operand(), ip_->argument == Argument::negated_variable, false);
+            push_variable(operand(), ip_->argument == Argument::negated_variable, false, proven_since(ip_));
         replace_top_by_spare();
         apply_function(top(), argument());
         return true;
@@ -615,8 +696,10 @@ private:
     {
         switch (ip_->op) {
         case Op::call_exp:
+            if (proven_since(ip_)) // no argument near the exponent limit, no result beyond the limits
+                return each_lane(out, [&](int32_t i) { return Lanes::exp(load(x + i)); });
             guarded_exponentials(out, x, Exponent::argument, SmallArguments::vector);
-            return check_results(out, false);
+            return check_results<false>(out);
         case Op::call_log: return call_logarithm(out, x, true);
         case Op::call_ln: return call_logarithm(out, x, false);
         case Op::call_sqrt: return call_sqrt(out, x);
@@ -667,7 +750,7 @@ private:
     template <Sum sum, class F>
     bool on_stack(F f)
     {
-        combine<Operand::computed, Operand::computed, sum>(below(), below(), top(), f);
+        combine<Operand::computed, Operand::computed, sum>(below(), below(), top(), f, ip_);
         --depth_;
         return true;
     }
@@ -675,7 +758,7 @@ private:
     template <Operand kind, Sum sum, class F>
     bool with_operand(F f)
     {
-        combine<Operand::computed, kind, sum>(top(), top(), operand(), f);
+        combine<Operand::computed, kind, sum>(top(), top(), operand(), f, ip_);
         return true;
     }
     bool push_too_large()
@@ -719,7 +802,7 @@ private:
             return true;
         case Op::divide:
             // The dividend on top, the divisor below, checked for zero already.
-            combine<computed, computed, Sum::no>(below(), top(), below(), divide);
+            combine<computed, computed, Sum::no>(below(), top(), below(), divide, ip_);
             --depth_;
             return true;
         case Op::add_number: return with_operand<number, Sum::yes>(add);
@@ -730,10 +813,10 @@ private:
         case Op::subtract_variable: return with_operand<variable, Sum::yes>(subtract);
         case Op::multiply_variable: return with_operand<variable, Sum::no>(multiply);
         case Op::square:
-            combine<computed, computed, Sum::no>(top(), top(), top(), multiply);
+            combine<computed, computed, Sum::no>(top(), top(), top(), multiply, ip_);
             return true;
         case Op::number_minus:
-            combine<number, computed, Sum::yes>(top(), operand(), top(), subtract);
+            combine<number, computed, Sum::yes>(top(), operand(), top(), subtract, ip_);
             return true;
         case Op::power_number: return power_lanes(top(), top(), operand(), number);
         case Op::power_variable: return power_lanes(top(), top(), operand(), variable);

@@ -30,4 +30,9 @@ void run_block_scalar(BlockRun& run)
     BlockInterpreter<ScalarLanes>(run).run();
 }
 
+ValueRange measure_block_scalar(double const* values, int32_t count)
+{
+    return measured_range<ScalarLanes>(values, count);
+}
+
 } // namespace kelvo

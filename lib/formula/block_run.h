@@ -21,6 +21,13 @@ inline constexpr int32_t block_size = 256;
 // copies of the last point, so the extra lanes behave like it and are dropped afterwards.
 inline constexpr int32_t block_lane_multiple = 8;
 
+// The magnitudes of a block's values: the largest, and the smallest that is not 0 (infinity
+// when every value is 0). A NaN among them makes the largest infinite.
+struct ValueRange {
+    double largest = 0.0;
+    double smallest = __builtin_inf();
+};
+
 struct BlockRun {
     Instruction const* code = nullptr; // ends with Op::end
     // Per instruction: the lanes of the number or variable it takes as operand, or null.
@@ -40,16 +47,26 @@ struct BlockRun {
     // points are evaluated again on the scalar path.
     int64_t* doubts = nullptr;
     EvaluatorLimits limits;
+    // Per instruction, nonzero where its value was proven to lie within the limits at every
+    // point that has not failed, far enough that no check could fail or flush it and no
+    // vector function's rounding could bring it near a limit; null when nothing was proven.
+    uint8_t const* proven = nullptr;
     // Set by the path: whether any point failed, whether any was doubted.
     bool failed = false;
     bool doubted = false;
 };
 
 using BlockPathRunner = void (*)(BlockRun& run);
+// The range of count values (a multiple of block_lane_multiple).
+using BlockRangeMeasurer = ValueRange (*)(double const* values, int32_t count);
 
 void run_block_scalar(BlockRun& run);
 void run_block_sse2(BlockRun& run);
 void run_block_avx2(BlockRun& run);
 void run_block_avx512(BlockRun& run);
+ValueRange measure_block_scalar(double const* values, int32_t count);
+ValueRange measure_block_sse2(double const* values, int32_t count);
+ValueRange measure_block_avx2(double const* values, int32_t count);
+ValueRange measure_block_avx512(double const* values, int32_t count);
 
 } // namespace kelvo

@@ -94,6 +94,11 @@ struct Instruction {
     };
 };
 
+// Whether an instruction takes a number of its own (Instruction::number), or a variable of
+// its own (Instruction::variable).
+bool takes_number(Op op);
+bool takes_variable(Instruction const& instruction);
+
 class CompiledFormula {
 public:
     CompiledFormula(std::vector<Instruction> code, std::size_t stack_depth)

@@ -60,6 +60,17 @@ BlockPathRunner runner_of(ProcessorPath path)
     return &run_block_scalar;
 }
 
+BlockRangeMeasurer measurer_of(ProcessorPath path)
+{
+    switch (path) {
+    case ProcessorPath::scalar: return &measure_block_scalar;
+    case ProcessorPath::sse2: return &measure_block_sse2;
+    case ProcessorPath::avx2: return &measure_block_avx2;
+    case ProcessorPath::avx512: return &measure_block_avx512;
+    }
+    return &measure_block_scalar;
+}
+
 bool rounds_like_the_c_library(ProcessorPath path)
 {
     return path == ProcessorPath::scalar;

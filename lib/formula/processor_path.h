@@ -27,6 +27,7 @@ std::optional<ProcessorPath> path_named(std::string_view name);
 // Read once, when the library is loaded.
 ProcessorPath chosen_processor_path();
 BlockPathRunner runner_of(ProcessorPath path);
+BlockRangeMeasurer measurer_of(ProcessorPath path);
 // Whether the path's functions may round differently from the C library's.
 bool rounds_like_the_c_library(ProcessorPath path);
 
