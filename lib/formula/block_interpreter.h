@@ -48,7 +48,10 @@ ValueRange measured_range(double const* values, int32_t count)
         least_less_one[c] = __builtin_bit_cast(Real, Mask{} + largest_finite); // none yet: infinity
         reversed_most[c] = __builtin_bit_cast(Real, Mask{} + largest_finite);  // none yet: the least normal
     }
-    for (int32_t i = 0; i < count; i += block_lane_multiple)
+    for (int32_t i = 0; i < count; i += block_lane_multiple) {
+        // The values of the next block, if they follow (a prefetch of any address is
+        // harmless): they arrive while this block's instructions run.
+        __builtin_prefetch(values + i + block_size);
         for (int32_t c = 0; c < chains; ++c) {
             Mask bits;
             __builtin_memcpy(&bits, values + i + c * Lanes::width, sizeof bits);
@@ -58,6 +61,7 @@ ValueRange measured_range(double const* values, int32_t count)
             least_less_one[c] = less_one < least_less_one[c] ? less_one : least_less_one[c];
             reversed_most[c] = reversed < reversed_most[c] ? reversed : reversed_most[c];
         }
+    }
     int64_t least = INT64_MAX;
     int64_t most = 0;
     for (int32_t c = 0; c < chains; ++c) {
