@@ -406,10 +406,16 @@ private:
             }
     }
 
-    // The pushed value of a variable, through the node check, negated or not, and squared
-    // or not (the square checked as a node of its own).
+    // The pushed value of a variable, through the node check, squared or not (the square
+    // checked as a node of its own), and negated: before the square, where the sign makes
+    // no difference, or after it, where a negation follows the square (-x*x), which is
+    // then done in the same pass and passed over.
     bool push_variable(double const* lanes, bool negated, bool squared, bool proven)
     {
+        if (squared) {
+            negated = ip_[1].op == Op::negate;
+            ip_ += negated ? 1 : 0;
+        }
         double* const out = push();
         bool const beyond = over_lanes_unless_proven<false, false>(
             [&](auto& p) {
@@ -417,8 +423,8 @@ private:
                     either(negated, [&](auto negate) {
                         for (int32_t i = 0; i < p.lanes; i += width) {
                             Real const c = p.checked_exact(load(lanes + i));
-                            Real const v = negate ? Real{} - c : c;
-                            store(out + i, square ? p.checked_exact(v * v) : v);
+                            Real const v = square ? p.checked_exact(c * c) : c;
+                            store(out + i, negate ? Real{} - v : v);
                         }
                     });
                 });
