@@ -120,8 +120,8 @@ private:
     // ---- Lanes ----
 
     // Vectors at any double's (or integer's) address. Their loads and stores touch doubles
-    // (or integers) alone, as byte copies would not, so the compiler knows that a loop's stores leave the pointers and
-    // masks it works with alone, and loads none of them again.
+    // (or integers) alone, as byte copies would not, so the compiler knows that a loop's
+    // stores leave the pointers and masks it works with alone, and loads none of them again.
     typedef double LooseReal __attribute__((vector_size(sizeof(Real)), aligned(alignof(double))));
     typedef int64_t LooseMask __attribute__((vector_size(sizeof(Mask)), aligned(alignof(int64_t))));
     static Real load(double const* p) { return *reinterpret_cast<LooseReal const*>(p); }

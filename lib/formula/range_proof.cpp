@@ -36,6 +36,12 @@ ValueRange range_of(double value)
     return {m, m};
 }
 
+// The power of two at or below a positive finite x (0 below the normal range).
+double power_of_two_below(double x)
+{
+    return std::bit_cast<double>(std::bit_cast<uint64_t>(x) & 0x7FF0000000000000u);
+}
+
 // Non-zero values of magnitude s or more are whole multiples of the unit in the last place
 // of s's power of two, and so is their exact sum or difference; rounded, a non-zero multiple
 // stays at least one unit. Hence a sum that is not 0 is at least that unit.
@@ -43,8 +49,7 @@ double least_sum(double s)
 {
     if (s == infinity)
         return infinity;
-    double const power = std::bit_cast<double>(std::bit_cast<uint64_t>(s) & 0x7FF0000000000000u);
-    return power * 0x1p-52;
+    return power_of_two_below(s) * 0x1p-52;
 }
 
 ValueRange sum_of(ValueRange a, ValueRange b)
@@ -65,7 +70,7 @@ ValueRange quotient_of(ValueRange dividend, ValueRange divisor)
 
 // Bounds rounded outward to coarse steps, so that the blocks of like data share one proof:
 // the largest magnitude up to a power of two, the smallest down to a power of two whose
-// exponent is a multiple of 16.
+// exponent lies on a ladder of steps of 16.
 ValueRange coarsened(ValueRange r)
 {
     ValueRange c;
@@ -74,7 +79,7 @@ ValueRange coarsened(ValueRange r)
     else if (r.largest == 0.0)
         c.largest = 0.0;
     else {
-        double const power = std::max(std::bit_cast<double>(std::bit_cast<uint64_t>(r.largest) & 0x7FF0000000000000u), DBL_MIN);
+        double const power = std::max(power_of_two_below(r.largest), DBL_MIN);
         c.largest = power < r.largest ? 2.0 * power : power;
     }
     if (r.smallest == infinity)

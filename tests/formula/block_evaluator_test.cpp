@@ -76,8 +76,9 @@ std::vector<PointResult> in_blocks(CompiledFormula const& formula, std::vector<d
     // that kept one of them as its own memory would overwrite it with a later block.
     std::vector<double> values(xs.size());
     std::vector<int32_t> codes(xs.size());
-    for (std::size_t start = 0; start < xs.size(); start += static_cast<std::size_t>(length)) {
-        auto const count = static_cast<int32_t>(std::min<std::size_t>(static_cast<std::size_t>(length), xs.size() - start));
+    auto const step = static_cast<std::size_t>(length);
+    for (std::size_t start = 0; start < xs.size(); start += step) {
+        auto const count = static_cast<int32_t>(std::min(step, xs.size() - start));
         std::copy_n(xs.begin() + static_cast<std::ptrdiff_t>(start), count, evaluator.inputs(0));
         std::copy_n(ys.begin() + static_cast<std::ptrdiff_t>(start), count, evaluator.inputs(1));
         evaluator.evaluate(evaluator.own_inputs(), count, values.data() + start);
