@@ -96,7 +96,6 @@ BlockEvaluator::BlockEvaluator(CompiledFormula const& formula, std::array<double
             auto const slot = std::find(slots.begin(), slots.end(), instruction.variable);
             if (slot != slots.end()) {
                 slot_operands_.emplace_back(i, static_cast<std::size_t>(slot - slots.begin()));
-                slot_read_[static_cast<std::size_t>(slot - slots.begin())] = true;
                 continue;
             }
             double* lanes = take();
@@ -157,7 +156,7 @@ BlockEvaluator::Outcome BlockEvaluator::run(BlockPathRunner runner, Proofs proof
     if (proofs == Proofs::made) {
         RangeProof::SlotRanges ranges;
         for (std::size_t k = 0; k < used.size(); ++k)
-            if (slot_read_[k])
+            if (proof_.reads(k))
                 ranges[k] = measurer_(used[k], rounded);
         block.proven = proof_.proven_for(ranges);
     }

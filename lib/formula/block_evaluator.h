@@ -61,7 +61,6 @@ private:
     BlockPathRunner runner_;
     BlockRangeMeasurer measurer_;
     RangeProof proof_;
-    std::array<bool, 3> slot_read_{};
     std::size_t approximate_from_;
     std::vector<double> memory_;
     std::array<double*, 3> inputs_{};

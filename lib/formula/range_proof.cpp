@@ -119,10 +119,12 @@ RangeProof::RangeProof(CompiledFormula const& formula, EvaluatorLimits const& li
         Instruction const& instruction = code_[i];
         if (takes_variable(instruction)) {
             auto const slot = std::find(slots.begin(), slots.end(), instruction.variable);
-            if (slot != slots.end())
+            if (slot != slots.end()) {
                 own_[i].slot = static_cast<int32_t>(slot - slots.begin());
-            else
+                reads_[static_cast<std::size_t>(own_[i].slot)] = true;
+            } else {
                 own_[i].range = range_of(*instruction.variable);
+            }
         } else if (takes_number(instruction.op)) {
             own_[i].range = range_of(instruction.number);
         }

@@ -33,6 +33,8 @@ public:
     // BlockRun::proven); null when nothing was. The ranges are widened to coarse bounds and
     // the last proof is kept: blocks of like data reuse it without any work.
     uint8_t const* proven_for(SlotRanges const& measured);
+    // Whether an instruction reads slot k's values: only those need measuring.
+    bool reads(std::size_t slot) const { return reads_[slot]; }
 
 private:
     // The proof for exactly these ranges; how many instructions it proved.
@@ -53,6 +55,7 @@ private:
     std::size_t stack_depth_;
     EvaluatorLimits limits_;
     std::vector<Own> own_;
+    std::array<bool, 3> reads_{};
     std::vector<ValueRange> stack_;
     // The last proof, for the ranges it was made for.
     bool keeps_ = false;

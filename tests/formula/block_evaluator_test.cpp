@@ -312,6 +312,28 @@ TEST(BlockEvaluation, DecisionsOnRoundedValuesFollowSinglePointEvaluation)
     }
 }
 
+// Whether every path gives each point's failure as single-point evaluation does, and the
+// scalar path its value bit for bit; the first point that does not is reported.
+bool fails_as_alone(CompiledFormula const& formula, std::string const& text, std::vector<double> const& xs,
+                    std::vector<double> const& ys, std::vector<PointResult> const& expected,
+                    int32_t length = block_size)
+{
+    for (ProcessorPath path : paths_this_machine_runs()) {
+        std::vector<PointResult> const actual = in_blocks(formula, xs, ys, path, length);
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            auto const bits = [](PointResult const& r) { return std::bit_cast<uint64_t>(r.value); };
+            bool const same_value = path != ProcessorPath::scalar || bits(actual[i]) == bits(expected[i]);
+            if (actual[i].code != expected[i].code || !same_value) {
+                ADD_FAILURE() << text << " at x = " << xs[i] << ", y = " << ys[i] << " on " << name_of(path) << ": "
+                              << actual[i].value << " (code " << actual[i].code << ") against " << expected[i].value
+                              << " (code " << expected[i].code << ")";
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // Thousands of random formulae at points that reach every rule: the scalar path gives the
 // values of single-point evaluation bit for bit, and every path gives its failures.
 TEST(BlockEvaluation, RandomFormulaeFailAsTheyDoAlone)
@@ -333,17 +355,7 @@ TEST(BlockEvaluation, RandomFormulaeFailAsTheyDoAlone)
             ys.push_back(values[pick() % std::size(values)]);
         }
         std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
-        for (ProcessorPath path : paths_this_machine_runs()) {
-            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
-            for (std::size_t i = 0; i < xs.size(); ++i) {
-                ASSERT_EQ(actual[i].code, expected[i].code)
-                    << text << " at x = " << xs[i] << ", y = " << ys[i] << " on " << name_of(path);
-                if (path == ProcessorPath::scalar) {
-                    ASSERT_EQ(std::bit_cast<uint64_t>(actual[i].value), std::bit_cast<uint64_t>(expected[i].value))
-                        << text << " at x = " << xs[i] << ", y = " << ys[i];
-                }
-            }
-        }
+        ASSERT_TRUE(fails_as_alone(*formula, text, xs, ys, expected));
         for (PointResult const& r : expected) {
             ++compared;
             failing += r.code != 0 ? 1 : 0;
@@ -391,18 +403,7 @@ TEST(BlockEvaluation, BlocksOfLikeMagnitudesFailAsTheyDoAlone)
                 ys.push_back(y);
             }
         }
-        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
-        for (ProcessorPath path : paths_this_machine_runs()) {
-            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path, length);
-            for (std::size_t i = 0; i < xs.size(); ++i) {
-                ASSERT_EQ(actual[i].code, expected[i].code)
-                    << text << " at x = " << xs[i] << ", y = " << ys[i] << " on " << name_of(path);
-                if (path == ProcessorPath::scalar) {
-                    ASSERT_EQ(std::bit_cast<uint64_t>(actual[i].value), std::bit_cast<uint64_t>(expected[i].value))
-                        << text << " at x = " << xs[i] << ", y = " << ys[i];
-                }
-            }
-        }
+        ASSERT_TRUE(fails_as_alone(*formula, text, xs, ys, one_by_one(*formula, xs, ys), length));
     }
 }
 
