@@ -110,9 +110,13 @@ public:
     {
         for (ip_ = run_.code; ip_->op != Op::end; ++ip_) {
             approximate_ = static_cast<std::size_t>(ip_ - run_.code) >= run_.approximate_from;
+            if (borrowed_ != nullptr && !reads_borrowed())
+                copy_borrowed();
             if (!execute())
                 ip_ += ip_->skip; // every point's divisor was zero
         }
+        if (borrowed_ != nullptr)
+            copy_borrowed();
         run_.doubted = run_.doubted || any(doubted_);
     }
 
@@ -439,12 +443,58 @@ private:
     }
 
     // The instruction's variable pushed, squared in the same pass when a square follows.
+    // A variable proven within the limits that is pushed as it stands is not copied: the
+    // top is its lanes, borrowed until an instruction reads or changes it.
     bool push_alone(bool negated)
     {
         Instruction const* const first = ip_;
         double const* const lanes = operand(); // before the square moves on to its own
         bool const squared = squares_next();
-        return push_variable(lanes, negated, squared, proven_since(first));
+        bool const proven = proven_since(first);
+        if (proven && !negated && !squared && borrowed_ == nullptr) {
+            push();
+            borrowed_ = lanes;
+            borrowed_depth_ = depth_;
+            return true;
+        }
+        return push_variable(lanes, negated, squared, proven);
+    }
+
+    // Whether the instruction leaves a borrowed variable's place alone, or reads it as an
+    // operand of its own and writes elsewhere: a sum, difference or product of the two top
+    // values. All the others would change it in place, or keep it.
+    bool reads_borrowed() const
+    {
+        switch (ip_->op) {
+        case Op::push_number:
+        case Op::push_variable:
+        case Op::push_negated_variable:
+        case Op::push_too_large:
+        case Op::add:
+        case Op::subtract:
+        case Op::multiply:
+            return true;
+        case Op::power:
+        case Op::divide:
+            return borrowed_depth_ < depth_ - 1;
+        default: // on the top, or on a variable that a function pushes first
+            return borrowed_depth_ < depth_ || ip_->argument != Argument::top;
+        }
+    }
+    // The borrowed variable copied into its place after all. The copy of a proven value
+    // needs no check; a zero comes out as +0, as it does from the check.
+    void copy_borrowed()
+    {
+        double* const out = run_.stack[borrowed_depth_];
+        int32_t const lanes = lanes_;
+        for (int32_t i = 0; i < lanes; i += width)
+            store(out + i, load(borrowed_ + i) + 0.0);
+        borrowed_ = nullptr;
+    }
+    // The values at a place of the stack, where they may be a borrowed variable's.
+    double const* values_at(int32_t depth) const
+    {
+        return depth == borrowed_depth_ && borrowed_ != nullptr ? borrowed_ : run_.stack[depth];
     }
 
     bool copy_to_top(double const* lanes)
@@ -760,7 +810,11 @@ private:
     template <Sum sum, class F>
     bool on_stack(F f)
     {
-        combine<Operand::computed, Operand::computed, sum>(below(), below(), top(), f, ip_);
+        double const* const left = values_at(depth_ - 1);
+        double const* const right = values_at(depth_);
+        if (borrowed_depth_ >= depth_ - 1)
+            borrowed_ = nullptr; // read here: the result takes its place
+        combine<Operand::computed, Operand::computed, sum>(below(), left, right, f, ip_);
         --depth_;
         return true;
     }
@@ -843,6 +897,9 @@ private:
     EvaluatorLimits const limits_;
     Instruction const* ip_ = nullptr;
     int32_t depth_ = -1; // the stack block that holds the top
+    // A pushed variable's lanes, standing for the stack block at borrowed_depth_.
+    double const* borrowed_ = nullptr;
+    int32_t borrowed_depth_ = -1;
     bool approximate_ = false;
     Mask doubted_{};
 };
