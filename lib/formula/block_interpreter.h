@@ -276,6 +276,16 @@ private:
         else
             body(std::false_type{});
     }
+    // The same where the choice may be true; where it never is, only the body for false is
+    // compiled.
+    template <bool Possible, class Body>
+    static void either_if(bool choice, Body body)
+    {
+        if constexpr (Possible)
+            either(choice, body);
+        else
+            body(std::false_type{});
+    }
     void doubt_lane(int32_t i) const
     {
         run_.doubts[i] = 1;
@@ -329,6 +339,18 @@ private:
         return true;
     }
 
+    // A product with a number right after the pass's instructions, where all of them were
+    // proven within the limits, is done in the same pass; its instruction is then passed
+    // over. (Unproven, a value beyond the limits could be scaled back within them, and its
+    // failure would go unseen.)
+    bool scales_next(bool proven)
+    {
+        if (!proven || ip_[1].op != Op::multiply_number || run_.proven[ip_ + 1 - run_.code] == 0)
+            return false;
+        ++ip_;
+        return true;
+    }
+
     // out = check(f(a, b)) at every point. Variable operands are checked first; a sum or
     // difference that cancels nearly all its digits is doubted. The pass began at first.
     template <Operand left, Operand right, Sum sum, class F>
@@ -336,21 +358,28 @@ private:
     {
         constexpr bool exact = left != Operand::computed && right != Operand::computed;
         bool const square = squares_next();
+        bool const proven = proven_since(first);
+        bool const scale = scales_next(proven);
+        Real const factor = splat(ip_->number);
         bool const beyond = over_lanes_unless_proven<!exact, sum == Sum::yes>(
             [&](auto& p) {
                 either(square, [&](auto squared) {
-                    for (int32_t i = 0; i < p.lanes; i += width) {
-                        Real const x = read<left>(p, a, i);
-                        Real const y = read<right>(p, b, i);
-                        Real v = f(x, y);
-                        if (sum == Sum::yes && p.approximate)
-                            p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
-                        v = p.checked(v, i);
-                        store(out + i, squared ? p.checked(v * v, i) : v);
-                    }
+                    either_if<!std::remove_reference_t<decltype(p)>::checks>(scale, [&](auto scaled) {
+                        for (int32_t i = 0; i < p.lanes; i += width) {
+                            Real const x = read<left>(p, a, i);
+                            Real const y = read<right>(p, b, i);
+                            Real v = f(x, y);
+                            if (sum == Sum::yes && p.approximate)
+                                p.doubt(i, magnitude(v) < splat(doubt_margin) * larger(magnitude(x), magnitude(y)));
+                            v = p.checked(v, i);
+                            if (squared)
+                                v = p.checked(v * v, i);
+                            store(out + i, scaled ? p.checked(v * factor, i) : v);
+                        }
+                    });
                 });
             },
-            proven_since(first));
+            proven);
         if (!beyond)
             return;
         if (left == Operand::variable || left == Operand::negated_variable)

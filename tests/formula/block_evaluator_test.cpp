@@ -496,6 +496,28 @@ TEST(BlockEvaluation, NotANumberAndInfinityFailAsVariables)
     }
 }
 
+// Single-point evaluation gives every zero as +0. In blocks proven within the limits no
+// check runs, so each pass that does several instructions at once, and each variable read
+// where it stands, must still give +0.
+TEST(BlockEvaluation, ZerosArePositiveWhereNoCheckRuns)
+{
+    std::vector<double> xs, ys;
+    for (int i = 0; i < block_size; ++i) {
+        xs.push_back(i % 2 == 0 ? 1.5 : -0.25);
+        ys.push_back(i % 3 == 0 ? -0.0 : xs.back());
+    }
+    for (char const* text : {"y", "y * (x - x)", "(x - y)^2 * (-3)", "-3 * (x - y)^2", "y * (-2) + 0 * x", "-x*x + x*x"}) {
+        FormulaPtr const formula = compiled(text);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                bool const negative_zero = actual[i].value == 0.0 && std::signbit(actual[i].value);
+                ASSERT_FALSE(negative_zero) << text << " at " << i << " on " << name_of(path);
+            }
+        }
+    }
+}
+
 TEST(BlockEvaluation, OnlyFormulaeWithoutRandomNumbersRunInBlocks)
 {
     EXPECT_TRUE(evaluates_in_blocks(*compiled("sin(x) + y")));
