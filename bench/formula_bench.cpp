@@ -12,6 +12,7 @@
 #include <muParser.h>
 #include <omp.h>
 
+#include "lib/formula/block_evaluator.h"
 #include "lib/formula/entry_points.h"
 #include "lib/formula/formula_state.h"
 #include "lib/kelvolib.h"
@@ -226,6 +227,27 @@ void BM_KelvoArrays(benchmark::State& state)
     state.SetLabel(std::string(kelvo::name_of(kelvo::formula_state().processor_path)) + " " + expression.text);
 }
 
+// One block of points again and again, in the first-level cache: the cost of the
+// instructions alone, without the memory traffic of a million points or the compilation.
+void BM_KelvoBlockInCache(benchmark::State& state)
+{
+    Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
+    kelvo::FormulaState& formula_state = kelvo::formula_state();
+    kelvo::Compilation compilation = kelvo::prepare_formula(nullptr, expression.text, "x", "y");
+    auto const& slots = formula_state.slots;
+    kelvo::BlockEvaluator evaluator(*compilation.formula, {&slots[0], &slots[1], &slots[2]}, formula_state.limits,
+                                    formula_state.processor_path);
+    BulkPoints const& points = bulk();
+    std::vector<double> out(kelvo::block_size);
+    for (auto _ : state)
+        evaluator.evaluate({points.x.data(), points.y.data(), nullptr}, kelvo::block_size, out.data());
+    sink = out[kelvo::block_size / 2];
+    state.counters["per_point"] = benchmark::Counter(static_cast<double>(kelvo::block_size),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+    state.SetLabel(expression.text);
+}
+
 void BM_DirectArrays(benchmark::State& state)
 {
     Expression const& expression = expressions[static_cast<std::size_t>(state.range(0))];
@@ -307,6 +329,7 @@ BENCHMARK(BM_KelvoArrays)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2}})->ArgNames({"fo
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_MuParserBulk)->ArgsProduct({{0, 1, 2, 3, 4}, {1, 2}})->ArgNames({"formula", "cores"})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_KelvoBlockInCache)->DenseRange(0, 4);
 BENCHMARK(BM_BlockPassFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KelvoSampleGrid)->Arg(1)->Arg(2)->ArgName("cores")->Unit(benchmark::kMillisecond)->UseRealTime();
 
