@@ -9,6 +9,7 @@
 #include <iostream>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -449,6 +450,39 @@ TEST(BlockEvaluation, TheCallersLanesAreReadInPlaceAndMayReceiveTheValues)
             EXPECT_EQ(values[i], expected[i].value) << name_of(path) << " at " << xs[i];
         }
         EXPECT_EQ(ys, std::vector<double>(xs.size(), 1.0)) << "lanes that receive no values are left alone";
+    }
+}
+
+// A variable that stands alone as an operand is read from the caller's lanes where they
+// are, whatever instruction takes it next: those that change the top in place must work on
+// a copy.
+TEST(BlockEvaluation, VariablesReadWhereTheyStandAreNeverWritten)
+{
+    std::vector<double> xs, ys;
+    for (int32_t i = 0; i < 2 * block_size + 5; ++i) {
+        xs.push_back(0.25 + 0.01 * i);
+        ys.push_back(i % 7 == 0 ? -0.0 : 1.5 - 0.003 * i);
+    }
+    FormulaState const& state = formula_state();
+    for (char const* text : {"y - x^2", "y^3 + x", "y^(x + 1)", "y * (x + 1)", "(y) / (x + 1)", "-(y) + x", "y", "exp(y) * x",
+                             "x + y * y - (y)", "y - (x - y * (x + 1))"}) {
+        FormulaPtr const formula = compiled(text);
+        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            BlockEvaluator evaluator(*formula, {&state.slots[0], &state.slots[1], &state.slots[2]}, state.limits, path);
+            std::vector<double> const x_lanes = xs;
+            std::vector<double> const y_lanes = ys;
+            std::vector<double> values(xs.size());
+            for (std::size_t start = 0; start < xs.size(); start += block_size) {
+                auto const count = static_cast<int32_t>(std::min<std::size_t>(block_size, xs.size() - start));
+                evaluator.evaluate({x_lanes.data() + start, y_lanes.data() + start, nullptr}, count, values.data() + start);
+                ASSERT_FALSE(evaluator.failed()) << text;
+            }
+            ASSERT_EQ(std::memcmp(x_lanes.data(), xs.data(), xs.size() * sizeof(double)), 0) << text << " on " << name_of(path);
+            ASSERT_EQ(std::memcmp(y_lanes.data(), ys.data(), ys.size() * sizeof(double)), 0) << text << " on " << name_of(path);
+            for (std::size_t i = 0; i < xs.size(); ++i)
+                ASSERT_LE(ulps_between(values[i], expected[i].value), largest_ulp_difference) << text << " at " << i;
+        }
     }
 }
 
