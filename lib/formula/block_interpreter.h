@@ -110,7 +110,7 @@ public:
     {
         for (ip_ = run_.code; ip_->op != Op::end; ++ip_) {
             approximate_ = static_cast<std::size_t>(ip_ - run_.code) >= run_.approximate_from;
-            if (borrowed_ != nullptr && !reads_borrowed())
+            if (borrowed_ != nullptr && !leaves_borrowed_alone())
                 copy_borrowed();
             if (!execute())
                 ip_ += ip_->skip; // every point's divisor was zero
@@ -360,7 +360,7 @@ private:
         bool const square = squares_next();
         bool const proven = proven_since(first);
         bool const scale = scales_next(proven);
-        Real const factor = splat(ip_->number);
+        Real const factor = splat(scale ? ip_->number : 1.0);
         bool const beyond = over_lanes_unless_proven<!exact, sum == Sum::yes>(
             [&](auto& p) {
                 either(square, [&](auto squared) {
@@ -492,7 +492,7 @@ private:
     // Whether the instruction leaves a borrowed variable's place alone, or reads it as an
     // operand of its own and writes elsewhere: a sum, difference or product of the two top
     // values. All the others would change it in place, or keep it.
-    bool reads_borrowed() const
+    bool leaves_borrowed_alone() const
     {
         switch (ip_->op) {
         case Op::push_number:
