@@ -220,11 +220,16 @@ private:
         [[gnu::always_inline]] Real checked_exact(Real v)
         {
             if (!checks)
-                return v + 0.0; // a zero comes out as +0, as it does from the check
+                return v;
             Real const m = magnitude(v);
             within &= m <= limits.overflow;
             return m < limits.underflow ? Real{} : v;
         }
+        // A value as the pass stores it. Where nothing is checked, a zero comes out as +0
+        // here, as it does from the check of every node. Within the pass, the sign of a
+        // zero changes nothing but the sign of zeros: a sum with a zero is the other
+        // operand or a zero, a product with one is a zero, and a zero divisor has failed.
+        [[gnu::always_inline]] Real stored(Real v) { return checks ? v : v + 0.0; }
     };
     // Runs body(pass) over the lanes; whether any point went beyond the limits. Whether a
     // pass may seek doubts is known where it is written, so that no loop is compiled for
@@ -310,7 +315,7 @@ private:
     // How an instruction reads an operand: a value as it stands (one the formula computed,
     // or a number), or a variable, checked where it is read, and negated when it is pushed
     // so. Only computed values can carry a vector function's rounding.
-    enum class Operand { computed, number, variable, negated_variable };
+    enum class Operand { computed, number, variable, negated_variable, squared_variable };
     enum class Sum { no, yes };
 
     static constexpr auto add = [](Real a, Real b) { return a + b; };
@@ -325,6 +330,8 @@ private:
         if constexpr (kind == Operand::computed || kind == Operand::number)
             return v;
         Real const c = p.checked_exact(v);
+        if constexpr (kind == Operand::squared_variable)
+            return p.checked_exact(c * c);
         return kind == Operand::negated_variable ? Real{} - c : c;
     }
 
@@ -374,7 +381,7 @@ private:
                             v = p.checked(v, i);
                             if (squared)
                                 v = p.checked(v * v, i);
-                            store(out + i, scaled ? p.checked(v * factor, i) : v);
+                            store(out + i, p.stored(scaled ? p.checked(v * factor, i) : v));
                         }
                     });
                 });
@@ -386,6 +393,8 @@ private:
             fail_operand_beyond_limits(a, out);
         if (right == Operand::variable || right == Operand::negated_variable)
             fail_operand_beyond_limits(b, out);
+        if (right == Operand::squared_variable)
+            fail_square_beyond_limits(b, out);
         fail_beyond_limits(out);
     }
 
@@ -420,7 +429,7 @@ private:
         case Op::multiply_variable:
             if (pushed == variable && own == lanes) { // a variable times itself: its square
                 ++ip_;
-                return push_variable(lanes, false, true, proven_since(first));
+                return combines_square(lanes, first) || push_variable(lanes, false, true, proven_since(first));
             }
             return fused([&](double* out) { combine<pushed, variable, Sum::no>(out, lanes, own, multiply, first); });
         case Op::number_minus:
@@ -437,6 +446,43 @@ private:
                 record(i, too_large);
                 out[i] = 0.0;
             }
+    }
+    // The same for a variable read as its square, which may go beyond the limits itself.
+    void fail_square_beyond_limits(double const* operand_lanes, double* out) const
+    {
+        for (int32_t i = 0; i < lanes_; ++i)
+            if (double const x = operand_lanes[i]; !within_limits(x) || !within_limits(x * x)) {
+                record(i, too_large);
+                out[i] = 0.0;
+            }
+    }
+
+    // A variable's square combined at once with the value below it, when a sum, difference
+    // or product of the two top values follows: one pass for the three instructions, and
+    // the square is never stored. Each of them can fail only as too large, so the outcome
+    // of every point is unchanged. The instruction of the square is the present one.
+    bool combines_square(double const* lanes, Instruction const* first)
+    {
+        switch (ip_[1].op) {
+        case Op::add: return square_on_stack<Sum::yes>(lanes, add, first);
+        case Op::subtract: return square_on_stack<Sum::yes>(lanes, subtract, first);
+        case Op::multiply: return square_on_stack<Sum::no>(lanes, multiply, first);
+        default: return false;
+        }
+    }
+    template <Sum sum, class F>
+    bool square_on_stack(double const* lanes, F f, Instruction const* first)
+    {
+        ++ip_;
+        double* const out = top();
+        if (borrowed_ != nullptr && borrowed_depth_ == depth_) {
+            double const* const left = borrowed_;
+            borrowed_ = nullptr; // read here: the result takes its place
+            combine<Operand::variable, Operand::squared_variable, sum>(out, left, lanes, f, first);
+        } else {
+            combine<Operand::computed, Operand::squared_variable, sum>(out, out, lanes, f, first);
+        }
+        return true;
     }
 
     // The pushed value of a variable, through the node check, squared or not (the square
@@ -457,7 +503,7 @@ private:
                         for (int32_t i = 0; i < p.lanes; i += width) {
                             Real const c = p.checked_exact(load(lanes + i));
                             Real const v = square ? p.checked_exact(c * c) : c;
-                            store(out + i, negate ? Real{} - v : v);
+                            store(out + i, negate ? Real{} - v : p.stored(v));
                         }
                     });
                 });
@@ -479,6 +525,8 @@ private:
         Instruction const* const first = ip_;
         double const* const lanes = operand(); // before the square moves on to its own
         bool const squared = squares_next();
+        if (squared && combines_square(lanes, first))
+            return true;
         bool const proven = proven_since(first);
         if (proven && !negated && !squared && borrowed_ == nullptr) {
             push();
@@ -550,7 +598,7 @@ private:
                 if (kind == Operand::variable)
                     x = p.checked_exact(x);
                 Real const v = is_zero ? Real{} : x / q;
-                store(out + i, p.checked(v, i));
+                store(out + i, p.stored(p.checked(v, i)));
             }
         }, proven_since(ip_));
         if (any(zero))

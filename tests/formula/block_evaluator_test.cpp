@@ -491,6 +491,38 @@ TEST(BlockEvaluation, VariablesReadWhereTheyStandAreNeverWrittenAndZerosStayPosi
     }
 }
 
+// A variable's square is combined with the value below it in one pass, and never stored:
+// where the square alone goes beyond the limits, or below them, the point must still fail,
+// or see a 0, although the sum, difference or product lies within them.
+TEST(BlockEvaluation, SquaresCombinedWithTheValueBelowFailAndFlushAsAlone)
+{
+    double const limit = formula_state().limits.overflow;
+    double const just_beyond = std::sqrt(limit) * (1 + 1e-6); // its square lies beyond the limit
+    std::vector<std::pair<double, double>> const points = {
+        {just_beyond, limit}, {1e100, 1e-100}, {1e80, 0x1p-52 - 1}, // squares beyond the limit
+        {1e-100, 1e100}, {1e-80, 1e10},                              // squares below it
+        {not_a_number, 1.0}, {2.0, infinity}, {-0.0, -3.0}};
+    std::vector<double> xs, ys;
+    for (int32_t i = 0; i < block_size + 9; ++i) { // whole blocks of ordinary points, proven
+        auto const [x, y] = i > block_size ? points[static_cast<std::size_t>(i) % points.size()]
+                                            : std::pair{0.5 + 0.01 * i, 1.5 - 0.02 * i};
+        xs.push_back(x);
+        ys.push_back(y);
+    }
+    for (char const* text : {"y - x^2", "y * (x*x)", "(y + 1) * x^2", "y + x*x", "exp(y) * x^2 * 2"}) {
+        FormulaPtr const formula = compiled(text);
+        std::vector<PointResult> const expected = one_by_one(*formula, xs, ys);
+        for (ProcessorPath path : paths_this_machine_runs()) {
+            std::vector<PointResult> const actual = in_blocks(*formula, xs, ys, path);
+            for (std::size_t i = 0; i < xs.size(); ++i) {
+                ASSERT_EQ(actual[i].code, expected[i].code) << text << " on " << name_of(path) << " at x = " << xs[i];
+                ASSERT_LE(ulps_between(actual[i].value, expected[i].value), largest_ulp_difference)
+                    << text << " on " << name_of(path) << " at x = " << xs[i] << ", y = " << ys[i];
+            }
+        }
+    }
+}
+
 // The results are written into the caller's memory directly only where it lies apart from
 // the inputs: values that overlap an input partly, ahead of it or behind it, must not
 // overwrite points before they are read.
