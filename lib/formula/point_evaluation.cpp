@@ -1,5 +1,7 @@
 #include "lib/formula/point_evaluation.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <memory>
 #include <system_error>
@@ -59,15 +61,25 @@ struct Share {
     }
 };
 
+// The cores the calling thread may run on. One held to fewer than the machine has (by
+// taskset, or a container's share) would only make its helpers take turns on them.
+int64_t cores_available()
+{
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return CPU_COUNT(&set);
+    return static_cast<int64_t>(std::thread::hardware_concurrency());
+}
+
+} // namespace
+
 int64_t cores_for(int64_t points, int32_t allowed)
 {
     if (points < points_worth_sharing)
         return 1;
-    int64_t const cores = allowed > 0 ? allowed : static_cast<int64_t>(std::thread::hardware_concurrency());
+    int64_t const cores = allowed > 0 ? allowed : cores_available();
     return std::clamp<int64_t>(cores, 1, points / (points_worth_sharing / 2));
 }
-
-} // namespace
 
 void PointFailures::note(int64_t point, int32_t code)
 {

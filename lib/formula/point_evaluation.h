@@ -14,6 +14,11 @@ namespace kelvo {
 // Sets of this many points and more are shared among the processor's cores.
 inline constexpr int64_t points_worth_sharing = 100000;
 
+// How many cores share a set of this many points: `allowed` where it is positive, else
+// every core the calling thread may run on, but never shares of fewer than half the points
+// worth sharing.
+int64_t cores_for(int64_t points, int32_t allowed);
+
 // The first and the last point that failed, with their failures; -1 when none failed.
 struct PointFailures {
     int64_t first_point = -1;

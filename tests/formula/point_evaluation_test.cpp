@@ -3,6 +3,8 @@
 
 #include "lib/formula/point_evaluation.h"
 
+#include <sched.h>
+
 #include <array>
 #include <span>
 #include <string>
@@ -86,6 +88,22 @@ TEST(PointEvaluation, LargeSetsGiveTheSameResultsOnEveryCore)
         EXPECT_EQ(f->last.code(), alone.last.code());
     }
     EXPECT_EQ(alone.last_point, static_cast<int64_t>((n - 1) / 1001 * 1001));
+}
+
+// A thread held to one core shares nothing, however many cores the machine has.
+TEST(PointEvaluation, SetsAreSharedOnlyAmongTheCoresTheThreadMayRunOn)
+{
+    cpu_set_t before;
+    ASSERT_EQ(sched_getaffinity(0, sizeof before, &before), 0);
+    cpu_set_t one;
+    CPU_ZERO(&one);
+    CPU_SET(sched_getcpu(), &one);
+    ASSERT_EQ(sched_setaffinity(0, sizeof one, &one), 0);
+    int64_t const held = cores_for(10 * points_worth_sharing, 0);
+    ASSERT_EQ(sched_setaffinity(0, sizeof before, &before), 0);
+    EXPECT_EQ(held, 1);
+    EXPECT_EQ(cores_for(10 * points_worth_sharing, 3), 3) << "a number of cores asked for is kept";
+    EXPECT_EQ(cores_for(points_worth_sharing - 1, 3), 1);
 }
 
 TEST(PointEvaluation, RandomNumbersAreDrawnInTheOrderOfThePoints)
