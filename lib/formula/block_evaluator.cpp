@@ -197,6 +197,10 @@ void BlockEvaluator::evaluate(Lanes const& lanes, int32_t count, double* values)
                         std::none_of(lanes.begin(), lanes.end(), [&](double const* input) {
                             return input != nullptr && overlaps(input, values, count);
                         });
+    // The places of the next block's values, if they follow, are fetched for writing
+    // while this block runs.
+    for (int32_t i = 0; i < count; i += 8)
+        __builtin_prefetch(values + count + i, 1);
     Outcome const outcome = run(runner_, Proofs::made, lanes, count, direct ? values : nullptr);
     // The doubted points' inputs are set aside before values, which may be an input, are
     // written; a doubted point may fail on the scalar path, so every code is kept.
