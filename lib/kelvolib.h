@@ -1586,8 +1586,9 @@ KELVO_API int32_t TkEvaluate3ByVar(const char* formula, const char* x_name, cons
 /** @defgroup formula_data Formulae over arrays
  * A formula evaluated at many points of the caller's own memory, of any length: the
  * formula is compiled once and evaluated over blocks of points, with vector instructions
- * where the processor has them and on every core for 100,000 points and more. Each point
- * gets the value, or the failure, it gets from TkEvaluate1ByVar() or TkEvaluate2ByVar()
+ * where the processor has them and, for 100,000 points and more, on every core the calling
+ * thread may run on. Each point gets the value, or the failure, it gets from
+ * TkEvaluate1ByVar() or TkEvaluate2ByVar()
  * (values may differ from theirs by up to 4 units in the last place on the vector
  * instructions; the environment variable KELVO_FORMULA_PATH=scalar makes them equal).
  *
