@@ -199,7 +199,8 @@ void BlockEvaluator::evaluate(Lanes const& lanes, int32_t count, double* values)
                         });
     // The places of the next block's values, if they follow, are fetched for writing
     // while this block runs.
-    for (int32_t i = 0; i < count; i += 8)
+    constexpr int32_t values_per_line = 64 / sizeof(double);
+    for (int32_t i = 0; i < count; i += values_per_line)
         __builtin_prefetch(values + count + i, 1);
     Outcome const outcome = run(runner_, Proofs::made, lanes, count, direct ? values : nullptr);
     // The doubted points' inputs are set aside before values, which may be an input, are

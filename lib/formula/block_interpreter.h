@@ -389,12 +389,10 @@ private:
             proven);
         if (!beyond)
             return;
-        if (left == Operand::variable || left == Operand::negated_variable)
-            fail_operand_beyond_limits(a, out);
-        if (right == Operand::variable || right == Operand::negated_variable)
-            fail_operand_beyond_limits(b, out);
-        if (right == Operand::squared_variable)
-            fail_square_beyond_limits(b, out);
+        if (left != Operand::computed && left != Operand::number)
+            fail_operand_beyond_limits(a, out, left == Operand::squared_variable);
+        if (right != Operand::computed && right != Operand::number)
+            fail_operand_beyond_limits(b, out, right == Operand::squared_variable);
         fail_beyond_limits(out);
     }
 
@@ -438,20 +436,12 @@ private:
         }
     }
 
-    // A variable operand beyond the limits fails where it is read; the result is 0.
-    void fail_operand_beyond_limits(double const* operand_lanes, double* out) const
+    // A variable operand beyond the limits fails where it is read, and so does one read as
+    // its square where the square goes beyond them; the result is 0.
+    void fail_operand_beyond_limits(double const* operand_lanes, double* out, bool squared = false) const
     {
         for (int32_t i = 0; i < lanes_; ++i)
-            if (!within_limits(operand_lanes[i])) {
-                record(i, too_large);
-                out[i] = 0.0;
-            }
-    }
-    // The same for a variable read as its square, which may go beyond the limits itself.
-    void fail_square_beyond_limits(double const* operand_lanes, double* out) const
-    {
-        for (int32_t i = 0; i < lanes_; ++i)
-            if (double const x = operand_lanes[i]; !within_limits(x) || !within_limits(x * x)) {
+            if (double const x = operand_lanes[i]; !within_limits(x) || (squared && !within_limits(x * x))) {
                 record(i, too_large);
                 out[i] = 0.0;
             }

@@ -102,8 +102,6 @@ TEST(PointEvaluation, SetsAreSharedOnlyAmongTheCoresTheThreadMayRunOn)
     int64_t const held = cores_for(10 * points_worth_sharing, 0);
     ASSERT_EQ(sched_setaffinity(0, sizeof before, &before), 0);
     EXPECT_EQ(held, 1);
-    EXPECT_EQ(cores_for(10 * points_worth_sharing, 3), 3) << "a number of cores asked for is kept";
-    EXPECT_EQ(cores_for(points_worth_sharing - 1, 3), 1);
 }
 
 TEST(PointEvaluation, RandomNumbersAreDrawnInTheOrderOfThePoints)
